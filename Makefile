@@ -1,0 +1,45 @@
+# Front door: `make run` and `make test` install what is missing, build, then run.
+# CMake does the real work in build/.
+
+PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
+            libgl-dev fonts-liberation2 fonts-dejavu-core
+BUILD    := build
+JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing missing packages:" $$missing; \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
+	  elif command -v sudo >/dev/null 2>&1; then \
+	    sudo apt-get update && sudo DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
+	  else \
+	    echo "Please run as root: apt-get install -y $$missing"; exit 1; \
+	  fi; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "ortelana: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); start it from a desktop session, or under a virtual one: xvfb-run -a make run"; \
+	  exit 1; \
+	fi
+	./$(BUILD)/ortelana
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_newgod
+
+clean:
+	rm -rf $(BUILD)

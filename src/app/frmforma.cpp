@@ -1,0 +1,164 @@
+// Main window layout, menu and year handling.
+#include "app/frmforma.h"
+
+#include "app/yearbox.h"
+#include "calendar/yearmath.h"
+#include "calendar/yeartables.h"
+#include "info/usrreklamax.h"
+#include "ui/fonts.h"
+#include "ui/picturearea.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+
+namespace ortelana {
+
+namespace {
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+} // namespace
+
+frmForma::frmForma(SharedTables &tables, QWidget *parent)
+    : QMainWindow(parent),
+      tables(tables),
+      picCalendar(new PictureArea(PictureArea::Border::Sunken)),
+      sheet(*picCalendar, tables)
+{
+    setObjectName(QStringLiteral("frmForma"));
+    setWindowTitle(QStringLiteral("Ортелана"));
+    setFont(sansSerifFont(fontpx::Pt9_75, true));
+    createControls();
+    createMenus();
+    // Fixed size, no maximise: the sheet is laid out to the pixel.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+}
+
+void frmForma::createControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(ClientSize);
+    setCentralWidget(client);
+
+    usrReklamaX1 = new usrReklamaX(client);
+    usrReklamaX1->setObjectName(QStringLiteral("usrReklamaX1"));
+    usrReklamaX1->setGeometry(0, 0, 633, 73);
+
+    picCalendar->setParent(client);
+    picCalendar->setObjectName(QStringLiteral("picCalendar"));
+    picCalendar->setGeometry(0, 77, 633, 393);
+
+    Label1 = new QLabel(QStringLiteral("Год:"), client);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(sansSerifFont(fontpx::Pt12, true));
+    Label1->setGeometry(8, 480, 38, 20);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    DATA = new YearBox(client);
+    DATA->setObjectName(QStringLiteral("DATA"));
+    DATA->setFont(sansSerifFont(fontpx::Pt13_5, false));
+    DATA->setGeometry(48, 474, 89, 31);
+    DATA->setText(QStringLiteral("2005"));
+    connect(DATA, &YearBox::enterPressed, this, &frmForma::confirmYear);
+
+    YEAR = new QLabel(client);
+    YEAR->setObjectName(QStringLiteral("YEAR"));
+    YEAR->setFont(sansSerifFont(fontpx::Pt12, true));
+    YEAR->setGeometry(144, 480, 225, 25);
+    YEAR->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    StilChck = new QCheckBox(QStringLiteral("Старый стиль"), client);
+    StilChck->setObjectName(QStringLiteral("StilChck"));
+    StilChck->setGeometry(376, 480, 129, 17);
+    StilChck->setChecked(true);
+    // A click redraws the year computed last; nothing is read from the year box.
+    connect(StilChck, &QCheckBox::clicked, this, &frmForma::DrawDays);
+
+    setTabOrder(DATA, StilChck);
+    DATA->setFocus();
+}
+
+void frmForma::createMenus()
+{
+    Menu = menuBar()->addMenu(QStringLiteral("Меню"));
+    Menu->setObjectName(QStringLiteral("Menu"));
+
+    MenuNomeraNedel = Menu->addAction(QStringLiteral("Номера недель"), this, &frmForma::MenuNomeraNedel_Click);
+    MenuNomeraNedel->setObjectName(QStringLiteral("MenuNomeraNedel"));
+    MenuNomeraNedel->setShortcut(Qt::Key_F4);
+
+    MenuHelp = Menu->addAction(QStringLiteral("Справка"), this, &frmForma::MenuHelp_Click);
+    MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
+    MenuHelp->setShortcut(Qt::Key_F1);
+
+    MenuAbout = Menu->addAction(QStringLiteral("О программе"), this, &frmForma::MenuAbout_Click);
+    MenuAbout->setObjectName(QStringLiteral("MenuAbout"));
+
+    MenuSep = Menu->addSeparator();
+    MenuSep->setObjectName(QStringLiteral("MenuSep"));
+
+    MenuExit = Menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
+    MenuExit->setObjectName(QStringLiteral("MenuExit"));
+}
+
+void frmForma::DrawSheet()
+{
+    sheet.DrawSheet();
+}
+
+void frmForma::DrawDays()
+{
+    sheet.DrawDays(drawingStart(YearStart, !StilChck->isHidden(), StilChck->isChecked()));
+}
+
+void frmForma::confirmYear()
+{
+    // The box holds digits only, so the text is a whole number from 0 to 9 999 999.
+    if (DATA->text().toLongLong() == 0) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Ошибка"),
+                        QStringLiteral("Нулевого года не существует."), QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
+    NewGod();
+}
+
+void frmForma::NewGod()
+{
+    bool ok = false;
+    const long long value = DATA->text().toLongLong(&ok);
+    if (!ok || value < kFirstYear || value > kLastYear)
+        return;   // nothing outside the calendar's range reaches the tables
+
+    setCursor(Qt::WaitCursor);
+    year = value;
+    tables.VictoryDay = isVictoryDayYear(year);
+    StilChck->setVisible(offersOldStyle(year));
+    YEAR->setText(fromUtf8(CaptionPrefix) + fromUtf8(ZodiacName[std::size_t(animalIndex(year))]));
+    tables.MonthDays[2] = februaryDays(year);
+    YearStart = ortelana::yearStart(year);
+    DrawDays();
+    unsetCursor();
+}
+
+void frmForma::MenuNomeraNedel_Click()
+{
+}
+
+void frmForma::MenuHelp_Click()
+{
+}
+
+void frmForma::MenuAbout_Click()
+{
+}
+
+} // namespace ortelana

@@ -1,0 +1,74 @@
+// The main window: the title banner, the year sheet, the year box with its caption
+// and old-style box, and the one menu.  It computes a confirmed year (NewGod) and
+// has the sheet draw it.
+#pragma once
+
+#include "calendar/sharedtables.h"
+#include "calendar/yearsheet.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+
+namespace ortelana {
+
+class PictureArea;
+class YearBox;
+class usrReklamaX;
+
+class frmForma : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr QSize ClientSize{634, 508};
+
+    explicit frmForma(SharedTables &tables, QWidget *parent = nullptr);
+
+    // Computes the year in the year box and draws its days.
+    void NewGod();
+    // Draws the fixed layer of the sheet; once, before the first NewGod.
+    void DrawSheet();
+
+    // The year last computed (0 before the first), and the weekday of its 1 January.
+    long long computedYear() const { return year; }
+    int yearStart() const { return YearStart; }
+
+    YearBox *yearBox() const { return DATA; }
+    PictureArea *calendarPicture() const { return picCalendar; }
+
+private:
+    void createControls();
+    void createMenus();
+    void DrawDays();
+    void confirmYear();
+
+    void MenuNomeraNedel_Click();
+    void MenuHelp_Click();
+    void MenuAbout_Click();
+
+    SharedTables &tables;
+
+    usrReklamaX *usrReklamaX1 = nullptr;
+    PictureArea *picCalendar = nullptr;
+    QLabel *Label1 = nullptr;
+    YearBox *DATA = nullptr;
+    QLabel *YEAR = nullptr;
+    QCheckBox *StilChck = nullptr;
+
+    QMenu *Menu = nullptr;
+    QAction *MenuNomeraNedel = nullptr;
+    QAction *MenuHelp = nullptr;
+    QAction *MenuAbout = nullptr;
+    QAction *MenuSep = nullptr;
+    QAction *MenuExit = nullptr;
+
+    YearSheet sheet;
+    int YearStart = 0;
+    long long year = 0;
+};
+
+} // namespace ortelana

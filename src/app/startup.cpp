@@ -1,0 +1,35 @@
+// Start-up sequence of the program.
+#include "app/startup.h"
+
+#include "app/frmforma.h"
+#include "app/yearbox.h"
+
+#include <QCoreApplication>
+#include <QDate>
+
+namespace ortelana {
+
+QString currentYearText()
+{
+    // The last four characters of the date written month-day-year.
+    return QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")).right(4);
+}
+
+std::unique_ptr<frmForma> Main(SharedTables &tables)
+{
+    auto window = std::make_unique<frmForma>(tables);
+    window->show();
+    // Let the window appear and paint before the sheet is drawn.
+    QCoreApplication::processEvents();
+
+    YearBox *box = window->yearBox();
+    box->setText(currentYearText());
+    box->setCursorPosition(4);
+    box->deselect();
+
+    window->DrawSheet();
+    window->NewGod();
+    return window;
+}
+
+} // namespace ortelana

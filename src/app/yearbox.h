@@ -1,0 +1,34 @@
+// The year box: a line edit that only ever holds 0 to 7 ASCII digits.  Typed
+// characters pass a filter (digits and control codes up to 8); pasted or dropped
+// text that would leave anything else is refused whole.
+#pragma once
+
+#include <QLineEdit>
+
+namespace ortelana {
+
+class YearBox : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MaxDigits = 7;
+
+    explicit YearBox(QWidget *parent = nullptr);
+
+    // Returns: the character code a key press types, as a signed 16-bit value the way
+    // a Windows text box sees it (Ctrl+letter gives 1 to 26); 0 when it types none.
+    static int characterCode(const QKeyEvent &event);
+
+    // Returns: true when the filter lets a character of this code through.
+    static constexpr bool passesFilter(int code) { return code <= 8 || (code >= '0' && code <= '9'); }
+
+signals:
+    // Enter (or Shift/Ctrl+Enter) went down while the box held text.
+    void enterPressed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+} // namespace ortelana

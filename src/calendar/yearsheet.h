@@ -1,0 +1,61 @@
+// The year sheet: twelve month cells, four across and three down.  DrawSheet draws
+// the layer that never changes (weekday abbreviations, month names); DrawDays erases
+// and redraws the day numbers of every month and records where each month begins.
+#pragma once
+
+#include "calendar/sharedtables.h"
+
+#include <array>
+
+namespace ortelana {
+
+class PictureArea;
+
+struct MonthCellCorner
+{
+    int X = 0;
+    int Y = 0;
+};
+
+// Top-left corners of the month cells, January to December, row by row.
+inline constexpr std::array<MonthCellCorner, 12> MonthCell = [] {
+    std::array<MonthCellCorner, 12> cells{};
+    for (int i = 0; i < 12; ++i)
+        cells[static_cast<std::size_t>(i)] = {(i % 4) * 158, (i / 4) * 132};
+    return cells;
+}();
+
+// Geometry inside a cell, relative to its corner.
+namespace sheet {
+inline constexpr int RowHeight = 16;        // weekday rows
+inline constexpr int ColumnWidth = 22;      // week columns
+inline constexpr int LabelLeft = 4;         // weekday abbreviations
+inline constexpr int DaysLeft = 28;         // day area, also the span a month name centres on
+inline constexpr int DaysRight = 155;
+inline constexpr int DaysTop = 19;
+inline constexpr int DaysBottom = 125;
+inline constexpr int NameSpan = 127;
+
+// Returns: the pen position of a day in week column c (1..6) and row r (1..7).
+constexpr int dayX(int cellX, int column) { return cellX + LabelLeft + ColumnWidth * column; }
+constexpr int dayY(int cellY, int row) { return cellY + RowHeight * row; }
+} // namespace sheet
+
+class YearSheet
+{
+public:
+    YearSheet(PictureArea &picture, SharedTables &tables);
+
+    // Draws the abbreviations and month names; leaves the pen at the day colour.
+    void DrawSheet();
+
+    // Erases each month's day area and draws its days, January beginning at weekday
+    // `start` (0 to 6); rewrites MonthStart.  Reads MonthDays and VictoryDay.
+    void DrawDays(int start);
+
+private:
+    PictureArea &picture;
+    SharedTables &tables;
+};
+
+} // namespace ortelana

@@ -1,0 +1,30 @@
+// The fixed texts of the calendar: month names, weekday abbreviations, the animals
+// of the twelve-year cycle and the caption that names a year's animal.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace ortelana {
+
+// Index 1 to 12 (index 0 unused).  Names in the genitive, as they follow "ГОД".
+// The rabbit is written with a Latin capital O as its third letter, as the program
+// always has; keep it, people compare captions.
+inline constexpr std::array<std::string_view, 13> ZodiacName = {
+    "", "ПЕТУХА", "СОБАКИ", "КАБАНА", "КРЫСЫ", "ВОЛА", "ТИГРА",
+    "КР" "O" "ЛИКА", "ДРАКОНА", "ЗМЕИ", "ЛОШАДИ", "ОВЦЫ", "ОБЕЗЬЯНЫ",
+};
+
+// Index 0 (January) to 11 (December).
+inline constexpr std::array<std::string_view, 12> MonthName = {
+    "Январь", "Февраль", "Март", "Апрель", "Май", "Июнь",
+    "Июль", "Август", "Сентябрь", "Октябрь", "Ноябрь", "Декабрь",
+};
+
+// Seven two-letter pieces, Monday first.
+inline constexpr std::string_view WeekdayAbbreviations = "ПнВтСрЧтПтСбВс";
+
+// Stands before the animal's name: a blank, "н.", a blank, "э.", two blanks, "ГОД", a blank.
+inline constexpr std::string_view CaptionPrefix = " н. э.  ГОД ";
+
+} // namespace ortelana

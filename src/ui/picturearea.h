@@ -1,0 +1,66 @@
+// A picture area with a persistent image: everything drawn into it stays in a QImage
+// that paintEvent only copies to the screen, so nothing is ever redrawn on repaint.
+// Coordinates are logical pixels from the top left of the drawing area (inside the
+// frame, when there is one); the image itself follows the screen's pixel density.
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QImage>
+
+namespace ortelana {
+
+class PictureArea : public QFrame
+{
+    Q_OBJECT
+
+public:
+    enum class Border { None, Sunken };
+
+    explicit PictureArea(Border border, QWidget *parent = nullptr);
+
+    // The text position and pen colour of the next Print.
+    int CurrentX = 0;
+    int CurrentY = 0;
+    QColor ForeColor = Qt::black;
+
+    // Writes the text at the text position, then ends the line: x back to 0, y one
+    // text line down.
+    void Print(const QString &text);
+    // Writes a number as blank + digits + blank (the blank before is the sign place).
+    void Print(long long number);
+
+    // Returns: the width of the text in the area's font, in pixels.
+    int TextWidth(const QString &text) const;
+    // Returns: the height of one text line.
+    int TextHeight() const;
+
+    // Fills the box between two corners, both included, in one colour.
+    void FillBox(int x1, int y1, int x2, int y2, const QColor &color);
+
+    QColor BackColor() const { return backColor; }
+    // Sets the background and clears the picture to it.
+    void setBackColor(const QColor &color);
+
+    // Returns: the persistent image, at the current pixel density.
+    const QImage &image();
+    // Size of the drawing area in logical pixels.
+    QSize drawingSize() const { return contentsRect().size(); }
+
+    // Fixes the pixel density of the image (for off-screen rendering); 0 follows the screen.
+    void setImageScale(qreal scale);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void ensureImage();
+    qreal targetScale() const;
+    void markDirty(const QRect &logical);
+
+    QImage picture;
+    QColor backColor;
+    qreal fixedScale = 0;
+};
+
+} // namespace ortelana
