@@ -93,7 +93,7 @@ int PictureArea::TextHeight() const
 void PictureArea::FillBox(int x1, int y1, int x2, int y2, const QColor &color)
 {
     ensureImage();
-    const QRect box = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
+    const QRect box(QPoint(qMin(x1, x2), qMin(y1, y2)), QPoint(qMax(x1, x2), qMax(y1, y2)));
     {
         QPainter painter(&picture);
         painter.fillRect(box, color);

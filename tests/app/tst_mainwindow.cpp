@@ -1,1 +1,377 @@
-int main(){return 0;}
+// The main window driven as a user would: start-up state, the year box's filter and
+// paste guard, Enter and the year-0 message, the old-style box, and the menu.
+#include "app/frmforma.h"
+#include "app/startup.h"
+#include "app/yearbox.h"
+#include "ui/fonts.h"
+#include "ui/picturearea.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTimer>
+
+using namespace ortelana;
+
+namespace {
+
+struct SeenMessage
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Answers every message box that opens while it lives, and remembers what it saw.
+class MessageBoxAnswerer
+{
+public:
+    MessageBoxAnswerer()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen.append({box->windowTitle(), box->text(), box->icon()});
+            box->button(QMessageBox::Ok)->click();
+        });
+        timer.start(10);
+    }
+    QList<SeenMessage> seen;
+
+private:
+    QTimer timer;
+};
+
+} // namespace
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startUpState();
+    void layoutAndMenu();
+    void enterOnEmptyBoxDoesNothing();
+    void zeroYearIsRefused_data();
+    void zeroYearIsRefused();
+    void leadingZerosAreAYear();
+    void modifiedEnterActsToo();
+    void eighthDigitIsRefused();
+    void typedNonDigitsAreIgnored_data();
+    void typedNonDigitsAreIgnored();
+    void backspaceAndDeleteWork();
+    void pasteThatWouldLeaveNonDigitsIsRefused_data();
+    void pasteThatWouldLeaveNonDigitsIsRefused();
+    void dropOfNonDigitsIsRefused();
+    void oldStyleStateSurvivesHiding();
+    void oldStyleClickRedrawsTheConfirmedYear();
+    void exitClosesTheWindow();
+
+private:
+    void confirm(const QString &year);
+
+    SharedTables *tables = nullptr;
+    std::unique_ptr<frmForma> window;
+    YearBox *box = nullptr;
+    QLabel *caption = nullptr;
+    QCheckBox *oldStyle = nullptr;
+};
+
+void tst_MainWindow::initTestCase()
+{
+    registerFontSubstitutes();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+void tst_MainWindow::init()
+{
+    tables = new SharedTables;
+    window = Main(*tables);
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    box = window->findChild<YearBox *>(QStringLiteral("DATA"));
+    caption = window->findChild<QLabel *>(QStringLiteral("YEAR"));
+    oldStyle = window->findChild<QCheckBox *>(QStringLiteral("StilChck"));
+    QVERIFY(box && caption && oldStyle);
+}
+
+void tst_MainWindow::cleanup()
+{
+    window.reset();
+    delete tables;
+    tables = nullptr;
+}
+
+void tst_MainWindow::confirm(const QString &year)
+{
+    box->clear();
+    QTest::keyClicks(box, year);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+void tst_MainWindow::startUpState()
+{
+    const QString thisYear = QString::number(QDate::currentDate().year());
+    QCOMPARE(box->text(), thisYear);
+    QCOMPARE(box->cursorPosition(), 4);
+    QVERIFY(!box->hasSelectedText());
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box));
+    QCOMPARE(window->computedYear(), thisYear.toLongLong());
+    QVERIFY(caption->text().startsWith(QStringLiteral(" н. э.  ГОД ")));
+    QCOMPARE(oldStyle->isVisible(), thisYear.toInt() < 1918);
+    QVERIFY(oldStyle->isChecked());
+    QCOMPARE(tables->MonthDays[2], QDate::isLeapYear(thisYear.toInt()) ? 29 : 28);
+    QCOMPARE(tables->MonthStart[0], QDate(thisYear.toInt(), 1, 1).dayOfWeek() - 1);
+    QCOMPARE(tables->VictoryDay, true);
+}
+
+void tst_MainWindow::layoutAndMenu()
+{
+    QCOMPARE(window->windowTitle(), QStringLiteral("Ортелана"));
+    QCOMPARE(window->centralWidget()->size(), QSize(634, 508));
+    QCOMPARE(window->minimumSize(), window->maximumSize());   // fixed size
+    QCOMPARE(window->findChild<QWidget *>(QStringLiteral("picCalendar"))->geometry(), QRect(0, 77, 633, 393));
+    QCOMPARE(box->geometry(), QRect(48, 474, 89, 31));
+    QCOMPARE(box->maxLength(), 7);
+    QCOMPARE(oldStyle->text(), QStringLiteral("Старый стиль"));
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Год:"));
+
+    auto *menu = window->findChild<QMenu *>(QStringLiteral("Menu"));
+    QVERIFY(menu);
+    QCOMPARE(menu->title(), QStringLiteral("Меню"));
+    const QList<QAction *> items = menu->actions();
+    QCOMPARE(items.size(), 5);
+    const QStringList names{"MenuNomeraNedel", "MenuHelp", "MenuAbout", "MenuSep", "MenuExit"};
+    const QStringList texts{"Номера недель", "Справка", "О программе", "", "Выход"};
+    const QList<QKeySequence> keys{QKeySequence(Qt::Key_F4), QKeySequence(Qt::Key_F1), {}, {}, {}};
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(items[i]->objectName(), names[i]);
+        QCOMPARE(items[i]->text(), texts[i]);
+        QCOMPARE(items[i]->shortcut(), keys[i]);
+    }
+    QVERIFY(items[3]->isSeparator());
+}
+
+void tst_MainWindow::enterOnEmptyBoxDoesNothing()
+{
+    MessageBoxAnswerer answerer;
+    const QImage before = window->calendarPicture()->image().copy();
+    box->clear();
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::qWait(30);
+    QVERIFY(answerer.seen.isEmpty());
+    QCOMPARE(window->calendarPicture()->image(), before);
+}
+
+void tst_MainWindow::zeroYearIsRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("0") << "0";
+    QTest::newRow("00") << "00";
+    QTest::newRow("0000") << "0000";
+    QTest::newRow("0000000") << "0000000";
+}
+
+void tst_MainWindow::zeroYearIsRefused()
+{
+    QFETCH(QString, typed);
+    confirm(QStringLiteral("1917"));
+    const QImage before = window->calendarPicture()->image().copy();
+    const QString captionBefore = caption->text();
+
+    MessageBoxAnswerer answerer;
+    box->clear();
+    QTest::keyClicks(box, typed);
+    QTest::keyClick(box, Qt::Key_Return);
+    QTRY_COMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title, QStringLiteral("Ошибка"));
+    QCOMPARE(answerer.seen[0].text, QStringLiteral("Нулевого года не существует."));
+    QCOMPARE(answerer.seen[0].icon, QMessageBox::Critical);
+
+    QCOMPARE(box->text(), typed);
+    QCOMPARE(window->computedYear(), 1917LL);
+    QCOMPARE(caption->text(), captionBefore);
+    QVERIFY(oldStyle->isVisible());
+    QCOMPARE(window->calendarPicture()->image(), before);
+}
+
+void tst_MainWindow::leadingZerosAreAYear()
+{
+    confirm(QStringLiteral("007"));
+    QCOMPARE(window->computedYear(), 7LL);
+    QCOMPARE(caption->text(), QStringLiteral(" н. э.  ГОД КР") + QChar(u'O') + QStringLiteral("ЛИКА"));
+    QVERIFY(oldStyle->isVisible());
+    QCOMPARE(box->text(), QStringLiteral("007"));
+}
+
+void tst_MainWindow::modifiedEnterActsToo()
+{
+    box->clear();
+    QTest::keyClicks(box, QStringLiteral("1944"));
+    QTest::keyClick(box, Qt::Key_Return, Qt::ShiftModifier);
+    QCOMPARE(window->computedYear(), 1944LL);
+    QCOMPARE(caption->text(), QStringLiteral(" н. э.  ГОД ОБЕЗЬЯНЫ"));
+    QVERIFY(!tables->VictoryDay);
+    box->clear();
+    QTest::keyClicks(box, QStringLiteral("1945"));
+    QTest::keyClick(box, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
+    QCOMPARE(window->computedYear(), 1945LL);
+    QVERIFY(tables->VictoryDay);
+    QCOMPARE(box->text(), QStringLiteral("1945"));   // Enter itself inserts nothing
+}
+
+void tst_MainWindow::eighthDigitIsRefused()
+{
+    box->clear();
+    QTest::keyClicks(box, QStringLiteral("12345678"));
+    QCOMPARE(box->text(), QStringLiteral("1234567"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(window->computedYear(), 1234567LL);
+    confirm(QStringLiteral("9999999"));
+    QCOMPARE(window->computedYear(), 9999999LL);
+    QCOMPARE(caption->text(), QStringLiteral(" н. э.  ГОД КАБАНА"));   // 9 999 999 mod 12 = 3
+}
+
+void tst_MainWindow::typedNonDigitsAreIgnored_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("letter") << int(Qt::Key_A) << 0 << "a";
+    QTest::newRow("Cyrillic letter") << 0 << 0 << "ж";
+    QTest::newRow("minus") << int(Qt::Key_Minus) << 0 << "-";
+    QTest::newRow("point") << int(Qt::Key_Period) << 0 << ".";
+    QTest::newRow("blank") << int(Qt::Key_Space) << 0 << " ";
+    QTest::newRow("Arabic-Indic digit") << 0 << 0 << "١";
+    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier) << "\x16";
+    QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier) << "\x18";
+}
+
+void tst_MainWindow::typedNonDigitsAreIgnored()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QApplication::clipboard()->setText(QStringLiteral("99"));
+    box->setText(QStringLiteral("19"));
+    box->selectAll();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+    QApplication::sendEvent(box, &press);
+    QCOMPARE(box->text(), QStringLiteral("19"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("99"));   // Ctrl+X cut nothing
+}
+
+void tst_MainWindow::backspaceAndDeleteWork()
+{
+    box->setText(QStringLiteral("2005"));
+    box->setCursorPosition(4);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), QStringLiteral("200"));
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QCOMPARE(box->text(), QStringLiteral("00"));
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClicks(box, QStringLiteral("7"));
+    QCOMPARE(box->text(), QStringLiteral("007"));
+}
+
+void tst_MainWindow::pasteThatWouldLeaveNonDigitsIsRefused_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("negative") << "-5" << "20";
+    QTest::newRow("fraction") << "12.5" << "20";
+    QTest::newRow("letters") << "abc" << "20";
+    QTest::newRow("Arabic-Indic digits") << "١٢٣" << "20";
+    QTest::newRow("newline") << "1\n2" << "20";
+    QTest::newRow("blank") << " 1" << "20";
+    QTest::newRow("NUL") << QString(QChar(0)) << "20";
+    QTest::newRow("digits are welcome") << "05" << "2005";
+    QTest::newRow("too long is cut to seven digits") << "123456789" << "2012345";
+}
+
+void tst_MainWindow::pasteThatWouldLeaveNonDigitsIsRefused()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QString, expected);
+    QApplication::clipboard()->setText(clipboard);
+    box->setText(QStringLiteral("20"));
+    box->setCursorPosition(2);
+    QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(box->text(), expected);
+
+    box->setText(QStringLiteral("20"));
+    box->setCursorPosition(2);
+    box->paste();   // the context menu's way in
+    QCOMPARE(box->text(), expected);
+}
+
+void tst_MainWindow::dropOfNonDigitsIsRefused()
+{
+    box->setText(QStringLiteral("20"));
+    QMimeData data;
+    data.setText(QStringLiteral("-7"));
+    const QPoint at = box->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &drop);
+    QCOMPARE(box->text(), QStringLiteral("20"));
+}
+
+void tst_MainWindow::oldStyleStateSurvivesHiding()
+{
+    confirm(QStringLiteral("1917"));
+    QVERIFY(oldStyle->isVisible());
+    QVERIFY(oldStyle->isChecked());
+    QCOMPARE(tables->MonthStart[0], 0);
+    QTest::mouseClick(oldStyle, Qt::LeftButton);
+    QVERIFY(!oldStyle->isChecked());
+    QCOMPARE(tables->MonthStart[0], 6);
+
+    confirm(QStringLiteral("1918"));
+    QVERIFY(!oldStyle->isVisible());
+    QCOMPARE(tables->MonthStart[0], 1);   // the hidden, unchecked box has no effect
+
+    confirm(QStringLiteral("1917"));
+    QVERIFY(oldStyle->isVisible());
+    QVERIFY(!oldStyle->isChecked());
+    QCOMPARE(tables->MonthStart[0], 6);
+}
+
+void tst_MainWindow::oldStyleClickRedrawsTheConfirmedYear()
+{
+    confirm(QStringLiteral("1917"));
+    box->clear();
+    QTest::keyClicks(box, QStringLiteral("2005"));   // typed, never confirmed
+    QTest::mouseClick(oldStyle, Qt::LeftButton);
+    QCOMPARE(window->computedYear(), 1917LL);
+    QCOMPARE(QList<int>(tables->MonthStart.begin(), tables->MonthStart.end()),
+             (QList<int>{6, 2, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4}));
+    QTest::mouseClick(oldStyle, Qt::LeftButton);
+    QCOMPARE(QList<int>(tables->MonthStart.begin(), tables->MonthStart.end()),
+             (QList<int>{0, 3, 3, 6, 1, 4, 6, 2, 5, 0, 3, 5}));
+    QCOMPARE(box->text(), QStringLiteral("2005"));
+}
+
+void tst_MainWindow::exitClosesTheWindow()
+{
+    auto *exit = window->findChild<QAction *>(QStringLiteral("MenuExit"));
+    QVERIFY(exit);
+    exit->trigger();
+    QVERIFY(!window->isVisible());
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"

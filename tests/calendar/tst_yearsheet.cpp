@@ -1,1 +1,296 @@
-int main(){return 0;}
+// The year sheet as drawn into its real image: every day slot of every month holds
+// ink of the expected colour or none, redraws leave nothing behind, the fixed layer
+// survives, and the substitute font fits the pixel layout.
+#include "calendar/yearmath.h"
+#include "calendar/yearsheet.h"
+#include "calendar/yeartables.h"
+#include "ui/fonts.h"
+#include "ui/picturearea.h"
+#include "ui/vbcolor.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <chrono>
+
+using namespace ortelana;
+
+namespace {
+
+constexpr std::array<int, 13> kDays{0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+struct Sheet
+{
+    SharedTables tables;
+    PictureArea picture{PictureArea::Border::Sunken};
+    YearSheet sheet{picture, tables};
+
+    Sheet()
+    {
+        picture.setFont(sansSerifFont(fontpx::Pt9_75, true));
+        picture.resize(633, 393);
+        picture.setImageScale(1);
+        sheet.DrawSheet();
+    }
+    void draw(int year, bool checked = true)
+    {
+        tables.MonthDays[2] = februaryDays(year);
+        tables.VictoryDay = isVictoryDayYear(year);
+        sheet.DrawDays(drawingStart(yearStart(year), offersOldStyle(year), checked));
+    }
+};
+
+// The ink of a region: the pixel farthest from the background, or an invalid colour.
+QColor inkIn(const QImage &image, const QRect &area, const QColor &background)
+{
+    const QRect region = area & image.rect();   // the last row of cells reaches the edge
+    QColor best;
+    int bestDistance = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const int d = qAbs(c.red() - background.red()) + qAbs(c.green() - background.green())
+                + qAbs(c.blue() - background.blue());
+            if (d > bestDistance) {
+                bestDistance = d;
+                best = c;
+            }
+        }
+    return bestDistance > 60 ? best : QColor();
+}
+
+int inkWidth(const QImage &image, const QRect &area, const QColor &background)
+{
+    const QRect region = area & image.rect();
+    int left = region.right() + 1, right = region.left() - 1;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            if (image.pixel(x, y) != background.rgb()) {
+                left = qMin(left, x);
+                right = qMax(right, x);
+            }
+    return right >= left ? right - left + 1 : 0;
+}
+
+// The box in which the digits of week column c, weekday row r of a cell stand.
+QRect slotBox(const MonthCellCorner &cell, int column, int row)
+{
+    return QRect(cell.X + 4 + 22 * column + 1, cell.Y + 16 * row + 1, 20, 14);
+}
+
+// Weekday (Monday = 0) of a date, from <chrono>, independent of the program's arithmetic.
+int chronoWeekday(int year, int month, int day)
+{
+    using namespace std::chrono;
+    const weekday wd{sys_days{std::chrono::year{year} / std::chrono::month(unsigned(month)) / std::chrono::day(unsigned(day))}};
+    return int(wd.iso_encoding()) - 1;
+}
+
+} // namespace
+
+class tst_YearSheet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void fontFitsTheLayout();
+    void everySlotHasTheRightInk_data();
+    void everySlotHasTheRightInk();
+    void workedPositions_data();
+    void workedPositions();
+    void monthStartRows_data();
+    void monthStartRows();
+    void redrawLeavesNothingBehind_data();
+    void redrawLeavesNothingBehind();
+    void fixedLayerSurvivesRedraws();
+};
+
+void tst_YearSheet::initTestCase()
+{
+    registerFontSubstitutes();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+void tst_YearSheet::fontFitsTheLayout()
+{
+    const QFont dayFont = sansSerifFont(fontpx::Pt9_75, true);
+    QCOMPARE(QFontInfo(dayFont).family(), QStringLiteral("Liberation Sans"));
+    const QFontMetrics day(dayFont);
+    int widest = 0;
+    for (int n = 1; n <= 31; ++n)
+        widest = qMax(widest, day.horizontalAdvance(QStringLiteral(" %1 ").arg(n)));
+    QVERIFY2(widest <= 22, qPrintable(QStringLiteral("widest day number %1 px").arg(widest)));
+
+    const QString abbreviations = QString::fromUtf8(WeekdayAbbreviations.data(), qsizetype(WeekdayAbbreviations.size()));
+    for (int r = 0; r < 7; ++r)
+        QVERIFY2(4 + day.horizontalAdvance(abbreviations.mid(2 * r, 2)) <= 28, qPrintable(abbreviations.mid(2 * r, 2)));
+    for (const std::string_view name : MonthName)
+        QVERIFY(day.horizontalAdvance(QString::fromUtf8(name.data(), qsizetype(name.size()))) <= 127);
+
+    QVERIFY(QFontMetrics(sansSerifFont(fontpx::Pt12, true)).horizontalAdvance(QStringLiteral("Год:")) <= 38);
+}
+
+void tst_YearSheet::everySlotHasTheRightInk_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("2005") << 2005 << true;
+    QTest::newRow("2006, January in six columns") << 2006 << true;
+    QTest::newRow("2010, February in four, 9 May a Sunday") << 2010 << true;
+    QTest::newRow("1944, 9 May unmarked") << 1944 << true;
+    QTest::newRow("1945, 9 May marked") << 1945 << true;
+    QTest::newRow("1917 old style checked") << 1917 << true;
+    QTest::newRow("1917 old style unchecked") << 1917 << false;
+    QTest::newRow("2024 leap") << 2024 << true;
+}
+
+// Expected placing from <chrono>: every day in the row of its weekday (one row
+// earlier for an unchecked old-style year), columns counted from the 1st's row.
+void tst_YearSheet::everySlotHasTheRightInk()
+{
+    QFETCH(int, year);
+    QFETCH(bool, checked);
+    Sheet s;
+    s.draw(year, checked);
+    const QImage &image = s.picture.image();
+    const QColor background = s.picture.BackColor();
+    const int shift = (offersOldStyle(year) && !checked) ? 6 : 0;
+
+    for (int month = 1; month <= 12; ++month) {
+        const MonthCellCorner cell = MonthCell[std::size_t(month - 1)];
+        const int days = month == 2 ? februaryDays(year) : kDays[std::size_t(month)];
+        std::array<std::array<int, 8>, 7> expected{};   // [column][row] -> day
+        const int first = (chronoWeekday(year, month, 1) + shift) % 7;
+        QCOMPARE(s.tables.MonthStart[std::size_t(month - 1)], first);
+        for (int day = 1; day <= days; ++day) {
+            const int row = (chronoWeekday(year, month, day) + shift) % 7 + 1;
+            const int column = (first + day - 1) / 7 + 1;
+            QCOMPARE((first + day - 1) % 7 + 1, row);
+            expected[std::size_t(column)][std::size_t(row)] = day;
+        }
+        for (int column = 1; column <= 6; ++column)
+            for (int row = 1; row <= 7; ++row) {
+                const int day = expected[std::size_t(column)][std::size_t(row)];
+                const QRect box = slotBox(cell, column, row);
+                const QColor ink = inkIn(image, box, background);
+                const QString where = QStringLiteral("%1-%2 column %3 row %4 (day %5)")
+                                          .arg(year).arg(month).arg(column).arg(row).arg(day);
+                if (day == 0) {
+                    QVERIFY2(!ink.isValid(), qPrintable(where + QStringLiteral(": ink in an empty slot")));
+                    continue;
+                }
+                const bool red = row == 7 || (year > 1944 && month == 5 && day == 9);
+                QVERIFY2(ink.isValid(), qPrintable(where + QStringLiteral(": no ink")));
+                QVERIFY2(ink.rgb() == bgrToRgb(red ? colors::Red : colors::DayNumber),
+                         qPrintable(where + QStringLiteral(": wrong colour ") + ink.name()));
+                // One digit is narrower than two.
+                const int width = inkWidth(image, box, background);
+                QVERIFY2(day < 10 ? width < 10 : width >= 12, qPrintable(where + QStringLiteral(": width %1").arg(width)));
+            }
+    }
+}
+
+void tst_YearSheet::workedPositions_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<QPoint>("pen");
+    QTest::addColumn<uint>("colour");
+    QTest::newRow("1 January 2005, Saturday") << 2005 << true << QPoint(26, 96) << uint(colors::DayNumber);
+    QTest::newRow("2 January 2005, red Sunday") << 2005 << true << QPoint(26, 112) << uint(colors::Red);
+    QTest::newRow("3 January 2005, second column") << 2005 << true << QPoint(48, 16) << uint(colors::DayNumber);
+    QTest::newRow("31 January 2005, sixth column") << 2005 << true << QPoint(136, 16) << uint(colors::DayNumber);
+    QTest::newRow("9 May 2005, red Monday") << 2005 << true << QPoint(70, 148) << uint(colors::Red);
+    QTest::newRow("1 January 1917 checked") << 1917 << true << QPoint(26, 16) << uint(colors::DayNumber);
+    QTest::newRow("1 January 1917 unchecked, Sunday row") << 1917 << false << QPoint(26, 112) << uint(colors::Red);
+    QTest::newRow("2 January 1917 unchecked") << 1917 << false << QPoint(48, 16) << uint(colors::DayNumber);
+    QTest::newRow("1 January 2006 alone, red") << 2006 << true << QPoint(26, 112) << uint(colors::Red);
+    QTest::newRow("31 January 2006, sixth column") << 2006 << true << QPoint(136, 32) << uint(colors::DayNumber);
+    QTest::newRow("9 May 1944, Tuesday, unmarked") << 1944 << true << QPoint(70, 164) << uint(colors::DayNumber);
+    QTest::newRow("9 May 2010, Sunday, red") << 2010 << true << QPoint(48, 244) << uint(colors::Red);
+}
+
+void tst_YearSheet::workedPositions()
+{
+    QFETCH(int, year);
+    QFETCH(bool, checked);
+    QFETCH(QPoint, pen);
+    QFETCH(uint, colour);
+    Sheet s;
+    s.draw(year, checked);
+    const QColor ink = inkIn(s.picture.image(), QRect(pen.x() + 1, pen.y() + 1, 20, 14), s.picture.BackColor());
+    QVERIFY(ink.isValid());
+    QCOMPARE(ink.rgb(), bgrToRgb(colour));
+}
+
+void tst_YearSheet::monthStartRows_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<QList<int>>("rows");
+    QTest::newRow("2005") << 2005 << true << QList<int>{5, 1, 1, 4, 6, 2, 4, 0, 3, 5, 1, 3};
+    QTest::newRow("1917 checked") << 1917 << true << QList<int>{0, 3, 3, 6, 1, 4, 6, 2, 5, 0, 3, 5};
+    QTest::newRow("1917 unchecked") << 1917 << false << QList<int>{6, 2, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    QTest::newRow("2010, February and March on Monday") << 2010 << true << QList<int>{4, 0, 0, 3, 5, 1, 3, 6, 2, 4, 0, 2};
+}
+
+void tst_YearSheet::monthStartRows()
+{
+    QFETCH(int, year);
+    QFETCH(bool, checked);
+    QFETCH(QList<int>, rows);
+    Sheet s;
+    s.draw(year, checked);
+    QCOMPARE(QList<int>(s.tables.MonthStart.begin(), s.tables.MonthStart.end()), rows);
+}
+
+void tst_YearSheet::redrawLeavesNothingBehind_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<bool>("beforeChecked");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<bool>("afterChecked");
+    QTest::newRow("2006 then 2005") << 2006 << true << 2005 << true;
+    QTest::newRow("2010 then 2006") << 2010 << true << 2006 << true;
+    QTest::newRow("1917 unchecked then checked") << 1917 << false << 1917 << true;
+    QTest::newRow("9999999 then 1") << 9999999 << true << 1 << true;
+}
+
+void tst_YearSheet::redrawLeavesNothingBehind()
+{
+    QFETCH(int, before);
+    QFETCH(bool, beforeChecked);
+    QFETCH(int, after);
+    QFETCH(bool, afterChecked);
+    Sheet redrawn, fresh;
+    redrawn.draw(before, beforeChecked);
+    redrawn.draw(after, afterChecked);
+    fresh.draw(after, afterChecked);
+    QCOMPARE(redrawn.picture.image(), fresh.picture.image());
+}
+
+void tst_YearSheet::fixedLayerSurvivesRedraws()
+{
+    Sheet s;
+    const QImage fixedLayer = s.picture.image().copy();
+    // The sheet's fixed layer: month names in purple, abbreviations in blue and red.
+    QCOMPARE(inkIn(fixedLayer, QRect(28, 0, 127, 16), s.picture.BackColor()).rgb(), bgrToRgb(colors::Purple));
+    QCOMPARE(inkIn(fixedLayer, QRect(474 + 4, 16, 22, 15), s.picture.BackColor()).rgb(), bgrToRgb(colors::DarkBlue));
+    QCOMPARE(inkIn(fixedLayer, QRect(474 + 4, 264 + 112, 22, 15), s.picture.BackColor()).rgb(), bgrToRgb(colors::Red));
+
+    for (int year : {2006, 1917, 2010, 1})
+        s.draw(year);
+    const QImage after = s.picture.image();
+    for (const MonthCellCorner &cell : MonthCell) {
+        const QRect names(cell.X, cell.Y, 158, 16);
+        const QRect labels(cell.X, cell.Y + 16, 27, 112);
+        QCOMPARE(after.copy(names), fixedLayer.copy(names));
+        QCOMPARE(after.copy(labels), fixedLayer.copy(labels));
+    }
+}
+
+QTEST_MAIN(tst_YearSheet)
+#include "tst_yearsheet.moc"

@@ -1,1 +1,160 @@
-int main(){return 0;}
+// The picture area: text position and line ends, number form, filled boxes with
+// both corners, persistence of the image, and pixel density.
+#include "ui/fonts.h"
+#include "ui/picturearea.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace ortelana;
+
+namespace {
+// Returns: the bounding box of every pixel that differs from `background`, in image pixels.
+QRect inkBounds(const QImage &image, const QColor &background)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != background.rgb())
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+} // namespace
+
+class tst_PictureArea : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { registerFontSubstitutes(); }
+    void printEndsTheLine();
+    void numbersCarryBlanks_data();
+    void numbersCarryBlanks();
+    void fillBoxIncludesBothCorners();
+    void drawingPersistsWithoutRedraw();
+    void frameIsOutsideTheDrawingArea();
+    void highDensityKeepsLogicalPositions();
+};
+
+void tst_PictureArea::printEndsTheLine()
+{
+    PictureArea area(PictureArea::Border::None);
+    area.setFont(sansSerifFont(fontpx::Pt9_75, true));
+    area.resize(100, 100);
+    area.CurrentX = 40;
+    area.CurrentY = 10;
+    area.Print(QStringLiteral("Пн"));
+    QCOMPARE(area.CurrentX, 0);
+    QCOMPARE(area.CurrentY, 10 + area.TextHeight());
+    QVERIFY(area.TextHeight() > 10);
+    QVERIFY(area.TextHeight() <= 16);   // rows of the sheet are 16 px apart
+}
+
+void tst_PictureArea::numbersCarryBlanks_data()
+{
+    QTest::addColumn<long long>("number");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one digit") << 9LL << " 9 ";
+    QTest::newRow("two digits") << 31LL << " 31 ";
+    QTest::newRow("zero") << 0LL << " 0 ";
+    QTest::newRow("negative takes the sign place") << -7LL << "-7 ";
+}
+
+// A number draws exactly what its text form draws.
+void tst_PictureArea::numbersCarryBlanks()
+{
+    QFETCH(long long, number);
+    QFETCH(QString, text);
+    PictureArea byNumber(PictureArea::Border::None), byText(PictureArea::Border::None);
+    for (PictureArea *area : {&byNumber, &byText}) {
+        area->setFont(sansSerifFont(fontpx::Pt9_75, true));
+        area->resize(60, 20);
+        area->ForeColor = Qt::black;
+    }
+    byNumber.Print(number);
+    byText.Print(text);
+    QCOMPARE(byNumber.image(), byText.image());
+
+    // One- and two-digit numbers share their left edge: the sign blank.
+    const QRect ink = inkBounds(byNumber.image(), byNumber.BackColor());
+    QVERIFY(ink.isValid());
+    if (number >= 0)
+        QVERIFY2(ink.left() >= byNumber.TextWidth(QStringLiteral(" ")) - 1, qPrintable(QString::number(ink.left())));
+}
+
+void tst_PictureArea::fillBoxIncludesBothCorners()
+{
+    PictureArea area(PictureArea::Border::None);
+    area.resize(20, 20);
+    area.setBackColor(Qt::white);
+    area.FillBox(12, 9, 3, 4, Qt::blue);   // corners in either order
+    const QImage &image = area.image();
+    QCOMPARE(inkBounds(image, Qt::white), QRect(QPoint(3, 4), QPoint(12, 9)));
+    QCOMPARE(QColor(image.pixel(3, 4)), QColor(Qt::blue));
+    QCOMPARE(QColor(image.pixel(12, 9)), QColor(Qt::blue));
+    // A box reaching past the edge is clipped, not wrapped.
+    area.FillBox(0, 15, 19, 25, Qt::red);
+    QCOMPARE(QColor(area.image().pixel(19, 19)), QColor(Qt::red));
+}
+
+void tst_PictureArea::drawingPersistsWithoutRedraw()
+{
+    PictureArea area(PictureArea::Border::None);
+    area.resize(80, 45);
+    area.setBackColor(Qt::white);
+    area.FillBox(0, 15, 79, 30, Qt::blue);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    const QImage shown = area.grab().toImage();
+    area.hide();
+    area.show();
+    area.repaint();
+    QCOMPARE(area.grab().toImage(), shown);
+    QCOMPARE(QColor(shown.pixel(40, 20)), QColor(Qt::blue));
+    QCOMPARE(QColor(shown.pixel(40, 5)), QColor(Qt::white));
+}
+
+void tst_PictureArea::frameIsOutsideTheDrawingArea()
+{
+    PictureArea area(PictureArea::Border::Sunken);
+    area.resize(185, 169);
+    QCOMPARE(area.drawingSize(), QSize(181, 165));
+    area.FillBox(0, 0, 0, 0, Qt::red);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    const QImage shown = area.grab().toImage();
+    QCOMPARE(QColor(shown.pixel(2, 2)), QColor(Qt::red));
+    QVERIFY(QColor(shown.pixel(1, 1)) != QColor(Qt::red));
+}
+
+// At twice the density the image has twice the pixels each way, and a drawing
+// covers the same logical place, scaled.
+void tst_PictureArea::highDensityKeepsLogicalPositions()
+{
+    PictureArea normal(PictureArea::Border::None), dense(PictureArea::Border::None);
+    normal.setImageScale(1);
+    dense.setImageScale(2);
+    for (PictureArea *area : {&normal, &dense}) {
+        area->resize(60, 30);
+        area->setFont(sansSerifFont(fontpx::Pt9_75, true));
+        area->setBackColor(Qt::white);
+        area->FillBox(5, 6, 9, 10, Qt::blue);
+        area->ForeColor = Qt::red;
+        area->CurrentX = 20;
+        area->CurrentY = 8;
+        area->Print(31);
+    }
+    QCOMPARE(dense.image().size(), normal.image().size() * 2);
+    QCOMPARE(dense.image().devicePixelRatio(), 2.0);
+    QCOMPARE(inkBounds(dense.image().copy(0, 0, 30, 30), Qt::white), QRect(10, 12, 10, 10));
+
+    const QRect textNormal = inkBounds(normal.image().copy(15, 0, 45, 30), Qt::white);
+    const QRect textDense = inkBounds(dense.image().copy(30, 0, 90, 60), Qt::white);
+    QVERIFY(textNormal.isValid() && textDense.isValid());
+    QVERIFY2(qAbs(textDense.left() / 2.0 - textNormal.left()) <= 1.0, "text starts at the same logical x");
+    QVERIFY2(qAbs(textDense.top() / 2.0 - textNormal.top()) <= 1.0, "text starts at the same logical y");
+    QVERIFY2(qAbs(textDense.width() / 2.0 - textNormal.width()) <= 1.5, "text has the same logical width");
+}
+
+QTEST_MAIN(tst_PictureArea)
+#include "tst_picturearea.moc"
