@@ -25,6 +25,7 @@ YearSheet::YearSheet(PictureArea &picture, SharedTables &tables)
 
 void YearSheet::DrawSheet()
 {
+    PictureArea::Batch batch(picture);
     picture.ForeColor = vbColor(colors::DarkBlue);
     for (int row = 1; row <= 7; ++row) {
         if (row == 7)
@@ -51,6 +52,7 @@ void YearSheet::DrawSheet()
 
 void YearSheet::DrawDays(int start)
 {
+    PictureArea::Batch batch(picture);
     const QColor background = picture.BackColor();
     const QColor dayColor = vbColor(colors::DayNumber);
     const QColor red = vbColor(colors::Red);

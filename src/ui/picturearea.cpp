@@ -1,6 +1,7 @@
 // Persistent-image drawing surface.
 #include "ui/picturearea.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -17,6 +18,62 @@ PictureArea::PictureArea(Border border, QWidget *parent)
     backColor = palette().color(QPalette::Button);
     setAttribute(Qt::WA_StaticContents);
     setFocusPolicy(Qt::NoFocus);
+    lineHeight = QFontMetrics(font()).height();
+}
+
+PictureArea::~PictureArea() = default;
+
+void PictureArea::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange) {
+        textCache.clear();
+        lineHeight = QFontMetrics(font()).height();
+    }
+    QFrame::changeEvent(event);
+}
+
+PictureArea::Batch::Batch(PictureArea &area)
+    : area(area)
+{
+    if (area.batchDepth++ == 0) {
+        area.ensureImage();
+        area.batchPainter = std::make_unique<QPainter>(&area.picture);
+        area.batchDirty = QRect();
+    }
+}
+
+PictureArea::Batch::~Batch()
+{
+    if (--area.batchDepth == 0) {
+        area.batchPainter.reset();
+        if (area.batchDirty.isValid())
+            area.markDirty(area.batchDirty);
+    }
+}
+
+template <typename Draw>
+void PictureArea::paint(Draw &&draw)
+{
+    if (batchPainter) {
+        draw(*batchPainter);
+        return;
+    }
+    ensureImage();
+    QPainter painter(&picture);
+    draw(painter);
+}
+
+const QStaticText &PictureArea::laidOut(const QString &text)
+{
+    auto found = textCache.find(text);
+    if (found == textCache.end()) {
+        QStaticText laid(text);
+        laid.setTextFormat(Qt::PlainText);
+        laid.setPerformanceHint(QStaticText::AggressiveCaching);
+        laid.prepare(QTransform(), font());
+        found = textCache.insert(text, laid);
+    }
+    return *found;
 }
 
 qreal PictureArea::targetScale() const
@@ -35,6 +92,8 @@ void PictureArea::setImageScale(qreal scale)
 // rescales it, since the picture cannot be drawn again.
 void PictureArea::ensureImage()
 {
+    if (batchPainter)
+        return;   // never pull the image from under an open painter
     const QSize logical = drawingSize().expandedTo(QSize(1, 1));
     const qreal scale = targetScale();
     const QSize device = (QSizeF(logical) * scale).toSize();
@@ -55,22 +114,24 @@ void PictureArea::ensureImage()
 
 void PictureArea::markDirty(const QRect &logical)
 {
+    if (batchPainter) {
+        batchDirty |= logical;
+        return;
+    }
     update(logical.translated(contentsRect().topLeft()).adjusted(-1, -1, 1, 1));
 }
 
 void PictureArea::Print(const QString &text)
 {
-    ensureImage();
-    const QFontMetrics metrics(font());
-    {
-        QPainter painter(&picture);
+    const QStaticText &laid = laidOut(text);
+    paint([&](QPainter &painter) {
         painter.setFont(font());
         painter.setPen(ForeColor);
-        painter.drawText(QPointF(CurrentX, CurrentY + metrics.ascent()), text);
-    }
-    markDirty(QRect(CurrentX, CurrentY, metrics.horizontalAdvance(text) + 2, metrics.height()));
+        painter.drawStaticText(QPointF(CurrentX, CurrentY), laid);
+    });
+    markDirty(QRect(CurrentX, CurrentY, qCeil(laid.size().width()) + 2, lineHeight));
     CurrentX = 0;
-    CurrentY += metrics.height();
+    CurrentY += lineHeight;
 }
 
 void PictureArea::Print(long long number)
@@ -87,17 +148,13 @@ int PictureArea::TextWidth(const QString &text) const
 
 int PictureArea::TextHeight() const
 {
-    return QFontMetrics(font()).height();
+    return lineHeight;
 }
 
 void PictureArea::FillBox(int x1, int y1, int x2, int y2, const QColor &color)
 {
-    ensureImage();
     const QRect box(QPoint(qMin(x1, x2), qMin(y1, y2)), QPoint(qMax(x1, x2), qMax(y1, y2)));
-    {
-        QPainter painter(&picture);
-        painter.fillRect(box, color);
-    }
+    paint([&](QPainter &painter) { painter.fillRect(box, color); });
     markDirty(box);
 }
 

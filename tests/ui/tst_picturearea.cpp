@@ -4,7 +4,10 @@
 #include "ui/picturearea.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QTest>
+
+#include <optional>
 
 using namespace ortelana;
 
@@ -30,6 +33,7 @@ private slots:
     void printEndsTheLine();
     void numbersCarryBlanks_data();
     void numbersCarryBlanks();
+    void printPutsTheTopLeftAtThePosition();
     void fillBoxIncludesBothCorners();
     void drawingPersistsWithoutRedraw();
     void frameIsOutsideTheDrawingArea();
@@ -80,6 +84,41 @@ void tst_PictureArea::numbersCarryBlanks()
     QVERIFY(ink.isValid());
     if (number >= 0)
         QVERIFY2(ink.left() >= byNumber.TextWidth(QStringLiteral(" ")) - 1, qPrintable(QString::number(ink.left())));
+}
+
+// Text stands with the top of its line at CurrentY, as QPainter places it on the
+// baseline one ascent lower, whether drawn alone or inside a batch.
+void tst_PictureArea::printPutsTheTopLeftAtThePosition()
+{
+    const QFont font = sansSerifFont(fontpx::Pt9_75, true);
+    const QString text = QStringLiteral("Сентябрь 31");
+
+    QImage reference(120, 40, QImage::Format_RGB32);
+    reference.fill(Qt::white);
+    {
+        QPainter painter(&reference);
+        painter.setFont(font);
+        painter.setPen(Qt::darkMagenta);
+        painter.drawText(QPointF(7, 5 + QFontMetrics(font).ascent()), text);
+    }
+
+    for (const bool batched : {false, true}) {
+        PictureArea area(PictureArea::Border::None);
+        area.setImageScale(1);
+        area.setFont(font);
+        area.resize(120, 40);
+        area.setBackColor(Qt::white);
+        area.ForeColor = Qt::darkMagenta;
+        area.CurrentX = 7;
+        area.CurrentY = 5;
+        {
+            std::optional<PictureArea::Batch> batch;
+            if (batched)
+                batch.emplace(area);
+            area.Print(text);
+        }
+        QCOMPARE(area.image(), reference);
+    }
 }
 
 void tst_PictureArea::fillBoxIncludesBothCorners()
