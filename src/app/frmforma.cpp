@@ -7,6 +7,7 @@
 #include "info/usrreklamax.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
+#include "weeks/frmnomeranedel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -151,6 +152,9 @@ void frmForma::NewGod()
 
 void frmForma::MenuNomeraNedel_Click()
 {
+    // Modal, so the tables it reads stay as drawn; discarded when closed.
+    frmNomeraNedel window(tables, this);
+    window.exec();
 }
 
 void frmForma::MenuHelp_Click()
