@@ -2,7 +2,7 @@
 # CMake does the real work in build/.
 
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
-            libgl-dev fonts-liberation2 fonts-dejavu-core
+            libgl-dev fonts-liberation2 fonts-dejavu-core poppler-utils
 BUILD    := build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 

@@ -1,6 +1,7 @@
 // Main window layout, menu and year handling.
 #include "app/frmforma.h"
 
+#include "app/sheetprinter.h"
 #include "app/yearbox.h"
 #include "calendar/yearmath.h"
 #include "calendar/yeartables.h"
@@ -40,6 +41,13 @@ frmForma::frmForma(SharedTables &tables, QWidget *parent)
     // Fixed size, no maximise: the sheet is laid out to the pixel.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+
+    // Printing answers Ctrl+P without a menu item: the menu keeps its five items.
+    auto *print = new QAction(this);
+    print->setObjectName(QStringLiteral("PrintSheet"));
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, [this] { printSheet(*this); });
+    addAction(print);
 }
 
 void frmForma::createControls()
@@ -108,6 +116,21 @@ void frmForma::createMenus()
 
     MenuExit = Menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
     MenuExit->setObjectName(QStringLiteral("MenuExit"));
+}
+
+QString frmForma::caption() const
+{
+    return YEAR->text();
+}
+
+void frmForma::setOldStyleChecked(bool checked)
+{
+    StilChck->setChecked(checked);
+}
+
+bool frmForma::oldStyleChecked() const
+{
+    return StilChck->isChecked();
 }
 
 void frmForma::DrawSheet()

@@ -39,6 +39,11 @@ public:
 
     YearBox *yearBox() const { return DATA; }
     PictureArea *calendarPicture() const { return picCalendar; }
+    // The caption naming the year's animal, as shown beside the year box.
+    QString caption() const;
+    // Sets the old-style box as a user would leave it, without redrawing.
+    void setOldStyleChecked(bool checked);
+    bool oldStyleChecked() const;
 
 private:
     void createControls();

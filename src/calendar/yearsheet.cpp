@@ -61,7 +61,7 @@ void YearSheet::DrawDays(int start)
     for (std::size_t k = 0; k < MonthCell.size(); ++k) {
         const MonthCellCorner cell = MonthCell[k];
         const int month = int(k) + 1;
-        picture.FillBox(cell.X + sheet::DaysLeft, cell.Y + sheet::DaysTop,
+        picture.FillBox(cell.X + sheet::DaysLeft, cell.Y + sheet::EraseTop,
                         cell.X + sheet::DaysRight, cell.Y + sheet::DaysBottom, background);
         tables.MonthStart[k] = first;
 

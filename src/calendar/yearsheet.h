@@ -33,6 +33,10 @@ inline constexpr int LabelLeft = 4;         // weekday abbreviations
 inline constexpr int DaysLeft = 28;         // day area, also the span a month name centres on
 inline constexpr int DaysRight = 155;
 inline constexpr int DaysTop = 19;
+// The erase starts one row above the day area: on a 1x image that row is always
+// blank, but at higher densities the unhinted tops of the first row's digits reach
+// half a pixel above the day area and would survive the next redraw.
+inline constexpr int EraseTop = DaysTop - 1;
 inline constexpr int DaysBottom = 125;
 inline constexpr int NameSpan = 127;
 

@@ -54,6 +54,11 @@ PictureArea::Batch::~Batch()
 template <typename Draw>
 void PictureArea::paint(Draw &&draw)
 {
+    if (mirror) {
+        mirror->save();
+        draw(*mirror);
+        mirror->restore();
+    }
     if (batchPainter) {
         draw(*batchPainter);
         return;

@@ -55,6 +55,10 @@ public:
     // Fixes the pixel density of the image (for off-screen rendering); 0 follows the screen.
     void setImageScale(qreal scale);
 
+    // Repeats every later drawing step on another painter as well (for vector output
+    // such as PDF); nullptr stops.  The painter must outlive the mirroring.
+    void setMirror(QPainter *painter) { mirror = painter; }
+
     // Keeps one painter open over a run of drawing steps and repaints once at its end;
     // a sheet of 366 numbers draws several times faster this way.
     class Batch
@@ -85,6 +89,7 @@ private:
     qreal fixedScale = 0;
 
     std::unique_ptr<QPainter> batchPainter;
+    QPainter *mirror = nullptr;
     QRect batchDirty;
     int batchDepth = 0;
 

@@ -27,11 +27,11 @@ struct Sheet
     PictureArea picture{PictureArea::Border::Sunken};
     YearSheet sheet{picture, tables};
 
-    Sheet()
+    explicit Sheet(qreal scale = 1)
     {
         picture.setFont(sansSerifFont(fontpx::Pt9_75, true));
         picture.resize(633, 393);
-        picture.setImageScale(1);
+        picture.setImageScale(scale);
         sheet.DrawSheet();
     }
     void draw(int year, bool checked = true)
@@ -253,10 +253,15 @@ void tst_YearSheet::redrawLeavesNothingBehind_data()
     QTest::addColumn<bool>("beforeChecked");
     QTest::addColumn<int>("after");
     QTest::addColumn<bool>("afterChecked");
-    QTest::newRow("2006 then 2005") << 2006 << true << 2005 << true;
-    QTest::newRow("2010 then 2006") << 2010 << true << 2006 << true;
-    QTest::newRow("1917 unchecked then checked") << 1917 << false << 1917 << true;
-    QTest::newRow("9999999 then 1") << 9999999 << true << 1 << true;
+    QTest::addColumn<qreal>("scale");
+    for (const qreal scale : {1.0, 2.0, 1.5, 3.0}) {
+        const QString at = QStringLiteral(" at %1x").arg(scale);
+        QTest::newRow(qPrintable(QStringLiteral("2006 then 2005") + at)) << 2006 << true << 2005 << true << scale;
+        QTest::newRow(qPrintable(QStringLiteral("2010 then 2006") + at)) << 2010 << true << 2006 << true << scale;
+        QTest::newRow(qPrintable(QStringLiteral("1917 unchecked then checked") + at)) << 1917 << false << 1917 << true << scale;
+        QTest::newRow(qPrintable(QStringLiteral("1917 checked then unchecked") + at)) << 1917 << true << 1917 << false << scale;
+        QTest::newRow(qPrintable(QStringLiteral("9999999 then 1") + at)) << 9999999 << true << 1 << true << scale;
+    }
 }
 
 void tst_YearSheet::redrawLeavesNothingBehind()
@@ -265,7 +270,8 @@ void tst_YearSheet::redrawLeavesNothingBehind()
     QFETCH(bool, beforeChecked);
     QFETCH(int, after);
     QFETCH(bool, afterChecked);
-    Sheet redrawn, fresh;
+    QFETCH(qreal, scale);
+    Sheet redrawn(scale), fresh(scale);
     redrawn.draw(before, beforeChecked);
     redrawn.draw(after, afterChecked);
     fresh.draw(after, afterChecked);
