@@ -40,6 +40,7 @@ test: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_newgod
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_export
 
 clean:
 	rm -rf $(BUILD)
