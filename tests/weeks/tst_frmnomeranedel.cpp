@@ -1,0 +1,421 @@
+// The week numbers window's drawing, on tables the real main window computed: the
+// worked months with their week numbers, the colours of May and of Victory Day, the
+// clearing between months, old-style years against the year sheet, the font's fit,
+// and the controls as the user meets them.
+#include "app/frmforma.h"
+#include "app/startup.h"
+#include "app/yearbox.h"
+#include "calendar/yearsheet.h"
+#include "ui/fonts.h"
+#include "ui/picturearea.h"
+#include "ui/vbcolor.h"
+#include "weeks/frmnomeranedel.h"
+#include "weeks/weeknumbers.h"
+
+#include "pictureprobe.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTest>
+
+using namespace ortelana;
+using namespace weekstest;
+
+namespace {
+
+const QStringList kMonths{"Январь", "Февраль", "Март", "Апрель", "Май", "Июнь",
+                          "Июль", "Август", "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
+const QStringList kWeekdays{"Пн", "Вт", "Ср", "Чт", "Пт", "Сб", "Вс"};
+const QColor kDayColour = vbColor(colors::DayNumber);
+const QColor kRed = vbColor(colors::Red);
+const QColor kWeekColour = vbColor(0x7A1200);
+const QColor kLabelColour = vbColor(0xC00000);
+
+// The whole picture a month should show, placed by <chrono> weekdays.  `shift` moves
+// every weekday as the unchecked old-style box does (6 = one day earlier).
+QImage expectedPicture(Reference &ref, int year, int month, int shift)
+{
+    ref.clear();
+    for (int r = 0; r < 7; ++r)
+        ref.write({0, 20 * r}, kWeekdays[r], r == 6 ? kRed : kLabelColour);
+    const auto placed = [&](int m, int d) { return (chronoWeekday(year, m, d) + shift) % 7; };
+    const int first = placed(month, 1);
+    int lastColumn = 0;
+    for (int day = 1; day <= chronoMonthDays(year, month); ++day) {
+        const int row = placed(month, day);
+        const int column = (first + day - 1) / 7 + 1;
+        const bool red = row == 6 || (year > 1944 && month == 5 && day == 9);
+        ref.write({26 * column, 20 * row}, (long long)day, red ? kRed : kDayColour);
+        lastColumn = column;
+    }
+    // Week 1 holds 1 January; a column's week counts from the Monday of week 1.
+    const int offset = placed(1, 1);
+    for (int column = 1; column <= lastColumn; ++column) {
+        const int firstDayOfColumn = column == 1 ? 1 : 7 * (column - 1) - first + 1;
+        const int week = (offset + chronoDayOfYear(year, month, firstDayOfColumn)) / 7 + 1;
+        ref.write({26 * column, 140}, (long long)week, kWeekColour);
+    }
+    return ref.image().copy();
+}
+
+} // namespace
+
+class tst_frmNomeraNedel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void controls();
+    void fontFitsTheColumns();
+    void workedMonths_data();
+    void workedMonths();
+    void may2005InFull();
+    void victoryDay_data();
+    void victoryDay();
+    void switchingMonthsLeavesNothingBehind();
+    void oldStyleYearMatchesTheSheet_data();
+    void oldStyleYearMatchesTheSheet();
+    void selectionCannotBeEmptied();
+
+private:
+    void confirm(const QString &year);
+    std::unique_ptr<frmNomeraNedel> openOn(int month);
+
+    SharedTables *tables = nullptr;
+    std::unique_ptr<frmForma> window;
+};
+
+void tst_frmNomeraNedel::initTestCase()
+{
+    registerFontSubstitutes();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+void tst_frmNomeraNedel::init()
+{
+    tables = new SharedTables;
+    window = Main(*tables);
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
+
+void tst_frmNomeraNedel::cleanup()
+{
+    window.reset();
+    delete tables;
+    tables = nullptr;
+}
+
+void tst_frmNomeraNedel::confirm(const QString &year)
+{
+    YearBox *box = window->yearBox();
+    box->clear();
+    QTest::keyClicks(box, year);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(window->computedYear(), year.toLongLong());
+}
+
+// Builds the window as the menu command does, without showing it: everything it
+// shows is drawn by then.
+std::unique_ptr<frmNomeraNedel> tst_frmNomeraNedel::openOn(int month)
+{
+    tables->ChosenMonth = month;
+    return std::make_unique<frmNomeraNedel>(*tables, window.get());
+}
+
+void tst_frmNomeraNedel::controls()
+{
+    const auto dialog = openOn(0);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Номера недель"));
+    QCOMPARE(dialog->size(), QSize(328, 260));
+    QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+    QVERIFY(!(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(dialog->windowType(), Qt::Dialog);   // owned by the main window: no task-bar entry
+    const QFontInfo font(dialog->font());
+    QCOMPARE(font.family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(font.pixelSize(), 16);
+    QVERIFY(font.bold());
+
+    auto *list = dialog->findChild<QListWidget *>(QStringLiteral("List1"));
+    auto *label = dialog->findChild<QLabel *>(QStringLiteral("Label1"));
+    auto *picture = dialog->findChild<PictureArea *>(QStringLiteral("Picture1"));
+    auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("kOK"));
+    QVERIFY(list && label && picture && ok);
+    QCOMPARE(picture->drawingSize(), QSize(181, 165));   // 185 x 169 less the sunken frame
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QVERIFY(ok->isDefault());
+
+    QCOMPARE(list->count(), 12);
+    for (int i = 0; i < 12; ++i)
+        QCOMPARE(list->item(i)->text(), kMonths[i]);
+    QCOMPARE(dialog->focusWidget(), static_cast<QWidget *>(list));
+    QCOMPARE(label->text(), QStringLiteral("Январь"));   // the design text is gone before showing
+
+    // The month is drawn before the window is ever shown; so are the weekday labels.
+    QVERIFY(!dialog->isVisible());
+    const QImage &image = picture->image();
+    QCOMPARE(image.devicePixelRatio(), 1.0);
+    for (int r = 0; r < 7; ++r)
+        QCOMPARE(inkIn(image, QRect(0, 20 * r, 26, 20), picture->BackColor()), r == 6 ? kRed : kLabelColour);
+    QVERIFY(!isBlank(image, weekBox(1), picture->BackColor()));
+}
+
+// The widest text of each kind, written in the last column, stays inside its box and
+// inside the picture; the weekday labels stay left of the cleared area.
+void tst_frmNomeraNedel::fontFitsTheColumns()
+{
+    const auto dialog = openOn(0);
+    auto *picture = dialog->findChild<PictureArea *>(QStringLiteral("Picture1"));
+    Reference ref(*picture);
+    const QColor background = picture->BackColor();
+    QList<long long> numbers;
+    for (long long n = 1; n <= 31; ++n)
+        numbers << n;
+    numbers << 53 << 54;
+    for (long long n : numbers) {
+        ref.clear();
+        ref.write({156, 140}, n, kDayColour);
+        const QRect box = weekBox(6);
+        QImage rest = ref.image().copy();
+        QPainter(&rest).fillRect(box, background);
+        QVERIFY2(isBlank(rest, rest.rect(), background), qPrintable(QStringLiteral("%1 spills out of its column").arg(n)));
+        QVERIFY(!isBlank(ref.image(), box, background));
+        QVERIFY(picture->TextWidth(QStringLiteral(" %1").arg(n)) <= 181 - 156);   // not cut by the edge
+    }
+    for (const QString &label : kWeekdays)
+        QVERIFY2(picture->TextWidth(label) < 26, qPrintable(label));
+    for (const QString &name : kMonths)
+        QVERIFY2(picture->fontMetrics().horizontalAdvance(name) <= 183, qPrintable(name));
+}
+
+void tst_frmNomeraNedel::workedMonths_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("firstWeek");
+    QTest::addColumn<int>("lastWeek");
+    QTest::newRow("January 2024") << 2024 << 1 << 5 << 1 << 5;
+    QTest::newRow("February 2024") << 2024 << 2 << 5 << 5 << 9;
+    QTest::newRow("September 2024, the 1st a Sunday") << 2024 << 9 << 6 << 35 << 40;
+    QTest::newRow("February 2021, four columns") << 2021 << 2 << 4 << 6 << 9;
+    QTest::newRow("January 2023, 1 January a Sunday") << 2023 << 1 << 6 << 1 << 6;
+    QTest::newRow("May 2005") << 2005 << 5 << 6 << 18 << 23;
+    QTest::newRow("December 2005, week 53") << 2005 << 12 << 5 << 49 << 53;
+    QTest::newRow("December 2012, week 54") << 2012 << 12 << 6 << 49 << 54;
+}
+
+void tst_frmNomeraNedel::workedMonths()
+{
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(int, columns);
+    QFETCH(int, firstWeek);
+    QFETCH(int, lastWeek);
+    confirm(QString::number(year));
+    QCOMPARE(firstWeekNumber(*tables, month - 1), firstWeek);
+    QCOMPARE(firstWeek + columns - 1, lastWeek);
+
+    const auto dialog = openOn(month - 1);
+    auto *picture = dialog->findChild<PictureArea *>(QStringLiteral("Picture1"));
+    const QImage &image = picture->image();
+    const QColor background = picture->BackColor();
+    Reference ref(*picture);
+    for (int c = 1; c <= 6; ++c) {
+        const QRect days(26 * c + 1, 0, 25, 140);
+        if (c > columns) {
+            QVERIFY2(isBlank(image, days, background), qPrintable(QStringLiteral("days in column %1").arg(c)));
+            QVERIFY2(isBlank(image, weekBox(c), background), qPrintable(QStringLiteral("week under column %1").arg(c)));
+            continue;
+        }
+        QVERIFY2(!isBlank(image, days, background), qPrintable(QStringLiteral("column %1 empty").arg(c)));
+        QVERIFY2(ref.holds(image, weekBox(c), {26 * c, 140}, (long long)(firstWeek + c - 1), kWeekColour),
+                 qPrintable(QStringLiteral("week %1 under column %2").arg(firstWeek + c - 1).arg(c)));
+        QCOMPARE(inkIn(image, weekBox(c), background), kWeekColour);
+    }
+    QCOMPARE(image, expectedPicture(ref, year, month, 0));
+}
+
+void tst_frmNomeraNedel::may2005InFull()
+{
+    confirm(QStringLiteral("2005"));
+    QVERIFY(tables->VictoryDay);
+    const auto dialog = openOn(4);
+    auto *picture = dialog->findChild<PictureArea *>(QStringLiteral("Picture1"));
+    const QImage &image = picture->image();
+    const QColor background = picture->BackColor();
+    Reference ref(*picture);
+
+    // 1 May 2005 is a Sunday: column 1 holds it alone, in the Sunday row.
+    std::array<std::array<int, 7>, 7> held{};   // [column][row] -> day
+    for (int day = 1; day <= 31; ++day)
+        held[std::size_t((6 + day - 1) / 7 + 1)][std::size_t((6 + day - 1) % 7)] = day;
+    QCOMPARE(held[1][6], 1);
+    QCOMPARE(held[3][0], 9);
+    QCOMPARE(held[6][1], 31);
+    const QList<int> redDays{1, 8, 9, 15, 22, 29};
+    for (int c = 1; c <= 6; ++c)
+        for (int r = 0; r < 7; ++r) {
+            const int day = held[std::size_t(c)][std::size_t(r)];
+            const QString where = QStringLiteral("column %1 row %2 day %3").arg(c).arg(r).arg(day);
+            if (day == 0) {
+                QVERIFY2(isBlank(image, slotBox(c, r), background), qPrintable(where));
+                continue;
+            }
+            const QColor colour = redDays.contains(day) ? kRed : kDayColour;
+            QVERIFY2(inkIn(image, slotBox(c, r), background) == colour, qPrintable(where));
+            QVERIFY2(ref.holds(image, slotBox(c, r), {26 * c, 20 * r}, (long long)day, colour), qPrintable(where));
+        }
+    for (int c = 1; c <= 6; ++c)
+        QVERIFY2(ref.holds(image, weekBox(c), {26 * c, 140}, (long long)(17 + c), kWeekColour),
+                 qPrintable(QStringLiteral("week %1").arg(17 + c)));
+}
+
+void tst_frmNomeraNedel::victoryDay_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<bool>("red");
+    QTest::newRow("9 May 2005, a Monday") << 2005 << 9 << true;
+    QTest::newRow("9 May 2021, a Sunday") << 2021 << 9 << true;
+    QTest::newRow("10 May 2021, next column's Monday") << 2021 << 10 << false;
+    QTest::newRow("9 May 1944, a Tuesday") << 1944 << 9 << false;
+    QTest::newRow("9 May 1945, a Wednesday") << 1945 << 9 << true;
+    QTest::newRow("10 May 1945") << 1945 << 10 << false;
+}
+
+void tst_frmNomeraNedel::victoryDay()
+{
+    QFETCH(int, year);
+    QFETCH(int, day);
+    QFETCH(bool, red);
+    confirm(QString::number(year));
+    const auto dialog = openOn(4);
+    auto *picture = dialog->findChild<PictureArea *>(QStringLiteral("Picture1"));
+    const int first = chronoWeekday(year, 5, 1);
+    const int column = (first + day - 1) / 7 + 1;
+    const int row = chronoWeekday(year, 5, day);
+    const QColor colour = red ? kRed : kDayColour;
+    QCOMPARE(inkIn(picture->image(), slotBox(column, row), picture->BackColor()), colour);
+    Reference ref(*picture);
+    QVERIFY(ref.holds(picture->image(), slotBox(column, row), {26 * column, 20 * row}, (long long)day, colour));
+    QCOMPARE(picture->image(), expectedPicture(ref, year, 5, 0));
+}
+
+// August 2021 fills six columns, February 2021 four: after the switch the picture is
+// the same as February drawn alone, and the weekday labels were never touched.
+void tst_frmNomeraNedel::switchingMonthsLeavesNothingBehind()
+{
+    confirm(QStringLiteral("2021"));
+    const auto fresh = openOn(1);
+    const QImage february = fresh->findChild<PictureArea *>(QStringLiteral("Picture1"))->image().copy();
+
+    const auto dialog = openOn(7);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    auto *picture = dialog->findChild<PictureArea *>(QStringLiteral("Picture1"));
+    auto *list = dialog->findChild<QListWidget *>(QStringLiteral("List1"));
+    const QRect labels(0, 0, 26, 165);
+    const QImage labelsBefore = picture->image().copy(labels);
+    QVERIFY(!isBlank(picture->image(), weekBox(6), picture->BackColor()));
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QCOMPARE(list->currentRow(), 1);
+    QCOMPARE(tables->ChosenMonth, 1);
+    QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Февраль"));
+    QCOMPARE(picture->image(), february);
+    QCOMPARE(picture->image().copy(labels), labelsBefore);
+
+    // Walking the whole year with the arrow keys and back never disturbs the labels.
+    for (int i = 0; i < 11; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentRow(), 11);
+    QCOMPARE(tables->ChosenMonth, 11);
+    QTest::keyClick(list, Qt::Key_Home);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(picture->image(), february);
+}
+
+void tst_frmNomeraNedel::oldStyleYearMatchesTheSheet_data()
+{
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<int>("januaryStart");
+    QTest::addColumn<int>("lastJanuaryWeek");
+    QTest::newRow("1917 old style checked") << true << 0 << 5;
+    QTest::newRow("1917 old style unchecked") << false << 6 << 6;
+}
+
+// Every month of 1917 stands in the window where the year sheet placed it, in the
+// same colours, and the week numbers follow that placing.
+void tst_frmNomeraNedel::oldStyleYearMatchesTheSheet()
+{
+    QFETCH(bool, checked);
+    QFETCH(int, januaryStart);
+    QFETCH(int, lastJanuaryWeek);
+    confirm(QStringLiteral("1917"));
+    auto *oldStyle = window->findChild<QCheckBox *>(QStringLiteral("StilChck"));
+    QVERIFY(oldStyle && oldStyle->isVisible() && oldStyle->isChecked());
+    if (!checked)
+        QTest::mouseClick(oldStyle, Qt::LeftButton);
+    QCOMPARE(oldStyle->isChecked(), checked);
+    QCOMPARE(tables->MonthStart[0], januaryStart);
+
+    const auto dialog = openOn(0);
+    auto *picture = dialog->findChild<PictureArea *>(QStringLiteral("Picture1"));
+    auto *list = dialog->findChild<QListWidget *>(QStringLiteral("List1"));
+    Reference ref(*picture);
+    const QColor background = picture->BackColor();
+    const int lastColumn = lastJanuaryWeek;
+    QVERIFY(ref.holds(picture->image(), weekBox(lastColumn), {26 * lastColumn, 140}, (long long)lastJanuaryWeek, kWeekColour));
+    QVERIFY(isBlank(picture->image(), weekBox(lastColumn + 1), background));
+    if (!checked) {   // 1 January alone, red, in the Sunday row of column 1
+        QCOMPARE(inkIn(picture->image(), slotBox(1, 6), background), kRed);
+        for (int r = 0; r < 6; ++r)
+            QVERIFY(isBlank(picture->image(), slotBox(1, r), background));
+    }
+
+    const QImage sheet = window->calendarPicture()->image();
+    const QColor sheetBackground = window->calendarPicture()->BackColor();
+    for (int m = 0; m < 12; ++m) {
+        list->setCurrentRow(m);
+        const QImage &image = picture->image();
+        const MonthCellCorner cell = MonthCell[std::size_t(m)];
+        for (int c = 1; c <= 6; ++c)
+            for (int r = 0; r < 7; ++r) {
+                const QRect sheetSlot(cell.X + 4 + 22 * c + 1, cell.Y + 16 * (r + 1) + 1, 20, 14);
+                QVERIFY2(inkIn(image, slotBox(c, r), background) == inkIn(sheet, sheetSlot, sheetBackground),
+                         qPrintable(QStringLiteral("month %1 column %2 row %3").arg(m + 1).arg(c).arg(r)));
+            }
+        QVERIFY2(image == expectedPicture(ref, 1917, m + 1, checked ? 0 : 6), qPrintable(kMonths[m]));
+    }
+}
+
+// Ctrl+click on the chosen month would leave a single-choice list with nothing chosen.
+void tst_frmNomeraNedel::selectionCannotBeEmptied()
+{
+    const auto dialog = openOn(3);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    auto *list = dialog->findChild<QListWidget *>(QStringLiteral("List1"));
+    auto *picture = dialog->findChild<PictureArea *>(QStringLiteral("Picture1"));
+    const QImage before = picture->image().copy();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list->visualItemRect(list->item(3)).center());
+    QCOMPARE(list->currentRow(), 3);
+    QCOMPARE(list->selectedItems().size(), 1);
+    QCOMPARE(list->selectedItems().first(), list->item(3));
+    QCOMPARE(tables->ChosenMonth, 3);
+    QCOMPARE(picture->image(), before);
+}
+
+QTEST_MAIN(tst_frmNomeraNedel)
+#include "tst_frmnomeranedel.moc"
