@@ -1,0 +1,271 @@
+// The redirect page: its exact bytes, which name it is written under, what is never
+// overwritten or followed, how the search ends, and which file the desktop is asked
+// to open.
+#include "info/savefileurl.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace ortelana;
+
+namespace {
+
+const QByteArray Head = "<html><head><meta http-equiv='refresh' content='0; url=";
+const QByteArray Tail = "'><meta http-equiv='Content-Type' content='text/html; charset=windows-1251'>"
+                        "<title>WWW</title></head><body></body></html>\r\n";
+
+QByteArray pageFor(const QByteArray &addressBytes)
+{
+    return Head + addressBytes + Tail;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Writes at most 64 bytes a call, then reports a full disk: a page that fails part way.
+ssize_t failingWrite(int fd, const void *data, std::size_t size)
+{
+    if (size > 64)
+        return ::write(fd, data, 64);
+    errno = ENOSPC;
+    return -1;
+}
+
+// Writes 10 bytes a call: short writes that must be carried on.
+ssize_t shortWrites(int fd, const void *data, std::size_t size)
+{
+    return ::write(fd, data, std::min<std::size_t>(size, 10));
+}
+
+} // namespace
+
+class tst_SaveFileUrl : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    // Stands in for the desktop: records what it is asked to open.
+    void openUrl(const QUrl &url) { opened << url; }
+
+private slots:
+    void init();
+    void cleanup();
+
+    void firstUseWritesThePage_data();
+    void firstUseWritesThePage();
+    void writablePageIsRewritten();
+    void takenNamesAreSkipped_data();
+    void takenNamesAreSkipped();
+    void searchStopsAfterNinetyNine();
+    void unwritableDirectoryGivesUp_data();
+    void unwritableDirectoryGivesUp();
+    void failedWriteOpensNothing();
+    void shortWritesAreCarriedOn();
+
+private:
+    QString page(int number) const { return dir->filePath(QString::number(number) + QStringLiteral(".html")); }
+    // Checks that exactly one file was asked to be opened, by absolute path: `path`.
+    void expectOpened(const QString &path);
+
+    QList<QUrl> opened;
+    std::unique_ptr<QTemporaryDir> dir;
+    QString startDirectory;
+};
+
+void tst_SaveFileUrl::init()
+{
+    opened.clear();
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+    // The current directory is a fresh folder, never the program folder.
+    startDirectory = QDir::currentPath();
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    QVERIFY(QDir::setCurrent(dir->path()));
+    QVERIFY(QDir::currentPath() != QCoreApplication::applicationDirPath());
+}
+
+void tst_SaveFileUrl::cleanup()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QDir::setCurrent(startDirectory);
+    // Let the folder be removed even where a test took its write permission away.
+    ::chmod(QFile::encodeName(dir->path()).constData(), 0755);
+    dir.reset();
+}
+
+void tst_SaveFileUrl::expectOpened(const QString &path)
+{
+    QCOMPARE(opened.size(), 1);
+    QVERIFY(opened.front().isLocalFile());
+    const QString asked = opened.front().toLocalFile();
+    QVERIFY2(QFileInfo(asked).isAbsolute(), qPrintable(asked));
+    QCOMPARE(QFileInfo(asked).canonicalFilePath(), QFileInfo(path).canonicalFilePath());
+}
+
+void tst_SaveFileUrl::firstUseWritesThePage_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QByteArray>("addressBytes");
+
+    QTest::newRow("ascii") << QStringLiteral("https://ortelana.example.org/") << QByteArray("https://ortelana.example.org/");
+    QTest::newRow("empty: exactly 178 bytes") << QString() << QByteArray();
+    QTest::newRow("apostrophe copied unchanged") << QStringLiteral("http://example.org/it's") << QByteArray("http://example.org/it's");
+    QTest::newRow("blanks not trimmed") << QStringLiteral(" x ") << QByteArray(" x ");
+    QTest::newRow("cyrillic in windows-1251") << QStringLiteral("http://пример.рф/Ёж")
+        << QByteArray("http://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/\xA8\xE6");
+    QTest::newRow("euro sign has a place") << QStringLiteral("€") << QByteArray("\x88");
+    QTest::newRow("characters without a place become ?") << QStringLiteral("a☺b😀c") << QByteArray("a?b?c");
+}
+
+void tst_SaveFileUrl::firstUseWritesThePage()
+{
+    QFETCH(QString, address);
+    QFETCH(QByteArray, addressBytes);
+
+    SaveFileUrl(address);
+
+    const QByteArray written = readAll(page(0));
+    QCOMPARE(written, pageFor(addressBytes));
+    QCOMPARE(written.size(), 178 + addressBytes.size());
+    QVERIFY(!QFile::exists(page(1)));
+    expectOpened(page(0));
+}
+
+void tst_SaveFileUrl::writablePageIsRewritten()
+{
+    writeFile(page(0), QByteArray(4000, 'x'));
+    SaveFileUrl(QStringLiteral("http://example.org/"));
+    QCOMPARE(readAll(page(0)), pageFor("http://example.org/"));
+    QVERIFY(!QFile::exists(page(1)));
+    expectOpened(page(0));
+}
+
+void tst_SaveFileUrl::takenNamesAreSkipped_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<int>("taken");   // names 0.html to taken-1 are blocked
+
+    QTest::newRow("read-only 0.html") << QStringLiteral("read-only") << 1;
+    QTest::newRow("0.html to 9.html read-only") << QStringLiteral("read-only") << 10;
+    QTest::newRow("0.html to 9.html are folders") << QStringLiteral("folder") << 10;
+    QTest::newRow("symbolic link to a file") << QStringLiteral("link") << 1;
+    QTest::newRow("symbolic link to nowhere") << QStringLiteral("dangling link") << 1;
+    QTest::newRow("FIFO at 0.html") << QStringLiteral("fifo") << 1;
+}
+
+void tst_SaveFileUrl::takenNamesAreSkipped()
+{
+    QFETCH(QString, what);
+    QFETCH(int, taken);
+
+    const QString target = dir->filePath(QStringLiteral("target.txt"));
+    const QByteArray old = "left alone\n";
+    for (int n = 0; n < taken; ++n) {
+        const QByteArray name = QFile::encodeName(page(n));
+        if (what == QLatin1String("read-only")) {
+            writeFile(page(n), old);
+            QVERIFY(::chmod(name.constData(), 0444) == 0);
+        } else if (what == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(page(n)));
+        } else if (what == QLatin1String("link")) {
+            writeFile(target, old);
+            QVERIFY(QFile::link(target, page(n)));
+        } else if (what == QLatin1String("dangling link")) {
+            QVERIFY(QFile::link(target, page(n)));
+        } else if (what == QLatin1String("fifo")) {
+            QVERIFY(::mkfifo(name.constData(), 0666) == 0);
+        }
+    }
+
+    SaveFileUrl(QStringLiteral("http://example.org/"));
+
+    QCOMPARE(readAll(page(taken)), pageFor("http://example.org/"));
+    expectOpened(page(taken));
+    if (what == QLatin1String("read-only"))
+        for (int n = 0; n < taken; ++n)
+            QCOMPARE(readAll(page(n)), old);
+    if (what == QLatin1String("link")) {
+        QCOMPARE(readAll(target), old);
+        QVERIFY(QFileInfo(page(0)).isSymLink());
+    }
+    if (what == QLatin1String("dangling link"))
+        QVERIFY(!QFile::exists(target));
+}
+
+void tst_SaveFileUrl::searchStopsAfterNinetyNine()
+{
+    for (int n = 0; n < RedirectPageNames; ++n)
+        QVERIFY(QDir().mkdir(page(n)));
+    SaveFileUrl(QStringLiteral("http://example.org/"));
+    QVERIFY(opened.isEmpty());
+    QCOMPARE(RedirectPageNames, 100);
+    QVERIFY(!QFile::exists(page(RedirectPageNames)));
+}
+
+void tst_SaveFileUrl::unwritableDirectoryGivesUp_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("current directory deleted") << QStringLiteral("deleted");
+    QTest::newRow("directory without write permission") << QStringLiteral("read-only");
+}
+
+void tst_SaveFileUrl::unwritableDirectoryGivesUp()
+{
+    QFETCH(QString, how);
+    const QString sub = dir->filePath(QStringLiteral("sub"));
+    QVERIFY(QDir().mkdir(sub));
+    QVERIFY(QDir::setCurrent(sub));
+    if (how == QLatin1String("deleted")) {
+        QVERIFY(QDir().rmdir(sub));
+    } else {
+        if (::geteuid() == 0)
+            QSKIP("root writes into any folder");
+        QVERIFY(::chmod(QFile::encodeName(sub).constData(), 0555) == 0);
+    }
+
+    SaveFileUrl(QStringLiteral("http://example.org/"));
+
+    QVERIFY(opened.isEmpty());
+    QVERIFY(!QFile::exists(sub + QStringLiteral("/0.html")));
+    QVERIFY(!QFile::exists(page(0)));   // nor anywhere else the path might have led
+}
+
+void tst_SaveFileUrl::failedWriteOpensNothing()
+{
+    SaveFileUrl(QStringLiteral("http://example.org/"), failingWrite);
+    QVERIFY(opened.isEmpty());
+    // No half page is left to be opened later, and no other name was tried.
+    QCOMPARE(readAll(page(0)), QByteArray());
+    QVERIFY(!QFile::exists(page(1)));
+}
+
+void tst_SaveFileUrl::shortWritesAreCarriedOn()
+{
+    SaveFileUrl(QStringLiteral("http://example.org/"), shortWrites);
+    QCOMPARE(readAll(page(0)), pageFor("http://example.org/"));
+    expectOpened(page(0));
+}
+
+QTEST_MAIN(tst_SaveFileUrl)
+#include "tst_savefileurl.moc"
