@@ -5,6 +5,8 @@
 #include "app/yearbox.h"
 #include "calendar/yearmath.h"
 #include "calendar/yeartables.h"
+#include "info/frmoprog.h"
+#include "info/opurl.h"
 #include "info/usrreklamax.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
@@ -12,6 +14,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -35,6 +38,7 @@ frmForma::frmForma(SharedTables &tables, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmForma"));
     setWindowTitle(QStringLiteral("Ортелана"));
+    setWindowIcon(QIcon(QStringLiteral(":/calendar-icon.png")));
     setFont(sansSerifFont(fontpx::Pt9_75, true));
     createControls();
     createMenus();
@@ -182,10 +186,14 @@ void frmForma::MenuNomeraNedel_Click()
 
 void frmForma::MenuHelp_Click()
 {
+    OpenInShell(QStringLiteral("Справка.html"));
 }
 
 void frmForma::MenuAbout_Click()
 {
+    // Built afresh for each opening; the main window takes no input while it is open.
+    frmOprog about(this);
+    about.exec();
 }
 
 } // namespace ortelana

@@ -1,0 +1,151 @@
+// About window layout and the link to the site.
+#include "info/frmoprog.h"
+
+#include "info/aboutinfo.h"
+#include "info/savefileurl.h"
+#include "ui/fonts.h"
+#include "ui/picturearea.h"
+#include "ui/vbcolor.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace ortelana {
+
+frmOprog::frmOprog(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmOprog"));
+    setWindowTitle(QStringLiteral("О программе"));
+    setFixedSize(ClientSize);
+    setFont(sansSerifFont(fontpx::Pt12, true));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, vbColor(colors::LightGrey));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    createControls();
+    Form_Load();
+}
+
+void frmOprog::createControls()
+{
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(16, 8, 71, 126);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/emblem.png")));
+
+    addLabel2(3, QStringLiteral("Автор: ") + QString::fromUtf8(about::Author), QRect(104, 8, 220, 20));
+    addLabel2(4, QStringLiteral("E-mail: ") + QString::fromUtf8(about::Email), QRect(104, 32, 242, 20));
+    addLabel2(5, QStringLiteral("Сайт:"), QRect(104, 56, 48, 20));
+
+    Label1 = new QLabel(QString::fromUtf8(about::Slogan), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(152, 56, 183, 20);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setFont(sansSerifFont(fontpx::Pt12, true, true));
+    QPalette linkPalette = Label1->palette();
+    linkPalette.setColor(QPalette::WindowText, vbColor(colors::DarkBlue));
+    Label1->setPalette(linkPalette);
+    Label1->setProperty("Tag", QString::fromUtf8(about::Site));
+    // The hand's fingertip is its hot spot, at the top-left corner.
+    Label1->setCursor(QCursor(QPixmap(QStringLiteral(":/hand.png")), 0, 0));
+    Label1->installEventFilter(this);
+
+    addLabel2(6, QStringLiteral("Версия: v4.1"), QRect(104, 80, 104, 20));
+    addLabel2(7, QStringLiteral("Дата: 8 февраля 2009 год -"), QRect(104, 104, 236, 20));
+    addLabel2(0, QStringLiteral("26 августа 2015 год"), QRect(156, 128, 170, 20));
+
+    // The separator: a dark line over a light one.
+    const QPalette system = QGuiApplication::palette();
+    Line1 = addLine("Line1", 152, system.color(QPalette::WindowText));
+    Line2 = addLine("Line2", 153, system.color(QPalette::Base));
+
+    Picture1 = new PictureArea(PictureArea::Border::None, this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(8, 160, 80, 45);
+    Picture1->setBackColor(vbColor(colors::White));
+
+    OK = new QPushButton(QStringLiteral("OK"), this);
+    OK->setObjectName(QStringLiteral("OK"));
+    OK->setGeometry(256, 164, 89, 33);
+    QPalette face = OK->palette();
+    face.setColor(QPalette::Button, vbColor(colors::LightGrey));
+    OK->setPalette(face);
+    OK->setDefault(true);
+    connect(OK, &QPushButton::clicked, this, &QDialog::accept);
+    // Labels and the picture take no focus, so OK holds it from the start.
+    OK->setFocus();
+}
+
+QLabel *frmOprog::addLabel2(int index, const QString &text, const QRect &geometry)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(QStringLiteral("Label2"));
+    label->setProperty("index", index);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2[std::size_t(index)] = label;
+    return label;
+}
+
+QLabel *frmOprog::label2(int index) const
+{
+    return index >= 0 && index < int(Label2.size()) ? Label2[std::size_t(index)] : nullptr;
+}
+
+// A line from x = 8 to x = 344 (both ends) at height y.
+QFrame *frmOprog::addLine(const char *name, int y, const QColor &color)
+{
+    auto *line = new QFrame(this);
+    line->setObjectName(QLatin1String(name));
+    line->setGeometry(8, y, 337, 1);
+    QPalette pal = line->palette();
+    pal.setColor(QPalette::Window, color);
+    line->setPalette(pal);
+    line->setAutoFillBackground(true);
+    return line;
+}
+
+void frmOprog::Form_Load()
+{
+    // Three stripes; the last box reaches row 45, one past the picture, and is clipped.
+    Picture1->FillBox(0, 15, 79, 30, vbColor(colors::Blue));
+    Picture1->FillBox(0, 31, 79, 45, vbColor(colors::Red));
+    Picture1->setGeometry(8, 160, 80, 45);
+}
+
+void frmOprog::Label1_Click()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    SaveFileUrl(Label1->property("Tag").toString());
+}
+
+void frmOprog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Centred on the screen, not over the main window; once, not on every restore.
+    if (const QScreen *where = screen(); where && !event->spontaneous())
+        move(where->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+bool frmOprog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Label1 && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && Label1->rect().contains(mouse->position().toPoint())) {
+            Label1_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace ortelana
