@@ -4,9 +4,11 @@
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
             libgl-dev fonts-liberation2 fonts-dejavu-core poppler-utils
 BUILD    := build
+SANBUILD := build-asan
+SANENV   := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build sanitized run test monkey bench clean
 
 all: build
 
@@ -35,12 +37,24 @@ run: build
 	fi
 	./$(BUILD)/ortelana
 
-test: build
+# The same suite twice: the ordinary build, then under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+sanitized: deps
+	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORTELANA_SANITIZE=ON
+	cmake --build $(SANBUILD) -j $(JOBS)
+
+test: build sanitized
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(SANBUILD) && QT_QPA_PLATFORM=offscreen $(SANENV) ctest --output-on-failure -j $(JOBS)
+
+# The careless-user test with a fresh seed, printed first so a failure can be replayed
+# with ORTELANA_MONKEY_SEED=<seed>.
+monkey: build
+	QT_QPA_PLATFORM=offscreen ORTELANA_MONKEY_SEED=$${ORTELANA_MONKEY_SEED:-fresh} ./$(BUILD)/tests/app/tst_monkey
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_newgod
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_export
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANBUILD)
