@@ -2,7 +2,7 @@
 # CMake does the real work in build/.
 
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
-            libgl-dev fonts-liberation2 fonts-dejavu-core poppler-utils
+            libgl-dev fonts-liberation2 fonts-dejavu-core poppler-utils time
 BUILD    := build
 SANBUILD := build-asan
 SANENV   := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -55,6 +55,7 @@ monkey: build
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_newgod
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_export
+	QT_QPA_PLATFORM=offscreen /usr/bin/time -v ./$(BUILD)/bench/bench_dialogs 2>&1 | grep -E 'KiB|Maximum resident'
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)

@@ -1,0 +1,172 @@
+// Start-up in a hostile setting: a current directory that no longer exists, no help
+// document beside the program, no substitute font installed; and dialogs opened and
+// closed a thousand times leave nothing behind.
+#include "app/frmforma.h"
+#include "app/startup.h"
+#include "ui/fonts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace ortelana;
+
+namespace {
+
+// Starts the real program and reports whether it is still up after `upMs`.
+bool staysUp(QProcess &process, int upMs = 1500)
+{
+    if (!process.waitForStarted(10000))
+        return false;
+    const bool ended = process.waitForFinished(upMs);
+    if (!ended) {
+        process.kill();
+        process.waitForFinished();
+    }
+    return !ended;
+}
+
+QProcessEnvironment offscreen()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return env;
+}
+
+} // namespace
+
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+class tst_Startup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { registerFontSubstitutes(); }
+    void survivesAVanishedCurrentDirectory();
+    void survivesAMissingHelpDocument();
+    void survivesAMissingSubstituteFont();
+    void dialogsLeaveNothingBehind();
+};
+
+void tst_Startup::survivesAVanishedCurrentDirectory()
+{
+    QTemporaryDir dir;
+    const QString gone = dir.filePath(QStringLiteral("gone"));
+    QVERIFY(QDir().mkdir(gone));
+    QProcess window;
+    window.setProcessEnvironment(offscreen());
+    window.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("cd \"$1\" && rmdir \"$1\" && exec \"$2\""),
+                                             QStringLiteral("sh"), gone, QStringLiteral(ORTELANA_BINARY)});
+    QVERIFY2(staysUp(window), qPrintable(QString::fromUtf8(window.readAllStandardError())));
+
+    QProcess exporter;
+    exporter.setProcessEnvironment(offscreen());
+    const QString file = dir.filePath(QStringLiteral("from-nowhere.png"));
+    QVERIFY(QDir().mkdir(gone));
+    exporter.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("cd \"$1\" && rmdir \"$1\" && exec \"$2\" --export \"$3\""),
+                                               QStringLiteral("sh"), gone, QStringLiteral(ORTELANA_BINARY), file});
+    QVERIFY(exporter.waitForFinished(20000));
+    QCOMPARE(exporter.exitCode(), 0);
+    QVERIFY(!QImage(file).isNull());
+}
+
+// The test program's folder holds no help document: F1 opens nothing and says nothing.
+void tst_Startup::survivesAMissingHelpDocument()
+{
+    QVERIFY(!QFile::exists(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Справка.html"))));
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+    const auto restore = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
+
+    SharedTables tables;
+    const auto window = Main(tables);
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    window->findChild<QAction *>(QStringLiteral("MenuHelp"))->trigger();
+    QTest::qWait(20);
+    QVERIFY(recorder.opened.isEmpty());
+    QVERIFY(window->isVisible());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+// With only DejaVu installed (a fontconfig setup that knows no other folder), the
+// program still starts and still draws its sheet.
+void tst_Startup::survivesAMissingSubstituteFont()
+{
+    if (!QFileInfo::exists(QStringLiteral("/usr/share/fonts/truetype/dejavu")))
+        QSKIP("needs fonts-dejavu-core for the stand-in setup");
+    QTemporaryDir dir;
+    QFile config(dir.filePath(QStringLiteral("fonts.conf")));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n"
+                 "<dir>/usr/share/fonts/truetype/dejavu</dir>\n<cachedir>" + QFile::encodeName(dir.path()) + "</cachedir>\n"
+                 "</fontconfig>\n");
+    config.close();
+    QProcessEnvironment env = offscreen();
+    env.insert(QStringLiteral("FONTCONFIG_FILE"), config.fileName());
+
+    QProcess window;
+    window.setProcessEnvironment(env);
+    window.start(QStringLiteral(ORTELANA_BINARY), {});
+    QVERIFY2(staysUp(window), qPrintable(QString::fromUtf8(window.readAllStandardError())));
+
+    QProcess exporter;
+    exporter.setProcessEnvironment(env);
+    const QString file = dir.filePath(QStringLiteral("sheet.png"));
+    exporter.start(QStringLiteral(ORTELANA_BINARY), {QStringLiteral("--export"), file, QStringLiteral("--year"), QStringLiteral("2005")});
+    QVERIFY(exporter.waitForFinished(20000));
+    QCOMPARE(exporter.exitCode(), 0);
+    const QImage sheet(file);
+    QVERIFY(!sheet.isNull());
+    // January's name is drawn: purple ink above the first cell.
+    int purple = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 316; ++x)
+            purple += sheet.pixel(x, y) == qRgb(0xC0, 0, 0xC0);
+    QVERIFY2(purple > 20, qPrintable(QString::number(purple)));
+}
+
+void tst_Startup::dialogsLeaveNothingBehind()
+{
+    SharedTables tables;
+    const auto window = Main(tables);
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    const int topLevels = QApplication::topLevelWidgets().size();
+
+    int closed = 0;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&closed] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            dialog->reject();
+            ++closed;
+        }
+    });
+    closer.start(0);
+    for (const char *name : {"MenuNomeraNedel", "MenuAbout"}) {
+        auto *action = window->findChild<QAction *>(QLatin1String(name));
+        QVERIFY(action);
+        for (int i = 0; i < 1000; ++i)
+            action->trigger();
+    }
+    QCOMPARE(closed, 2000);
+    QCOMPARE(window->findChildren<QDialog *>().size(), 0);
+    QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
+}
+
+QTEST_MAIN(tst_Startup)
+#include "tst_startup.moc"
