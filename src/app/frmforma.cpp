@@ -10,6 +10,7 @@
 #include "info/usrreklamax.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
+#include "ui/qtext.h"
 #include "weeks/frmnomeranedel.h"
 
 #include <QAction>
@@ -22,13 +23,6 @@
 #include <QMessageBox>
 
 namespace ortelana {
-
-namespace {
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-} // namespace
 
 frmForma::frmForma(SharedTables &tables, QWidget *parent)
     : QMainWindow(parent),
@@ -170,7 +164,7 @@ void frmForma::NewGod()
     year = value;
     tables.VictoryDay = isVictoryDayYear(year);
     StilChck->setVisible(offersOldStyle(year));
-    YEAR->setText(fromUtf8(CaptionPrefix) + fromUtf8(ZodiacName[std::size_t(animalIndex(year))]));
+    YEAR->setText(toQString(CaptionPrefix) + toQString(ZodiacName[std::size_t(animalIndex(year))]));
     tables.MonthDays[2] = februaryDays(year);
     YearStart = ortelana::yearStart(year);
     DrawDays();

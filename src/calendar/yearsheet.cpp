@@ -4,6 +4,7 @@
 #include "calendar/monthlayout.h"
 #include "calendar/yeartables.h"
 #include "ui/picturearea.h"
+#include "ui/qtext.h"
 #include "ui/vbcolor.h"
 
 #include <cmath>
@@ -13,8 +14,7 @@ namespace ortelana {
 namespace {
 QString weekdayAbbreviation(int row)   // row 1 (Monday) ... 7 (Sunday)
 {
-    return QString::fromUtf8(WeekdayAbbreviations.data(), qsizetype(WeekdayAbbreviations.size()))
-        .mid(2 * (row - 1), 2);
+    return toQString(WeekdayAbbreviations).mid(2 * (row - 1), 2);
 }
 } // namespace
 
@@ -40,7 +40,7 @@ void YearSheet::DrawSheet()
 
     picture.ForeColor = vbColor(colors::Purple);
     for (std::size_t i = 0; i < MonthCell.size(); ++i) {
-        const QString name = QString::fromUtf8(MonthName[i].data(), qsizetype(MonthName[i].size()));
+        const QString name = toQString(MonthName[i]);
         // Centred over the day area; halves go to the even neighbour.
         const double spare = std::nearbyint(double(sheet::NameSpan - picture.TextWidth(name)));
         picture.CurrentX = MonthCell[i].X + sheet::DaysLeft + int(std::nearbyint(spare / 2));

@@ -5,6 +5,7 @@
 #include "calendar/yeartables.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
+#include "ui/qtext.h"
 #include "ui/vbcolor.h"
 #include "weeks/weeknumbers.h"
 
@@ -26,11 +27,6 @@ constexpr int WeekNumberY = 140;
 constexpr int ClearLeft = 26;
 constexpr int ClearRight = 185;
 constexpr int ClearBottom = 217;
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 } // namespace
 
 frmNomeraNedel::frmNomeraNedel(SharedTables &tables, QWidget *parent)
@@ -54,7 +50,7 @@ void frmNomeraNedel::createControls()
     List1->setGeometry(8, 8, 105, 244);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const std::string_view name : MonthName)
-        List1->addItem(fromUtf8(name));
+        List1->addItem(toQString(name));
     connect(List1, &QListWidget::currentRowChanged, this, &frmNomeraNedel::List1_Click);
     connect(List1, &QListWidget::itemSelectionChanged, this, &frmNomeraNedel::keepSelection);
 
@@ -87,7 +83,7 @@ void frmNomeraNedel::centreOnScreen()
 // Draws the weekday labels once, then selects the remembered month, which draws it.
 void frmNomeraNedel::Form_Load()
 {
-    const QString abbreviations = fromUtf8(WeekdayAbbreviations);
+    const QString abbreviations = toQString(WeekdayAbbreviations);
     Picture1->ForeColor = vbColor(colors::DarkBlue);
     for (int i = 0; i < 7; ++i) {
         if (i == 6)

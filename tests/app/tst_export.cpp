@@ -9,6 +9,7 @@
 #include "calendar/yeartables.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
+#include "ui/qtext.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -237,7 +238,7 @@ void tst_Export::pdfIsOneLandscapePageWithText()
     QVERIFY2(text.contains(QStringLiteral("2027")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("ГОД ОВЦЫ")), qPrintable(text));
     for (const std::string_view name : MonthName)
-        QVERIFY2(text.contains(QString::fromUtf8(name.data(), qsizetype(name.size()))), name.data());
+        QVERIFY2(text.contains(toQString(name)), name.data());
 }
 
 void tst_Export::badTargetsLeaveNothingBehind_data()

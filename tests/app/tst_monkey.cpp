@@ -9,6 +9,7 @@
 #include "calendar/yearmath.h"
 #include "calendar/yeartables.h"
 #include "ui/fonts.h"
+#include "ui/qtext.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -37,8 +38,6 @@ quint64 chosenSeed()
     const quint64 seed = given.toULongLong(&ok);
     return ok ? seed : 20051945;
 }
-
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 } // namespace
 
@@ -199,7 +198,7 @@ void tst_Monkey::check(int stepNumber)
 
     const int animal = animalIndex(confirmedYear);
     QVERIFY2(animal >= 1 && animal <= 12, qPrintable(where));
-    QVERIFY2(caption->text() == fromUtf8(CaptionPrefix) + fromUtf8(ZodiacName[std::size_t(animal)]), qPrintable(where + caption->text()));
+    QVERIFY2(caption->text() == toQString(CaptionPrefix) + toQString(ZodiacName[std::size_t(animal)]), qPrintable(where + caption->text()));
     QVERIFY2(oldStyle->isVisible() == offersOldStyle(confirmedYear), qPrintable(where));
     const int start = drawingStart(yearStart(confirmedYear), offersOldStyle(confirmedYear), oldStyle->isChecked());
     QVERIFY2(tables.MonthStart[0] == start, qPrintable(where + QStringLiteral("January starts at %1").arg(tables.MonthStart[0])));

@@ -3,6 +3,7 @@
 #include "calendar/monthlayout.h"
 #include "calendar/yearmath.h"
 #include "calendar/yeartables.h"
+#include "ui/qtext.h"
 
 #include <QTest>
 
@@ -68,7 +69,7 @@ void tst_YearMath::workedExamples()
     QCOMPARE(yearStart(year), start);
     QCOMPARE(animalIndex(year), animal);
     const std::string_view name = ZodiacName[std::size_t(animal)];
-    QCOMPARE(QString::fromUtf8(name.data(), qsizetype(name.size())), animalName);
+    QCOMPARE(toQString(name), animalName);
     QCOMPARE(isVictoryDayYear(year), victory);
     QCOMPARE(offersOldStyle(year), oldStyle);
 }
@@ -161,7 +162,7 @@ void tst_YearMath::everyYearStaysInBounds()
 void tst_YearMath::rabbitHasLatinO()
 {
     const std::string_view rabbit = ZodiacName[7];
-    const QString text = QString::fromUtf8(rabbit.data(), qsizetype(rabbit.size()));
+    const QString text = toQString(rabbit);
     QCOMPARE(text.size(), 7);
     QCOMPARE(text.at(2), QChar(u'O'));
     QCOMPARE(text.at(0), QChar(u'К'));
@@ -170,7 +171,7 @@ void tst_YearMath::rabbitHasLatinO()
 
 void tst_YearMath::captionPrefix()
 {
-    const QString prefix = QString::fromUtf8(CaptionPrefix.data(), qsizetype(CaptionPrefix.size()));
+    const QString prefix = toQString(CaptionPrefix);
     QCOMPARE(prefix.size(), 12);
     QCOMPARE(prefix, QStringLiteral(" н. э.  ГОД "));
 }

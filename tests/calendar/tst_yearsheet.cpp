@@ -1,11 +1,13 @@
 // The year sheet as drawn into its real image: every day slot of every month holds
 // ink of the expected colour or none, redraws leave nothing behind, the fixed layer
 // survives, and the substitute font fits the pixel layout.
+#include "pixelprobe.h"
 #include "calendar/yearmath.h"
 #include "calendar/yearsheet.h"
 #include "calendar/yeartables.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
+#include "ui/qtext.h"
 #include "ui/vbcolor.h"
 
 #include <QApplication>
@@ -13,9 +15,10 @@
 #include <QStyleFactory>
 #include <QTest>
 
-#include <chrono>
 
 using namespace ortelana;
+using probe::chronoWeekday;
+using probe::inkIn;
 
 namespace {
 
@@ -42,25 +45,6 @@ struct Sheet
     }
 };
 
-// The ink of a region: the pixel farthest from the background, or an invalid colour.
-QColor inkIn(const QImage &image, const QRect &area, const QColor &background)
-{
-    const QRect region = area & image.rect();   // the last row of cells reaches the edge
-    QColor best;
-    int bestDistance = 0;
-    for (int y = region.top(); y <= region.bottom(); ++y)
-        for (int x = region.left(); x <= region.right(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            const int d = qAbs(c.red() - background.red()) + qAbs(c.green() - background.green())
-                + qAbs(c.blue() - background.blue());
-            if (d > bestDistance) {
-                bestDistance = d;
-                best = c;
-            }
-        }
-    return bestDistance > 60 ? best : QColor();
-}
-
 int inkWidth(const QImage &image, const QRect &area, const QColor &background)
 {
     const QRect region = area & image.rect();
@@ -78,14 +62,6 @@ int inkWidth(const QImage &image, const QRect &area, const QColor &background)
 QRect slotBox(const MonthCellCorner &cell, int column, int row)
 {
     return QRect(cell.X + 4 + 22 * column + 1, cell.Y + 16 * row + 1, 20, 14);
-}
-
-// Weekday (Monday = 0) of a date, from <chrono>, independent of the program's arithmetic.
-int chronoWeekday(int year, int month, int day)
-{
-    using namespace std::chrono;
-    const weekday wd{sys_days{std::chrono::year{year} / std::chrono::month(unsigned(month)) / std::chrono::day(unsigned(day))}};
-    return int(wd.iso_encoding()) - 1;
 }
 
 } // namespace
@@ -124,11 +100,11 @@ void tst_YearSheet::fontFitsTheLayout()
         widest = qMax(widest, day.horizontalAdvance(QStringLiteral(" %1 ").arg(n)));
     QVERIFY2(widest <= 22, qPrintable(QStringLiteral("widest day number %1 px").arg(widest)));
 
-    const QString abbreviations = QString::fromUtf8(WeekdayAbbreviations.data(), qsizetype(WeekdayAbbreviations.size()));
+    const QString abbreviations = toQString(WeekdayAbbreviations);
     for (int r = 0; r < 7; ++r)
         QVERIFY2(4 + day.horizontalAdvance(abbreviations.mid(2 * r, 2)) <= 28, qPrintable(abbreviations.mid(2 * r, 2)));
     for (const std::string_view name : MonthName)
-        QVERIFY(day.horizontalAdvance(QString::fromUtf8(name.data(), qsizetype(name.size()))) <= 127);
+        QVERIFY(day.horizontalAdvance(toQString(name)) <= 127);
 
     QVERIFY(QFontMetrics(sansSerifFont(fontpx::Pt12, true)).horizontalAdvance(QStringLiteral("Год:")) <= 38);
 }

@@ -1,0 +1,68 @@
+// Reading pictures and dates in tests: the ink of a region of an image, blank regions,
+// and weekdays and month lengths from <chrono>, independent of the program's arithmetic.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+
+#include <chrono>
+
+namespace probe {
+
+// The ink of a region: the pixel farthest from the background, or an invalid colour.
+// Glyphs of 16-px bold text have fully covered pixels, so this is the pen colour.
+inline QColor inkIn(const QImage &image, const QRect &area, const QColor &background)
+{
+    const QRect region = area & image.rect();
+    QColor best;
+    int bestDistance = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const int d = qAbs(c.red() - background.red()) + qAbs(c.green() - background.green())
+                + qAbs(c.blue() - background.blue());
+            if (d > bestDistance) {
+                bestDistance = d;
+                best = c;
+            }
+        }
+    return bestDistance > 60 ? best : QColor();
+}
+
+// True when no pixel of the region differs from the background.
+inline bool isBlank(const QImage &image, const QRect &area, const QColor &background)
+{
+    const QRect region = area & image.rect();
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            if (image.pixel(x, y) != background.rgb())
+                return false;
+    return true;
+}
+
+// Weekday (Monday = 0) of a date, from <chrono>, independent of the program's arithmetic.
+inline int chronoWeekday(int year, int month, int day)
+{
+    using namespace std::chrono;
+    const weekday wd{sys_days{std::chrono::year{year} / std::chrono::month(unsigned(month)) / std::chrono::day(unsigned(day))}};
+    return int(wd.iso_encoding()) - 1;
+}
+
+// Day of the year (1 January = 0) of a date, from <chrono>.
+inline int chronoDayOfYear(int year, int month, int day)
+{
+    using namespace std::chrono;
+    const sys_days date{std::chrono::year{year} / std::chrono::month(unsigned(month)) / std::chrono::day(unsigned(day))};
+    const sys_days newYear{std::chrono::year{year} / January / 1};
+    return int((date - newYear).count());
+}
+
+inline int chronoMonthDays(int year, int month)
+{
+    using namespace std::chrono;
+    const year_month_day_last last{std::chrono::year{year} / std::chrono::month(unsigned(month)) / std::chrono::last};
+    return int(unsigned(last.day()));
+}
+
+} // namespace probe
