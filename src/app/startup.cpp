@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QScreen>
 
 namespace ortelana {
 
@@ -18,6 +19,9 @@ QString currentYearText()
 std::unique_ptr<frmForma> Main(SharedTables &tables)
 {
     auto window = std::make_unique<frmForma>(tables);
+    // First shown in the middle of the screen.
+    if (const QScreen *screen = window->screen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
     window->show();
     // Let the window appear and paint before the sheet is drawn.
     QCoreApplication::processEvents();

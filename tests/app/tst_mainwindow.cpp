@@ -139,6 +139,8 @@ void tst_MainWindow::startUpState()
 void tst_MainWindow::layoutAndMenu()
 {
     QCOMPARE(window->windowTitle(), QStringLiteral("Ортелана"));
+    const QPoint screenCentre = window->screen()->availableGeometry().center();
+    QVERIFY2((window->geometry().center() - screenCentre).manhattanLength() <= 40, "opens in the middle of the screen");
     QCOMPARE(window->centralWidget()->size(), QSize(634, 508));
     QCOMPARE(window->minimumSize(), window->maximumSize());   // fixed size
     QCOMPARE(window->findChild<QWidget *>(QStringLiteral("picCalendar"))->geometry(), QRect(0, 77, 633, 393));
