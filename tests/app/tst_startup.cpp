@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <unistd.h>
+
 using namespace ortelana;
 
 namespace {
@@ -58,6 +60,7 @@ class tst_Startup : public QObject
 private slots:
     void initTestCase() { registerFontSubstitutes(); }
     void survivesAVanishedCurrentDirectory();
+    void survivesAnUnwritableCurrentDirectory();
     void survivesAMissingHelpDocument();
     void survivesAMissingSubstituteFont();
     void dialogsLeaveNothingBehind();
@@ -83,6 +86,34 @@ void tst_Startup::survivesAVanishedCurrentDirectory()
     QVERIFY(exporter.waitForFinished(20000));
     QCOMPARE(exporter.exitCode(), 0);
     QVERIFY(!QImage(file).isNull());
+}
+
+// A folder without write permission; root writes anyway, so then the program runs as
+// "nobody" (when that user can reach it).
+void tst_Startup::survivesAnUnwritableCurrentDirectory()
+{
+    QTemporaryDir dir;
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
+                                                  | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
+    const auto restore = qScopeGuard([&dir] { QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+    QStringList command{QStringLiteral(ORTELANA_BINARY)};
+    if (::geteuid() == 0) {
+        const QStringList asNobody{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                   QStringLiteral("--clear-groups")};
+        QProcess probe;
+        probe.setWorkingDirectory(dir.path());
+        probe.start(asNobody.first(), asNobody.mid(1) + QStringList{QStringLiteral("sh"), QStringLiteral("-c"),
+                    QStringLiteral("test -x \"$0\" && ! touch probe 2>/dev/null"), command.first()});
+        if (!probe.waitForFinished(10000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
+            QSKIP("running as root, and the user nobody cannot reach the program here");
+        command = asNobody + command;
+    }
+    QProcess window;
+    window.setWorkingDirectory(dir.path());
+    window.setProcessEnvironment(offscreen());
+    window.start(command.first(), command.mid(1));
+    QVERIFY2(staysUp(window), qPrintable(QString::fromUtf8(window.readAllStandardError())));
+    QVERIFY(QDir(dir.path()).isEmpty());
 }
 
 // The test program's folder holds no help document: F1 opens nothing and says nothing.
