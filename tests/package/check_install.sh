@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the build into a fresh prefix and checks the tree: the program folder with
+# the program and its help document together, the bin link, and a desktop entry and
+# metainfo that pass their validators.  Usage: check_install.sh BUILD_DIR
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+failures=0
+check() { if "$@"; then echo "ok: $*"; else echo "FAILED: $*"; failures=$((failures + 1)); fi; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+check test -x "$prefix/lib/ortelana/ortelana"
+check test -f "$prefix/lib/ortelana/Справка.html"
+check test -L "$prefix/bin/ortelana"
+check test "$(readlink -f "$prefix/bin/ortelana")" = "$(readlink -f "$prefix/lib/ortelana/ortelana")"
+check test -f "$prefix/share/icons/hicolor/32x32/apps/org.example.Ortelana.png"
+check desktop-file-validate "$prefix/share/applications/org.example.Ortelana.desktop"
+check appstreamcli validate --no-net "$prefix/share/metainfo/org.example.Ortelana.metainfo.xml"
+check grep -q '^Categories=Office;Calendar;$' "$prefix/share/applications/org.example.Ortelana.desktop"
+# The installed program runs through its link.
+out="$prefix/sheet.png"
+check env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/ortelana" --export "$out" --year 2005
+check test -s "$out"
+
+echo "$((10 - failures)) passed, $failures failed"
+test "$failures" -eq 0
