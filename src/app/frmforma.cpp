@@ -24,6 +24,18 @@
 
 namespace ortelana {
 
+namespace {
+// What a screen reader says of the sheet: the year and, while the old-style box is
+// offered and checked, that too, since the box moves every day of the year.
+QString sheetDescription(long long year, bool oldStyle)
+{
+    QString text = QStringLiteral("Календарь на %1 год").arg(year);
+    if (oldStyle)
+        text += QStringLiteral(" по старому стилю");
+    return text;
+}
+} // namespace
+
 frmForma::frmForma(SharedTables &tables, QWidget *parent)
     : QMainWindow(parent),
       tables(tables),
@@ -62,6 +74,7 @@ void frmForma::createControls()
     picCalendar->setParent(client);
     picCalendar->setObjectName(QStringLiteral("picCalendar"));
     picCalendar->setGeometry(0, 77, 633, 393);
+    picCalendar->setAccessibleName(QStringLiteral("Календарь"));
 
     Label1 = new QLabel(QStringLiteral("Год:"), client);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -74,6 +87,8 @@ void frmForma::createControls()
     DATA->setFont(sansSerifFont(fontpx::Pt13_5, false));
     DATA->setGeometry(48, 474, 89, 31);
     DATA->setText(QStringLiteral("2005"));
+    DATA->setAccessibleName(QStringLiteral("Год"));
+    Label1->setBuddy(DATA);
     connect(DATA, &YearBox::enterPressed, this, &frmForma::confirmYear);
 
     YEAR = new QLabel(client);
@@ -86,6 +101,8 @@ void frmForma::createControls()
     StilChck->setObjectName(QStringLiteral("StilChck"));
     StilChck->setGeometry(376, 480, 129, 17);
     StilChck->setChecked(true);
+    StilChck->setAccessibleName(StilChck->text());
+    StilChck->setAccessibleDescription(QStringLiteral("Снятая отметка сдвигает весь год на один день недели раньше"));
     // A click redraws the year computed last; nothing is read from the year box.
     connect(StilChck, &QCheckBox::clicked, this, &frmForma::DrawDays);
 
@@ -138,7 +155,9 @@ void frmForma::DrawSheet()
 
 void frmForma::DrawDays()
 {
+    const bool oldStyle = !StilChck->isHidden() && StilChck->isChecked();
     sheet.DrawDays(drawingStart(YearStart, !StilChck->isHidden(), StilChck->isChecked()));
+    picCalendar->setAccessibleDescription(sheetDescription(year, oldStyle));
 }
 
 void frmForma::confirmYear()

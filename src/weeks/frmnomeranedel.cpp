@@ -49,6 +49,7 @@ void frmNomeraNedel::createControls()
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(8, 8, 105, 244);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setAccessibleName(QStringLiteral("Месяц"));
     for (const std::string_view name : MonthName)
         List1->addItem(toQString(name));
     connect(List1, &QListWidget::currentRowChanged, this, &frmNomeraNedel::List1_Click);
@@ -62,6 +63,7 @@ void frmNomeraNedel::createControls()
     Picture1 = new PictureArea(PictureArea::Border::Sunken, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(128, 32, 185, 169);
+    Picture1->setAccessibleName(QStringLiteral("Номера недель"));
 
     kOK = new QPushButton(QStringLiteral("OK"), this);
     kOK->setObjectName(QStringLiteral("kOK"));
@@ -102,6 +104,8 @@ void frmNomeraNedel::List1_Click(int month)
         return;   // only while the list is being torn down
     tables.ChosenMonth = month;
     Label1->setText(List1->item(month)->text());
+    Picture1->setAccessibleDescription(
+        QStringLiteral("Дни и номера недель: %1").arg(List1->item(month)->text()));
 
     const int n = month + 1;
     Picture1->FillBox(ClearLeft, 0, ClearRight, ClearBottom, Picture1->BackColor());

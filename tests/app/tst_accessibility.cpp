@@ -1,0 +1,199 @@
+// What a screen reader meets: the names of the year box, the old-style box, the menu
+// and the list of months, and the sheet's description naming the year it shows.
+#include "app/frmforma.h"
+#include "app/startup.h"
+#include "app/yearbox.h"
+#include "ui/fonts.h"
+#include "ui/picturearea.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTimer>
+
+using namespace ortelana;
+
+namespace {
+
+QString accessibleText(QObject *object, QAccessible::Text kind)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(kind) : QStringLiteral("<no interface>");
+}
+
+// The names of an accessible object's children, in order, separators left out.
+QStringList childNames(QObject *object)
+{
+    QStringList names;
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    if (!iface)
+        return {QStringLiteral("<no interface>")};
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface *child = iface->child(i);
+        if (child && child->role() != QAccessible::Separator)
+            names << child->text(QAccessible::Name);
+    }
+    return names;
+}
+
+} // namespace
+
+class tst_Accessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void controlsHaveNames();
+    void menuItemsHaveNames();
+    void sheetDescriptionFollowsTheYear_data();
+    void sheetDescriptionFollowsTheYear();
+    void unconfirmedYearDoesNotChangeTheDescription();
+    void monthListAndPictureHaveNames();
+
+private:
+    void confirm(const QString &year);
+
+    SharedTables *tables = nullptr;
+    std::unique_ptr<frmForma> window;
+    YearBox *box = nullptr;
+    QCheckBox *oldStyle = nullptr;
+};
+
+void tst_Accessibility::initTestCase()
+{
+    registerFontSubstitutes();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+void tst_Accessibility::init()
+{
+    tables = new SharedTables;
+    window = Main(*tables);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    box = window->findChild<YearBox *>(QStringLiteral("DATA"));
+    oldStyle = window->findChild<QCheckBox *>(QStringLiteral("StilChck"));
+    QVERIFY(box && oldStyle);
+}
+
+void tst_Accessibility::cleanup()
+{
+    window.reset();
+    delete tables;
+    tables = nullptr;
+}
+
+void tst_Accessibility::confirm(const QString &year)
+{
+    box->clear();
+    QTest::keyClicks(box, year);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+void tst_Accessibility::controlsHaveNames()
+{
+    QCOMPARE(accessibleText(box, QAccessible::Name), QStringLiteral("Год"));
+    QCOMPARE(accessibleText(oldStyle, QAccessible::Name), QStringLiteral("Старый стиль"));
+    QVERIFY(!accessibleText(oldStyle, QAccessible::Description).isEmpty());
+    QCOMPARE(accessibleText(window->calendarPicture(), QAccessible::Name), QStringLiteral("Календарь"));
+}
+
+void tst_Accessibility::menuItemsHaveNames()
+{
+    auto *menu = window->findChild<QMenu *>(QStringLiteral("Menu"));
+    QVERIFY(menu);
+    QCOMPARE(childNames(window->menuBar()), QStringList{QStringLiteral("Меню")});
+    const QStringList expected{QStringLiteral("Номера недель"), QStringLiteral("Справка"),
+                               QStringLiteral("О программе"), QStringLiteral("Выход")};
+    QCOMPARE(childNames(menu), expected);
+}
+
+void tst_Accessibility::sheetDescriptionFollowsTheYear_data()
+{
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("2005") << "2005" << true << "Календарь на 2005 год";
+    // The box is hidden from 1918 on, so its state says nothing of the sheet.
+    QTest::newRow("1918, box unchecked") << "1918" << false << "Календарь на 1918 год";
+    QTest::newRow("1917, box checked") << "1917" << true << "Календарь на 1917 год по старому стилю";
+    QTest::newRow("1917, box unchecked") << "1917" << false << "Календарь на 1917 год";
+    QTest::newRow("1") << "1" << true << "Календарь на 1 год по старому стилю";
+    QTest::newRow("9999999") << "9999999" << true << "Календарь на 9999999 год";
+}
+
+void tst_Accessibility::sheetDescriptionFollowsTheYear()
+{
+    QFETCH(QString, year);
+    QFETCH(bool, checked);
+    QFETCH(QString, description);
+
+    window->setOldStyleChecked(checked);
+    confirm(year);
+    QCOMPARE(window->computedYear(), year.toLongLong());
+    QCOMPARE(accessibleText(window->calendarPicture(), QAccessible::Description), description);
+}
+
+void tst_Accessibility::unconfirmedYearDoesNotChangeTheDescription()
+{
+    confirm(QStringLiteral("1900"));
+    const QString shown = QStringLiteral("Календарь на 1900 год по старому стилю");
+    QCOMPARE(accessibleText(window->calendarPicture(), QAccessible::Description), shown);
+
+    // Typed but not confirmed: the sheet still shows 1900, and so does its description.
+    box->clear();
+    QTest::keyClicks(box, QStringLiteral("2024"));
+    QCOMPARE(accessibleText(window->calendarPicture(), QAccessible::Description), shown);
+
+    // A click on the box redraws 1900 without the old style.
+    QTest::mouseClick(oldStyle, Qt::LeftButton);
+    QVERIFY(!oldStyle->isChecked());
+    QCOMPARE(accessibleText(window->calendarPicture(), QAccessible::Description),
+             QStringLiteral("Календарь на 1900 год"));
+}
+
+void tst_Accessibility::monthListAndPictureHaveNames()
+{
+    QStringList seenItems;
+    QString listName, pictureName, pictureDescription, afterDown;
+    bool opened = false;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        auto *list = dialog->findChild<QListWidget *>(QStringLiteral("List1"));
+        auto *picture = dialog->findChild<PictureArea *>(QStringLiteral("Picture1"));
+        if (list && picture) {
+            opened = true;
+            listName = accessibleText(list, QAccessible::Name);
+            seenItems = childNames(list);
+            pictureName = accessibleText(picture, QAccessible::Name);
+            pictureDescription = accessibleText(picture, QAccessible::Description);
+            QTest::keyClick(list, Qt::Key_Down);
+            afterDown = accessibleText(picture, QAccessible::Description);
+        }
+        dialog->close();
+    });
+    QTest::keyClick(window.get(), Qt::Key_F4);
+
+    QVERIFY(opened);
+    QCOMPARE(listName, QStringLiteral("Месяц"));
+    QCOMPARE(seenItems.size(), 12);
+    QCOMPARE(seenItems.first(), QStringLiteral("Январь"));
+    QCOMPARE(seenItems.last(), QStringLiteral("Декабрь"));
+    QCOMPARE(pictureName, QStringLiteral("Номера недель"));
+    QCOMPARE(pictureDescription, QStringLiteral("Дни и номера недель: Январь"));
+    QCOMPARE(afterDown, QStringLiteral("Дни и номера недель: Февраль"));
+}
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_accessibility.moc"
