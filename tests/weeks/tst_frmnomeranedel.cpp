@@ -27,45 +27,6 @@
 using namespace ortelana;
 using namespace weekstest;
 
-namespace {
-
-const QStringList kMonths{"Январь", "Февраль", "Март", "Апрель", "Май", "Июнь",
-                          "Июль", "Август", "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
-const QStringList kWeekdays{"Пн", "Вт", "Ср", "Чт", "Пт", "Сб", "Вс"};
-const QColor kDayColour = vbColor(colors::DayNumber);
-const QColor kRed = vbColor(colors::Red);
-const QColor kWeekColour = vbColor(0x7A1200);
-const QColor kLabelColour = vbColor(0xC00000);
-
-// The whole picture a month should show, placed by <chrono> weekdays.  `shift` moves
-// every weekday as the unchecked old-style box does (6 = one day earlier).
-QImage expectedPicture(Reference &ref, int year, int month, int shift)
-{
-    ref.clear();
-    for (int r = 0; r < 7; ++r)
-        ref.write({0, 20 * r}, kWeekdays[r], r == 6 ? kRed : kLabelColour);
-    const auto placed = [&](int m, int d) { return (chronoWeekday(year, m, d) + shift) % 7; };
-    const int first = placed(month, 1);
-    int lastColumn = 0;
-    for (int day = 1; day <= chronoMonthDays(year, month); ++day) {
-        const int row = placed(month, day);
-        const int column = (first + day - 1) / 7 + 1;
-        const bool red = row == 6 || (year > 1944 && month == 5 && day == 9);
-        ref.write({26 * column, 20 * row}, (long long)day, red ? kRed : kDayColour);
-        lastColumn = column;
-    }
-    // Week 1 holds 1 January; a column's week counts from the Monday of week 1.
-    const int offset = placed(1, 1);
-    for (int column = 1; column <= lastColumn; ++column) {
-        const int firstDayOfColumn = column == 1 ? 1 : 7 * (column - 1) - first + 1;
-        const int week = (offset + chronoDayOfYear(year, month, firstDayOfColumn)) / 7 + 1;
-        ref.write({26 * column, 140}, (long long)week, kWeekColour);
-    }
-    return ref.image().copy();
-}
-
-} // namespace
-
 class tst_frmNomeraNedel : public QObject
 {
     Q_OBJECT
