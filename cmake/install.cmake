@@ -3,7 +3,9 @@
 # links to it; the desktop entry, icon and metainfo go where desktops look.
 include(GNUInstallDirs)
 
-set(ORTELANA_PROGRAM_DIR "${CMAKE_INSTALL_LIBDIR}/ortelana")
+# Plain lib/, not the multiarch directory GNUInstallDirs picks under /usr on Debian:
+# the folder holds a program, not libraries, and the link below points into it.
+set(ORTELANA_PROGRAM_DIR "lib/ortelana")
 install(TARGETS ortelana RUNTIME DESTINATION "${ORTELANA_PROGRAM_DIR}")
 install(FILES "${CMAKE_SOURCE_DIR}/resources/Справка.html" DESTINATION "${ORTELANA_PROGRAM_DIR}")
 install(CODE "
@@ -17,3 +19,8 @@ install(FILES "${CMAKE_SOURCE_DIR}/packaging/org.example.Ortelana.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 install(FILES "${CMAKE_SOURCE_DIR}/resources/calendar-icon.png"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps" RENAME org.example.Ortelana.png)
+foreach(size 16 24 48 64 128 256)
+    install(FILES "${CMAKE_SOURCE_DIR}/resources/icons/ortelana-${size}.png"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"
+            RENAME org.example.Ortelana.png)
+endforeach()

@@ -4,7 +4,8 @@
 The pictures are our own: the About window's emblem (71 x 126, 24-bit colour on
 the window's light grey), the main window's icon (32 x 32, 16 colours: a tear-off
 calendar block with a grey binding and a large red 9) and the link's hand pointer
-(32 x 32, white with a black outline, the fingertip at the hot spot (0, 0)).
+(32 x 32, white with a black outline, the fingertip at the hot spot (0, 0)), and the
+same calendar block for the desktop in larger sizes (icons/, 16 to 256 pixels).
 Only the standard library is used, so the files can be redrawn on any machine:
 
     python3 scripts/make_artwork.py
@@ -29,6 +30,13 @@ def write_rgb_png(path, width, height, pixels):
     """pixels: rows of (r, g, b) tuples; written as 24-bit colour."""
     raw = b"".join(b"\0" + bytes(c for px in row for c in px) for row in pixels)
     header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
+    _write_png(path, [(b"IHDR", header), (b"IDAT", zlib.compress(raw, 9))])
+
+
+def write_rgba_png(path, width, height, pixels):
+    """pixels: rows of (r, g, b, a) tuples; written as 32-bit colour with alpha."""
+    raw = b"".join(b"\0" + bytes(c for px in row for c in px) for row in pixels)
+    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
     _write_png(path, [(b"IHDR", header), (b"IDAT", zlib.compress(raw, 9))])
 
 
@@ -161,6 +169,81 @@ def draw_icon():
                       from_art(icon_art(), legend), transparent=0)
 
 
+# --- The desktop icon in larger sizes ------------------------------------------------
+
+# The same block as the window icon, drawn from shapes on a 32-unit grid so that it
+# stays sharp at any size: binding with rings, the top sheet with a red 9, the edges
+# of the sheets below.
+ICON_SIZES = (16, 24, 48, 64, 128, 256)
+OUTLINE = (40, 40, 40)
+SILVER = (192, 192, 192)
+STEEL = (128, 128, 128)
+PAPER = (255, 255, 255)
+NINE_RED = (220, 20, 20)
+
+
+def _in_ellipse(x, y, cx, cy, rx, ry):
+    return ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1
+
+
+def _in_nine(x, y):
+    """The red 9: an oval bowl, a right-hand stem and a hook curling to the left."""
+    bowl = _in_ellipse(x, y, 16, 13, 6, 4.2) and not _in_ellipse(x, y, 16, 13, 3.4, 1.9)
+    stem = 19.2 <= x <= 22 and 13 <= y <= 19
+    hook = (y >= 19 and _in_ellipse(x, y, 16, 19, 6, 4.6) and not _in_ellipse(x, y, 16, 19, 3.3, 2.2)
+            and (x >= 13.5 or y >= 21))
+    return bowl or stem or hook
+
+
+def _icon_colour(x, y):
+    """The colour at a point of the icon, or None where it is transparent."""
+    colour = None
+    if _in_round_rect(x, y, 1, 2, 31, 31, 1.5):
+        colour = OUTLINE
+    if _in_round_rect(x, y, 2, 3, 30, 30, 0.8):
+        if y < 5:
+            colour = SILVER
+        elif y < 7:
+            colour = STEEL
+        elif y < 8:
+            colour = OUTLINE
+        elif y < 25:
+            colour = PAPER
+        else:
+            colour = SILVER if int(y - 25) % 2 == 0 else PAPER   # edges of the sheets below
+        if y >= 25 and x >= 29:
+            colour = STEEL
+    if 8.5 <= y <= 24.5 and _in_nine(x, y):
+        colour = NINE_RED
+    for ring in (5.5, 12.5, 19.5, 26.5):
+        if _in_round_rect(x, y, ring - 0.7, 0.5, ring + 0.7, 5.5, 0.7):
+            colour = OUTLINE
+    return colour
+
+
+def draw_large_icons():
+    folder = RESOURCES / "icons"
+    folder.mkdir(exist_ok=True)
+    for size in ICON_SIZES:
+        samples = 4 if size >= 64 else 8
+        unit = 32 / size
+        pixels = []
+        for py in range(size):
+            row = []
+            for px in range(size):
+                total, cover = [0, 0, 0], 0
+                for sy in range(samples):
+                    for sx in range(samples):
+                        c = _icon_colour((px + (sx + 0.5) / samples) * unit, (py + (sy + 0.5) / samples) * unit)
+                        if c is not None:
+                            total = [t + v for t, v in zip(total, c)]
+                            cover += 1
+                alpha = round(255 * cover / samples ** 2)
+                row.append(tuple(round(t / cover) for t in total) + (alpha,) if cover else (0, 0, 0, 0))
+            pixels.append(row)
+        write_rgba_png(folder / f"ortelana-{size}.png", size, size, pixels)
+
+
 # --- The emblem --------------------------------------------------------------------
 
 EMBLEM_W, EMBLEM_H = 71, 126
@@ -230,4 +313,5 @@ def draw_emblem():
 if __name__ == "__main__":
     draw_hand()
     draw_icon()
+    draw_large_icons()
     draw_emblem()

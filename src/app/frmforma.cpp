@@ -34,6 +34,15 @@ QString sheetDescription(long long year, bool oldStyle)
         text += QStringLiteral(" по старому стилю");
     return text;
 }
+// The 32-px icon, with the same picture in other sizes for task bars, switchers and
+// dense screens, so no size is enlarged from another.
+QIcon programIcon()
+{
+    QIcon icon(QStringLiteral(":/calendar-icon.png"));
+    for (const int size : {16, 24, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/ortelana-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
 } // namespace
 
 frmForma::frmForma(SharedTables &tables, QWidget *parent)
@@ -44,7 +53,7 @@ frmForma::frmForma(SharedTables &tables, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmForma"));
     setWindowTitle(QStringLiteral("Ортелана"));
-    setWindowIcon(QIcon(QStringLiteral(":/calendar-icon.png")));
+    setWindowIcon(programIcon());
     setFont(sansSerifFont(fontpx::Pt9_75, true));
     createControls();
     createMenus();

@@ -7,14 +7,20 @@ build=$1
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 failures=0
-check() { if "$@"; then echo "ok: $*"; else echo "FAILED: $*"; failures=$((failures + 1)); fi; }
+checks=0
+check() { checks=$((checks + 1)); if "$@"; then echo "ok: $*"; else echo "FAILED: $*"; failures=$((failures + 1)); fi; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 check test -x "$prefix/lib/ortelana/ortelana"
 check test -f "$prefix/lib/ortelana/Справка.html"
 check test -L "$prefix/bin/ortelana"
 check test "$(readlink -f "$prefix/bin/ortelana")" = "$(readlink -f "$prefix/lib/ortelana/ortelana")"
-check test -f "$prefix/share/icons/hicolor/32x32/apps/org.example.Ortelana.png"
+for size in 16 24 32 48 64 128 256; do
+    icon="$prefix/share/icons/hicolor/${size}x${size}/apps/org.example.Ortelana.png"
+    check test -f "$icon"
+    # The PNG header's width and height must match the folder the icon sits in.
+    check test "$(od -An -tu4 --endian=big -j16 -N8 "$icon" | xargs)" = "$size $size"
+done
 check desktop-file-validate "$prefix/share/applications/org.example.Ortelana.desktop"
 check appstreamcli validate --no-net "$prefix/share/metainfo/org.example.Ortelana.metainfo.xml"
 check grep -q '^Categories=Office;Calendar;$' "$prefix/share/applications/org.example.Ortelana.desktop"
@@ -23,5 +29,5 @@ out="$prefix/sheet.png"
 check env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/ortelana" --export "$out" --year 2005
 check test -s "$out"
 
-echo "$((10 - failures)) passed, $failures failed"
+echo "$checks checks, $failures failed"
 test "$failures" -eq 0
