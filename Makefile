@@ -9,7 +9,7 @@ SANBUILD := build-asan
 SANENV   := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build sanitized run test monkey bench clean
+.PHONY: all deps build sanitized run test package monkey bench clean
 
 all: build
 
@@ -47,6 +47,10 @@ sanitized: deps
 test: build sanitized
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cd $(SANBUILD) && QT_QPA_PLATFORM=offscreen $(SANENV) ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of the build, under /usr, in build/.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # The careless-user test with a fresh seed, printed first so a failure can be replayed
 # with ORTELANA_MONKEY_SEED=<seed>.
