@@ -19,6 +19,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ortelana"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORTELANA_VERSION));
+    // Lets docks and task bars match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Ortelana"));
     ortelana::registerFontSubstitutes();
 
     using Action = ortelana::CommandLine::Action;
