@@ -34,6 +34,7 @@ QString sheetDescription(long long year, bool oldStyle)
         text += QStringLiteral(" по старому стилю");
     return text;
 }
+
 // The 32-px icon, with the same picture in other sizes for task bars, switchers and
 // dense screens, so no size is enlarged from another.
 QIcon programIcon()
@@ -164,9 +165,9 @@ void frmForma::DrawSheet()
 
 void frmForma::DrawDays()
 {
-    const bool oldStyle = !StilChck->isHidden() && StilChck->isChecked();
-    sheet.DrawDays(drawingStart(YearStart, !StilChck->isHidden(), StilChck->isChecked()));
-    picCalendar->setAccessibleDescription(sheetDescription(year, oldStyle));
+    const bool boxShown = !StilChck->isHidden();
+    sheet.DrawDays(drawingStart(YearStart, boxShown, StilChck->isChecked()));
+    picCalendar->setAccessibleDescription(sheetDescription(year, boxShown && StilChck->isChecked()));
 }
 
 void frmForma::confirmYear()
