@@ -6,15 +6,15 @@
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
 
+#include "windowdriver.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyleFactory>
 #include <QTest>
-#include <QTimer>
 
 using namespace ortelana;
 
@@ -60,7 +60,7 @@ private slots:
     void monthListAndPictureHaveNames();
 
 private:
-    void confirm(const QString &year);
+    void confirm(const QString &year) { driver::confirmYear(*window, year); }
 
     SharedTables *tables = nullptr;
     std::unique_ptr<frmForma> window;
@@ -89,13 +89,6 @@ void tst_Accessibility::cleanup()
     window.reset();
     delete tables;
     tables = nullptr;
-}
-
-void tst_Accessibility::confirm(const QString &year)
-{
-    box->clear();
-    QTest::keyClicks(box, year);
-    QTest::keyClick(box, Qt::Key_Return);
 }
 
 void tst_Accessibility::controlsHaveNames()
@@ -165,25 +158,16 @@ void tst_Accessibility::monthListAndPictureHaveNames()
 {
     QStringList seenItems;
     QString listName, pictureName, pictureDescription, afterDown;
-    bool opened = false;
-    QTimer::singleShot(0, this, [&] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        if (!dialog)
-            return;
-        auto *list = dialog->findChild<QListWidget *>(QStringLiteral("List1"));
-        auto *picture = dialog->findChild<PictureArea *>(QStringLiteral("Picture1"));
-        if (list && picture) {
-            opened = true;
-            listName = accessibleText(list, QAccessible::Name);
-            seenItems = childNames(list);
-            pictureName = accessibleText(picture, QAccessible::Name);
-            pictureDescription = accessibleText(picture, QAccessible::Description);
-            QTest::keyClick(list, Qt::Key_Down);
-            afterDown = accessibleText(picture, QAccessible::Description);
-        }
-        dialog->close();
-    });
-    QTest::keyClick(window.get(), Qt::Key_F4);
+    const bool opened = driver::whileWeeksOpen(
+        this, [this] { QTest::keyClick(window.get(), Qt::Key_F4); },
+        [&](const driver::WeeksControls &c) {
+            listName = accessibleText(c.list, QAccessible::Name);
+            seenItems = childNames(c.list);
+            pictureName = accessibleText(c.picture, QAccessible::Name);
+            pictureDescription = accessibleText(c.picture, QAccessible::Description);
+            QTest::keyClick(c.list, Qt::Key_Down);
+            afterDown = accessibleText(c.picture, QAccessible::Description);
+        });
 
     QVERIFY(opened);
     QCOMPARE(listName, QStringLiteral("Месяц"));

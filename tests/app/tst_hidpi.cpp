@@ -9,12 +9,11 @@
 #include "ui/picturearea.h"
 
 #include "weeks/pictureprobe.h"
+#include "windowdriver.h"
 
 #include <QApplication>
-#include <QListWidget>
 #include <QStyleFactory>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <vector>
@@ -95,7 +94,7 @@ private slots:
     void weekPictureIsDrawnAtTheScreenDensity();
 
 private:
-    void confirm(const QString &year);
+    void confirm(const QString &year) { driver::confirmYear(*window, year); }
 
     SharedTables *tables = nullptr;
     std::unique_ptr<frmForma> window;
@@ -123,15 +122,6 @@ void tst_HiDpi::cleanup()
     window.reset();
     delete tables;
     tables = nullptr;
-}
-
-void tst_HiDpi::confirm(const QString &year)
-{
-    YearBox *box = window->yearBox();
-    box->clear();
-    QTest::keyClicks(box, year);
-    QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(window->computedYear(), year.toLongLong());
 }
 
 void tst_HiDpi::sheetImageHasTwiceThePixels()
@@ -221,27 +211,18 @@ void tst_HiDpi::weekPictureIsDrawnAtTheScreenDensity()
     QFETCH(int, sameAs);
     confirm(year);
 
-    bool seen = false;
     QImage image;
     QImage expected;
     QSize logical;
-    QTimer::singleShot(0, this, [&] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        if (!dialog)
-            return;
-        auto *list = dialog->findChild<QListWidget *>(QStringLiteral("List1"));
-        auto *picture = dialog->findChild<PictureArea *>(QStringLiteral("Picture1"));
-        if (list && picture) {
-            list->setCurrentRow(month - 1);
-            seen = true;
-            image = picture->image().copy();
-            logical = picture->drawingSize();
-            weekstest::Reference ref(*picture, 2);
+    const bool seen = driver::whileWeeksOpen(
+        this, [this] { QTest::keyClick(window.get(), Qt::Key_F4); },
+        [&](const driver::WeeksControls &c) {
+            c.list->setCurrentRow(month - 1);
+            image = c.picture->image().copy();
+            logical = c.picture->drawingSize();
+            weekstest::Reference ref(*c.picture, 2);
             expected = weekstest::expectedPicture(ref, sameAs, month, 0);
-        }
-        dialog->close();
-    });
-    QTest::keyClick(window.get(), Qt::Key_F4);
+        });
 
     QVERIFY(seen);
     QCOMPARE(image.devicePixelRatio(), 2.0);

@@ -6,9 +6,7 @@ set -euo pipefail
 build=$1
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-failures=0
-checks=0
-check() { checks=$((checks + 1)); if "$@"; then echo "ok: $*"; else echo "FAILED: $*"; failures=$((failures + 1)); fi; }
+. "$(dirname "$0")/checks.sh"
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >"$out/cpack.log" 2>&1 || { cat "$out/cpack.log"; exit 1; }
 debs=("$out"/*.deb)
@@ -38,5 +36,4 @@ dpkg-deb -x "$deb" "$out/root"
 check test -z "$(readelf -S "$out/root/usr/lib/ortelana/ortelana" | grep -E '\.symtab|\.debug_info')"
 check env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$out/root/usr/lib/ortelana/ortelana" --version
 
-echo "$checks checks, $failures failed"
-test "$failures" -eq 0
+finish

@@ -6,9 +6,7 @@ set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
-failures=0
-checks=0
-check() { checks=$((checks + 1)); if "$@"; then echo "ok: $*"; else echo "FAILED: $*"; failures=$((failures + 1)); fi; }
+. "$(dirname "$0")/checks.sh"
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 check test -x "$prefix/lib/ortelana/ortelana"
@@ -29,5 +27,4 @@ out="$prefix/sheet.png"
 check env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/ortelana" --export "$out" --year 2005
 check test -s "$out"
 
-echo "$checks checks, $failures failed"
-test "$failures" -eq 0
+finish

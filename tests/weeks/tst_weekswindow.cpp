@@ -10,17 +10,16 @@
 #include "weeks/frmnomeranedel.h"
 
 #include "pictureprobe.h"
+#include "windowdriver.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 
@@ -42,22 +41,7 @@ struct Seen
     bool wholeListVisible = false;
 };
 
-struct Controls
-{
-    frmNomeraNedel *dialog = nullptr;
-    QListWidget *list = nullptr;
-    QLabel *label = nullptr;
-    PictureArea *picture = nullptr;
-    QPushButton *ok = nullptr;
-};
-
-Controls controlsOf(frmNomeraNedel *dialog)
-{
-    return {dialog, dialog->findChild<QListWidget *>(QStringLiteral("List1")),
-            dialog->findChild<QLabel *>(QStringLiteral("Label1")),
-            dialog->findChild<PictureArea *>(QStringLiteral("Picture1")),
-            dialog->findChild<QPushButton *>(QStringLiteral("kOK"))};
-}
+using Controls = driver::WeeksControls;
 
 void look(const Controls &c, Seen &seen)
 {
@@ -96,10 +80,6 @@ private slots:
     void mainWindowTakesNoInputWhileOpen();
 
 private:
-    void confirm(const QString &year);
-    // Opens the window (by `open`), runs `steps` while it is modal, and makes sure it
-    // is closed afterwards even when a step failed.  Returns: false if it never opened.
-    bool whileOpen(const std::function<void()> &open, const std::function<void(const Controls &)> &steps);
     void openByMenu(const std::function<void(const Controls &)> &steps);
 
     SharedTables *tables = nullptr;
@@ -129,45 +109,20 @@ void tst_WeeksWindow::cleanup()
     tables = nullptr;
 }
 
-void tst_WeeksWindow::confirm(const QString &year)
-{
-    YearBox *box = window->yearBox();
-    box->clear();
-    QTest::keyClicks(box, year);
-    QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(window->computedYear(), year.toLongLong());
-}
-
-bool tst_WeeksWindow::whileOpen(const std::function<void()> &open,
-                                const std::function<void(const Controls &)> &steps)
-{
-    bool opened = false;
-    QTimer::singleShot(0, this, [&] {
-        QPointer<frmNomeraNedel> dialog = qobject_cast<frmNomeraNedel *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        opened = true;
-        steps(controlsOf(dialog));
-        if (dialog && dialog->isVisible())
-            dialog->done(QDialog::Rejected);   // a failed step must not leave the test waiting
-    });
-    open();
-    return opened;
-}
-
 void tst_WeeksWindow::openByMenu(const std::function<void(const Controls &)> &steps)
 {
-    QVERIFY(whileOpen([this] { menuCommand->trigger(); }, steps));
+    QVERIFY(driver::whileWeeksOpen(this, [this] { menuCommand->trigger(); }, steps));
 }
 
 void tst_WeeksWindow::f4OpensTheModalWindow()
 {
     Seen seen;
-    const bool opened = whileOpen([this] { QTest::keyClick(window.get(), Qt::Key_F4); },
-                                  [&](const Controls &c) {
-                                      look(c, seen);
-                                      c.ok->click();
-                                  });
+    const bool opened = driver::whileWeeksOpen(
+        this, [this] { QTest::keyClick(window.get(), Qt::Key_F4); },
+        [&](const Controls &c) {
+            look(c, seen);
+            c.ok->click();
+        });
     QVERIFY(opened);
     QVERIFY(seen.modal);
     QCOMPARE(seen.title, QStringLiteral("Номера недель"));
@@ -241,7 +196,7 @@ void tst_WeeksWindow::closing()
 
 void tst_WeeksWindow::monthIsRememberedAcrossClosingsAndYears()
 {
-    confirm(QStringLiteral("2005"));
+    driver::confirmYear(*window, QStringLiteral("2005"));
     Seen first, second, third;
     openByMenu([&](const Controls &c) {
         look(c, first);
@@ -258,7 +213,7 @@ void tst_WeeksWindow::monthIsRememberedAcrossClosingsAndYears()
     QCOMPARE(second.label, QStringLiteral("Сентябрь"));
     QCOMPARE(second.row, 8);
 
-    confirm(QStringLiteral("2024"));
+    driver::confirmYear(*window, QStringLiteral("2024"));
     openByMenu([&](const Controls &c) {
         look(c, third);
         c.ok->click();
@@ -287,7 +242,7 @@ void tst_WeeksWindow::monthIsRememberedAcrossClosingsAndYears()
 // afterwards does reach it.
 void tst_WeeksWindow::mainWindowTakesNoInputWhileOpen()
 {
-    confirm(QStringLiteral("1917"));
+    driver::confirmYear(*window, QStringLiteral("1917"));
     auto *oldStyle = window->findChild<QCheckBox *>(QStringLiteral("StilChck"));
     QVERIFY(oldStyle && oldStyle->isVisible() && oldStyle->isChecked());
     window->yearBox()->setFocus();

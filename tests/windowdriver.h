@@ -1,0 +1,70 @@
+// Driving the real windows in tests as a user would: confirming a year in the main
+// window, and acting inside the modal week numbers window while it is open.
+#pragma once
+
+#include "app/frmforma.h"
+#include "app/yearbox.h"
+#include "ui/picturearea.h"
+#include "weeks/frmnomeranedel.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace driver {
+
+// Types the year into an emptied year box and presses Enter.
+inline void confirmYear(ortelana::frmForma &window, const QString &year)
+{
+    ortelana::YearBox *box = window.yearBox();
+    box->clear();
+    QTest::keyClicks(box, year);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(window.computedYear(), year.toLongLong());
+}
+
+struct WeeksControls
+{
+    ortelana::frmNomeraNedel *dialog = nullptr;
+    QListWidget *list = nullptr;
+    QLabel *label = nullptr;
+    ortelana::PictureArea *picture = nullptr;
+    QPushButton *ok = nullptr;
+};
+
+inline WeeksControls controlsOf(ortelana::frmNomeraNedel *dialog)
+{
+    return {dialog, dialog->findChild<QListWidget *>(QStringLiteral("List1")),
+            dialog->findChild<QLabel *>(QStringLiteral("Label1")),
+            dialog->findChild<ortelana::PictureArea *>(QStringLiteral("Picture1")),
+            dialog->findChild<QPushButton *>(QStringLiteral("kOK"))};
+}
+
+// Opens the week numbers window (by `open`), runs `steps` while it is modal, and makes
+// sure it is closed afterwards even when a step failed.  Returns: false if it never
+// opened.
+inline bool whileWeeksOpen(QObject *context, const std::function<void()> &open,
+                           const std::function<void(const WeeksControls &)> &steps)
+{
+    bool opened = false;
+    QTimer::singleShot(0, context, [&] {
+        QPointer<ortelana::frmNomeraNedel> dialog =
+            qobject_cast<ortelana::frmNomeraNedel *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        opened = true;
+        steps(controlsOf(dialog));
+        if (dialog && dialog->isVisible())
+            dialog->done(QDialog::Rejected);   // a failed step must not leave the test waiting
+    });
+    open();
+    return opened;
+}
+
+} // namespace driver
