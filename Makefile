@@ -3,7 +3,8 @@
 
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
             libgl-dev fonts-liberation2 fonts-dejavu-core poppler-utils time \
-            desktop-file-utils appstream
+            desktop-file-utils appstream qt6-translations-l10n xvfb xdotool \
+            lintian man-db
 BUILD    := build
 SANBUILD := build-asan
 SANENV   := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
