@@ -14,6 +14,7 @@
 #include "weeks/frmnomeranedel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QIcon>
 #include <QLabel>
@@ -21,6 +22,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QWheelEvent>
+
+#include <utility>
 
 namespace ortelana {
 
@@ -68,6 +72,45 @@ frmForma::frmForma(SharedTables &tables, QWidget *parent)
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] { printSheet(*this); });
     addAction(print);
+
+    // Page Down and Page Up step to the next and the previous year from anywhere in
+    // the window; they type nothing, so the year box's filter never sees them.
+    for (const auto &[key, step] : {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
+        auto *action = new QAction(this);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, [this, step = step] { stepYear(step); });
+        addAction(action);
+    }
+    picCalendar->installEventFilter(this);
+}
+
+void frmForma::stepYear(int step)
+{
+    const long long next = year + step;
+    if (year == 0 || next < kFirstYear || next > kLastYear)
+        return;   // the ends of the calendar hold
+    // Exactly as if the year had been typed and confirmed.
+    DATA->setText(QString::number(next));
+    NewGod();
+}
+
+bool frmForma::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == picCalendar && event->type() == QEvent::Wheel) {
+        // One year per notch, towards the user is the next year; a fine-grained wheel
+        // or touchpad adds up to whole notches.
+        wheelTravel += static_cast<QWheelEvent *>(event)->angleDelta().y();
+        while (wheelTravel <= -QWheelEvent::DefaultDeltasPerStep) {
+            wheelTravel += QWheelEvent::DefaultDeltasPerStep;
+            stepYear(1);
+        }
+        while (wheelTravel >= QWheelEvent::DefaultDeltasPerStep) {
+            wheelTravel -= QWheelEvent::DefaultDeltasPerStep;
+            stepYear(-1);
+        }
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmForma::createControls()
@@ -116,12 +159,22 @@ void frmForma::createControls()
     // A click redraws the year computed last; nothing is read from the year box.
     connect(StilChck, &QCheckBox::clicked, this, &frmForma::DrawDays);
 
+    // Labels take no focus; the pictures and the banner take it by Tab only, so a
+    // screen reader can reach the sheet without a click moving focus off the year box.
     setTabOrder(DATA, StilChck);
+    setTabOrder(StilChck, picCalendar);
+    setTabOrder(picCalendar, usrReklamaX1);
     DATA->setFocus();
 }
 
 void frmForma::createMenus()
 {
+    // The menu bar keeps the system menu font, like the menu it opens: the window's
+    // bold sheet font is meant for the controls, not for the menu.
+    QFont menuFont = QApplication::font("QMenuBar");
+    menuFont.setResolveMask(QFont::AllPropertiesResolved);
+    menuBar()->setFont(menuFont);
+
     Menu = menuBar()->addMenu(QStringLiteral("Меню"));
     Menu->setObjectName(QStringLiteral("Menu"));
 

@@ -45,11 +45,16 @@ public:
     void setOldStyleChecked(bool checked);
     bool oldStyleChecked() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void createControls();
     void createMenus();
     void DrawDays();
     void confirmYear();
+    // Shows the year `step` years from the one drawn, as if typed and confirmed.
+    void stepYear(int step);
 
     void MenuNomeraNedel_Click();
     void MenuHelp_Click();
@@ -74,6 +79,7 @@ private:
     YearSheet sheet;
     int YearStart = 0;
     long long year = 0;
+    int wheelTravel = 0;   // wheel angle not yet turned into a whole year
 };
 
 } // namespace ortelana

@@ -8,25 +8,44 @@
 
 namespace ortelana {
 
+namespace {
+// Keys outside Qt's special-key range type their text; of the special keys only these
+// type a character at all.
+int specialKeyCode(int key)
+{
+    switch (key) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    default: return 0;
+    }
+}
+} // namespace
+
 YearBox::YearBox(QWidget *parent)
     : QLineEdit(parent)
 {
-    setMaxLength(MaxDigits);
-    // Guards every way in that bypasses the key filter: Shift+Insert, the context
-    // menu, the middle button, drag and drop.  QLineEdit drops an edit the validator
-    // calls invalid, so the text stays as it was.
+    // The seven-digit limit lives in the validator alone: a length limit would cut a
+    // longer paste down to seven digits and let it in, where it must change nothing.
+    // The validator guards every way in that bypasses the key filter: Shift+Insert,
+    // the context menu, the middle button, drag and drop.  QLineEdit drops an edit the
+    // validator calls invalid, so the text stays as it was.
     setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(MaxDigits)), this));
 }
 
 int YearBox::characterCode(const QKeyEvent &event)
 {
-    const Qt::KeyboardModifiers mods = event.modifiers();
     const int key = event.key();
-    if ((mods & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
+    if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
         return key - Qt::Key_A + 1;
-    if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        return 13;
+    // X attaches "\x7f" to Delete, and other platforms other texts to other keys that
+    // type nothing; the key, not its text, decides.
+    if (key >= Qt::Key_Escape && key != Qt::Key_unknown)
+        return specialKeyCode(key);
     const QString text = event.text();
     if (text.isEmpty())
         return 0;
@@ -36,12 +55,23 @@ int YearBox::characterCode(const QKeyEvent &event)
 void YearBox::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !text().isEmpty())
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !text().isEmpty()) {
         emit enterPressed();
+        // A confirmed year starts a fresh undo history, so the box's memory does not
+        // grow with every year ever typed.
+        const int caret = cursorPosition();
+        setText(text());
+        setCursorPosition(caret);
+    }
 
     const int code = characterCode(*event);
     if (code != 0 && !passesFilter(code)) {
         event->accept();   // discarded: nothing inserted, nothing reported
+        return;
+    }
+    if (code == 8 && key != Qt::Key_Backspace) {
+        backspace();       // Ctrl+H: character 8 erases as Backspace does
+        event->accept();
         return;
     }
     QLineEdit::keyPressEvent(event);

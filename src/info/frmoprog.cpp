@@ -75,12 +75,17 @@ void frmOprog::createControls()
     OK = new QPushButton(QStringLiteral("OK"), this);
     OK->setObjectName(QStringLiteral("OK"));
     OK->setGeometry(256, 164, 89, 33);
-    QPalette face = OK->palette();
-    face.setColor(QPalette::Button, vbColor(colors::LightGrey));
-    OK->setPalette(face);
+    // A flat light-grey face in every state, whatever the platform style would draw;
+    // focus shows as a darker outline, hover and press darken the face a little.
+    OK->setStyleSheet(QStringLiteral(
+        "QPushButton { background-color: #E0E0E0; color: black; border: 1px solid #A0A0A0; }"
+        "QPushButton:focus, QPushButton:default { border: 1px solid #404040; }"
+        "QPushButton:hover { background-color: #D8D8D8; }"
+        "QPushButton:pressed { background-color: #CCCCCC; }"));
     OK->setDefault(true);
     connect(OK, &QPushButton::clicked, this, &QDialog::accept);
-    // Labels and the picture take no focus, so OK holds it from the start.
+    // Labels take no focus and the picture only by Tab, so OK holds it from the start.
+    setTabOrder(OK, Picture1);
     OK->setFocus();
 }
 

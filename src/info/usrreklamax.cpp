@@ -1,8 +1,10 @@
 // Title banner.
 #include "info/usrreklamax.h"
 
+#include "ui/focusframe.h"
 #include "ui/vbcolor.h"
 
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -37,6 +39,29 @@ QFont pageFont()
     return font;
 }
 
+// Lies over the page and shows the banner's focus frame; the page itself covers
+// every pixel of the banner, so the banner cannot paint the frame under it.
+class FocusOverlay : public QWidget
+{
+public:
+    explicit FocusOverlay(QWidget *banner)
+        : QWidget(banner)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (!parentWidget()->hasFocus())
+            return;
+        QPainter painter(this);
+        drawFocusFrame(painter, *this);
+    }
+};
+
 } // namespace
 
 usrReklamaX::usrReklamaX(QWidget *parent)
@@ -64,7 +89,25 @@ usrReklamaX::usrReklamaX(QWidget *parent)
     WebBrowser1->setContextMenuPolicy(Qt::NoContextMenu);
     WebBrowser1->setFocusPolicy(Qt::NoFocus);
 
+    // The banner is the last stop of the Tab chain; its page stays out of it.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(QStringLiteral("Ортелана"));
+    setAccessibleDescription(QStringLiteral("Заголовок программы"));
+    focusOverlay = new FocusOverlay(this);
+
     Navigate(QString::fromUtf8(TitlePage));
+}
+
+void usrReklamaX::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    focusOverlay->update();
+}
+
+void usrReklamaX::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    focusOverlay->update();
 }
 
 void usrReklamaX::Navigate(const QString &address)
@@ -81,6 +124,8 @@ void usrReklamaX::resizeEvent(QResizeEvent *event)
     if (window()->windowState() & Qt::WindowMinimized)
         return;
     WebBrowser1->setGeometry(0, 0, width(), height());
+    focusOverlay->setGeometry(0, 0, width(), height());
+    focusOverlay->raise();
 }
 
 } // namespace ortelana

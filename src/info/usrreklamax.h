@@ -24,6 +24,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     // Shows the page at `address`; only "about:" pages, since the banner never goes
@@ -31,6 +33,7 @@ private:
     void Navigate(const QString &address);
 
     QTextBrowser *WebBrowser1 = nullptr;
+    QWidget *focusOverlay = nullptr;
 };
 
 } // namespace ortelana

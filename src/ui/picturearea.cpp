@@ -1,6 +1,8 @@
 // Persistent-image drawing surface.
 #include "ui/picturearea.h"
 
+#include "ui/focusframe.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -17,7 +19,8 @@ PictureArea::PictureArea(Border border, QWidget *parent)
     // A picture box defaults to the colour of button faces.
     backColor = palette().color(QPalette::Button);
     setAttribute(Qt::WA_StaticContents);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab (a screen reader then reads its description), never by a click.
+    setFocusPolicy(Qt::TabFocus);
     lineHeight = QFontMetrics(font()).height();
 }
 
@@ -183,6 +186,20 @@ void PictureArea::paintEvent(QPaintEvent *event)
     ensureImage();
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), picture);
+    if (hasFocus())
+        drawFocusFrame(painter, *this);
+}
+
+void PictureArea::focusInEvent(QFocusEvent *event)
+{
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void PictureArea::focusOutEvent(QFocusEvent *event)
+{
+    QFrame::focusOutEvent(event);
+    update();
 }
 
 } // namespace ortelana

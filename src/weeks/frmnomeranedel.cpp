@@ -71,7 +71,8 @@ void frmNomeraNedel::createControls()
     kOK->setDefault(true);   // Enter closes the window; Esc does too, as a dialog's cancel
     connect(kOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    setTabOrder(List1, kOK);
+    setTabOrder(List1, Picture1);
+    setTabOrder(Picture1, kOK);
     List1->setFocus();
 }
 

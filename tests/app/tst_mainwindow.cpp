@@ -12,11 +12,13 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 using namespace ortelana;
 
@@ -71,7 +73,14 @@ private slots:
     void eighthDigitIsRefused();
     void typedNonDigitsAreIgnored_data();
     void typedNonDigitsAreIgnored();
-    void backspaceAndDeleteWork();
+    void editingKeys_data();
+    void editingKeys();
+    void confirmedYearForgetsUndoHistory();
+    void stepping_data();
+    void stepping();
+    void menuBarUsesTheMenuFont();
+    void tabOrder();
+    void sheetFocusLeavesThePictureAlone();
     void pasteThatWouldLeaveNonDigitsIsRefused_data();
     void pasteThatWouldLeaveNonDigitsIsRefused();
     void dropOfNonDigitsIsRefused();
@@ -145,7 +154,6 @@ void tst_MainWindow::layoutAndMenu()
     QCOMPARE(window->minimumSize(), window->maximumSize());   // fixed size
     QCOMPARE(window->findChild<QWidget *>(QStringLiteral("picCalendar"))->geometry(), QRect(0, 77, 633, 393));
     QCOMPARE(box->geometry(), QRect(48, 474, 89, 31));
-    QCOMPARE(box->maxLength(), 7);
     QCOMPARE(oldStyle->text(), QStringLiteral("Старый стиль"));
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Год:"));
 
@@ -274,18 +282,148 @@ void tst_MainWindow::typedNonDigitsAreIgnored()
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("99"));   // Ctrl+X cut nothing
 }
 
-void tst_MainWindow::backspaceAndDeleteWork()
+// Keys as a real X server delivers them, with the text it attaches: "\x7f" to Delete,
+// "\b" to Backspace and to Ctrl+H, nothing to the keypad's Delete or the arrows.
+void tst_MainWindow::editingKeys_data()
 {
-    box->setText(QStringLiteral("2005"));
-    box->setCursorPosition(4);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QCOMPARE(box->text(), QStringLiteral("200"));
-    QTest::keyClick(box, Qt::Key_Home);
-    QTest::keyClick(box, Qt::Key_Delete);
-    QCOMPARE(box->text(), QStringLiteral("00"));
-    QTest::keyClick(box, Qt::Key_End);
-    QTest::keyClicks(box, QStringLiteral("7"));
-    QCOMPARE(box->text(), QStringLiteral("007"));
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<int>("selected");   // characters selected leftwards from the caret
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("expectedCaret");
+    QTest::newRow("Delete") << "2026" << 0 << 0 << int(Qt::Key_Delete) << 0 << "\x7f" << "026" << 0;
+    QTest::newRow("keypad Delete") << "2026" << 1 << 0 << int(Qt::Key_Delete) << int(Qt::KeypadModifier) << ""
+                                   << "226" << 1;
+    QTest::newRow("Delete a selection") << "19170" << 2 << 2 << int(Qt::Key_Delete) << 0 << "\x7f" << "170" << 0;
+    QTest::newRow("Backspace") << "20055" << 5 << 0 << int(Qt::Key_Backspace) << 0 << "\b" << "2005" << 4;
+    QTest::newRow("Ctrl+H") << "20055" << 3 << 0 << int(Qt::Key_H) << int(Qt::ControlModifier) << "\b"
+                            << "2055" << 2;
+    QTest::newRow("Ctrl+H on a selection") << "19170" << 5 << 1 << int(Qt::Key_H) << int(Qt::ControlModifier)
+                                           << "\b" << "1917" << 4;
+    QTest::newRow("Home") << "2005" << 4 << 0 << int(Qt::Key_Home) << 0 << "" << "2005" << 0;
+    QTest::newRow("End") << "2005" << 1 << 0 << int(Qt::Key_End) << 0 << "" << "2005" << 4;
+    QTest::newRow("Left") << "2005" << 2 << 0 << int(Qt::Key_Left) << 0 << "" << "2005" << 1;
+    QTest::newRow("Right") << "2005" << 2 << 0 << int(Qt::Key_Right) << 0 << "" << "2005" << 3;
+    QTest::newRow("Insert") << "2005" << 2 << 0 << int(Qt::Key_Insert) << 0 << "" << "2005" << 2;
+    QTest::newRow("a digit") << "205" << 2 << 0 << int(Qt::Key_0) << 0 << "0" << "2005" << 3;
+    QTest::newRow("keypad digit") << "205" << 2 << 0 << int(Qt::Key_0) << int(Qt::KeypadModifier) << "0"
+                                  << "2005" << 3;
+}
+
+void tst_MainWindow::editingKeys()
+{
+    QFETCH(QString, start);
+    QFETCH(int, caret);
+    QFETCH(int, selected);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QFETCH(int, expectedCaret);
+    box->setText(start);
+    box->setCursorPosition(caret);
+    if (selected > 0)
+        box->cursorBackward(true, selected);
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(box->text(), expected);
+    QCOMPARE(box->cursorPosition(), expectedCaret);
+}
+
+void tst_MainWindow::confirmedYearForgetsUndoHistory()
+{
+    confirm(QStringLiteral("1917"));
+    QVERIFY(!box->isUndoAvailable());
+    QCOMPARE(box->text(), QStringLiteral("1917"));
+    QCOMPARE(box->cursorPosition(), 4);
+}
+
+void tst_MainWindow::stepping_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<long long>("expected");
+    QTest::newRow("Page Down") << "2005" << "PageDown" << 2006LL;
+    QTest::newRow("Page Up") << "2005" << "PageUp" << 2004LL;
+    QTest::newRow("Page Down at the last year") << "9999999" << "PageDown" << 9999999LL;
+    QTest::newRow("Page Up at year 1") << "1" << "PageUp" << 1LL;
+    QTest::newRow("wheel towards the user") << "1917" << "wheel -120" << 1918LL;
+    QTest::newRow("wheel away") << "1918" << "wheel 120" << 1917LL;
+    QTest::newRow("half a notch twice") << "2005" << "wheel -60 -60" << 2006LL;
+    QTest::newRow("half a notch") << "2005" << "wheel -60" << 2005LL;
+    QTest::newRow("two notches at once") << "2005" << "wheel 240" << 2003LL;
+}
+
+void tst_MainWindow::stepping()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, how);
+    QFETCH(long long, expected);
+    window->setOldStyleChecked(false);   // a state the user chose must survive
+    confirm(start);
+    PictureArea *sheet = window->calendarPicture();
+    const QStringList words = how.split(QLatin1Char(' '));
+    if (words[0] == QLatin1String("wheel")) {
+        const QPointF at = sheet->rect().center();
+        for (int i = 1; i < words.size(); ++i) {
+            QWheelEvent wheel(at, sheet->mapToGlobal(at), QPoint(), QPoint(0, words[i].toInt()), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(sheet, &wheel);
+        }
+    } else {
+        QTest::keyClick(box, words[0] == QLatin1String("PageDown") ? Qt::Key_PageDown : Qt::Key_PageUp);
+    }
+    QCOMPARE(window->computedYear(), expected);
+    QCOMPARE(box->text(), expected == start.toLongLong() ? start : QString::number(expected));
+    QVERIFY(!oldStyle->isChecked());
+    QCOMPARE(oldStyle->isVisible(), expected < 1918);
+    // Exactly as typed and confirmed: the same sheet as a fresh confirmation draws.
+    const QImage stepped = sheet->image().copy();
+    confirm(QString::number(expected));
+    QCOMPARE(sheet->image(), stepped);
+}
+
+void tst_MainWindow::menuBarUsesTheMenuFont()
+{
+    const QFont bar = window->menuBar()->font();
+    const QFont items = window->findChild<QMenu *>(QStringLiteral("Menu"))->font();
+    QVERIFY(!bar.bold());
+    QCOMPARE(bar.family(), items.family());
+    QCOMPARE(bar.pointSizeF(), items.pointSizeF());
+    QCOMPARE(bar.pixelSize(), items.pixelSize());
+    QVERIFY(window->font().bold());   // the controls keep the window's font
+}
+
+void tst_MainWindow::tabOrder()
+{
+    confirm(QStringLiteral("1917"));   // the old-style box is shown and in the chain
+    const QStringList expected{"StilChck", "picCalendar", "usrReklamaX1", "DATA"};
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box));
+    for (const QString &name : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+    }
+    // A click on the sheet or the banner leaves the focus where it was.
+    QTest::mouseClick(window->calendarPicture(), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QWidget *>(QStringLiteral("usrReklamaX1")), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box));
+}
+
+void tst_MainWindow::sheetFocusLeavesThePictureAlone()
+{
+    PictureArea *sheet = window->calendarPicture();
+    const QImage picture = sheet->image().copy();
+    const QImage unfocused = sheet->grab().toImage();
+    sheet->setFocus(Qt::TabFocusReason);
+    QVERIFY(sheet->hasFocus());
+    const QImage focused = sheet->grab().toImage();
+    QVERIFY2(focused != unfocused, "the focus shows");
+    QCOMPARE(sheet->image(), picture);
+    QCOMPARE(sheet->accessibleDescription(), QStringLiteral("Календарь на %1 год").arg(window->computedYear()));
+    box->setFocus();
+    QCOMPARE(sheet->grab().toImage(), unfocused);
 }
 
 void tst_MainWindow::pasteThatWouldLeaveNonDigitsIsRefused_data()
@@ -300,7 +438,9 @@ void tst_MainWindow::pasteThatWouldLeaveNonDigitsIsRefused_data()
     QTest::newRow("blank") << " 1" << "20";
     QTest::newRow("NUL") << QString(QChar(0)) << "20";
     QTest::newRow("digits are welcome") << "05" << "2005";
-    QTest::newRow("too long is cut to seven digits") << "123456789" << "2012345";
+    QTest::newRow("seven digits fit") << "00000" << "2000000";
+    QTest::newRow("eight digits are refused whole") << "000000" << "20";
+    QTest::newRow("too long is refused whole") << "123456789" << "20";
 }
 
 void tst_MainWindow::pasteThatWouldLeaveNonDigitsIsRefused()

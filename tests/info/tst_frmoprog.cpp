@@ -37,6 +37,9 @@ private slots:
     void keysOnOkClose_data();
     void keysOnOkClose();
     void reopeningGivesTheSamePicture();
+    void okIsFlatGreyInEveryState_data();
+    void okIsFlatGreyInEveryState();
+    void tabOrder();
     void linkPointerIsAHandWithHotSpotAtTopLeft();
     void linkWritesAndOpensThePage();
 
@@ -171,6 +174,59 @@ void tst_frmOprog::reopeningGivesTheSamePicture()
     frmOprog again;
     QCOMPARE(again.size(), frmOprog::ClientSize);
     QCOMPARE(again.grab().toImage(), first);
+}
+
+void tst_frmOprog::okIsFlatGreyInEveryState_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<int>("darkestFace");
+    QTest::newRow("without focus") << "plain" << 0xE0;
+    QTest::newRow("default, focused") << "focused" << 0xE0;
+    QTest::newRow("hovered") << "hovered" << 0xC8;
+    QTest::newRow("pressed") << "pressed" << 0xC8;
+}
+
+void tst_frmOprog::okIsFlatGreyInEveryState()
+{
+    QFETCH(QString, state);
+    QFETCH(int, darkestFace);
+    frmOprog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto *ok = dialog.findChild<QPushButton *>(QStringLiteral("OK"));
+    if (state == QLatin1String("plain"))
+        dialog.findChild<PictureArea *>(QStringLiteral("Picture1"))->setFocus();
+    else if (state == QLatin1String("hovered"))
+        ok->setAttribute(Qt::WA_UnderMouse);
+    else if (state == QLatin1String("pressed"))
+        ok->setDown(true);
+    QCOMPARE(ok->hasFocus(), state != QLatin1String("plain"));
+
+    const QImage face = ok->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // No platform gradient or coloured outline: every pixel is a shade of grey.
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x) {
+            const QRgb px = face.pixel(x, y);
+            QVERIFY2(qAbs(qRed(px) - qGreen(px)) <= 2 && qAbs(qGreen(px) - qBlue(px)) <= 2,
+                     qPrintable(QStringLiteral("(%1, %2) is #%3").arg(x).arg(y).arg(px & 0xFFFFFF, 6, 16)));
+        }
+    // The face left and right of the caption is one flat colour, E0E0E0 or a little darker.
+    const int y = face.height() / 2;
+    const QRgb left = face.pixel(4, y);
+    QCOMPARE(face.pixel(face.width() - 5, y), left);
+    QCOMPARE(face.pixel(4, 4), left);
+    QVERIFY2(qRed(left) <= 0xE0 && qRed(left) >= darkestFace, qPrintable(QString::number(left & 0xFFFFFF, 16)));
+}
+
+void tst_frmOprog::tabOrder()
+{
+    frmOprog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    for (const char *name : {"Picture1", "OK"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(name));
+    }
 }
 
 void tst_frmOprog::linkPointerIsAHandWithHotSpotAtTopLeft()

@@ -1,0 +1,14 @@
+// The keyboard-focus frame of the widgets that draw their own picture (the picture
+// areas, the title banner): painted on screen over the widget's edge, never into a
+// persistent image, so what was drawn stays as it was.
+#pragma once
+
+class QPainter;
+class QWidget;
+
+namespace ortelana {
+
+// Draws the style's focus rectangle around the whole of `widget` with `painter`.
+void drawFocusFrame(QPainter &painter, const QWidget &widget);
+
+} // namespace ortelana
