@@ -1,0 +1,477 @@
+// The real program on a real X server: starts a private Xvfb, runs build/ortelana on
+// it and drives it with real key and mouse events (xdotool, through XTest), then
+// reads what it shows from the outside: the window's pixels grabbed through the X
+// server against the program's own off-screen drawing of the expected year, the year
+// box's text through the clipboard, the windows that are open, and what a stub
+// xdg-open was asked to open.  Exits with 77 (skipped) when Xvfb cannot start.
+#include "app/sheetexport.h"
+#include "ui/fonts.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr int SkipExitCode = 77;
+
+// A private Xvfb on a display number it picks itself (-displayfd).
+struct Xvfb
+{
+    pid_t pid = -1;
+    int display = -1;
+
+    bool start()
+    {
+        int fds[2];
+        if (pipe(fds) != 0)
+            return false;
+        pid = fork();
+        if (pid == 0) {
+            close(fds[0]);
+            const int quiet = open("/dev/null", O_WRONLY);
+            dup2(quiet, STDOUT_FILENO);
+            dup2(quiet, STDERR_FILENO);
+            const std::string fd = std::to_string(fds[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                   "-noreset", static_cast<char *>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        if (pid < 0) {
+            close(fds[0]);
+            return false;
+        }
+        std::string number;
+        pollfd wait{fds[0], POLLIN, 0};
+        char c = 0;
+        while (poll(&wait, 1, 20000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
+            number += c;
+        close(fds[0]);
+        if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos) {
+            stop();
+            return false;
+        }
+        display = std::stoi(number);
+        return true;
+    }
+
+    void stop()
+    {
+        if (pid > 0) {
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+            pid = -1;
+        }
+    }
+};
+
+// Runs a command to its end while this process keeps answering the X server (the
+// program may ask us for the clipboard in the middle of it).  Returns: its output.
+QString run(const QString &program, const QStringList &arguments, int *exitCode = nullptr)
+{
+    QProcess process;
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QTimer::singleShot(15000, &loop, &QEventLoop::quit);
+    process.start(program, arguments);
+    loop.exec();
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+    }
+    if (exitCode)
+        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+void settle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+struct Geometry
+{
+    QString id;
+    QRect rect;
+};
+
+// Returns: the visible window with exactly this title, or an empty id.
+Geometry findWindow(const QString &title)
+{
+    const QString id = run(QStringLiteral("xdotool"),
+                           {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                            QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$')})
+                           .section(QLatin1Char('\n'), 0, 0);
+    if (id.isEmpty())
+        return {};
+    QRect rect;
+    const QString shell = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
+    for (const QString &line : shell.split(QLatin1Char('\n'))) {
+        const QString value = line.section(QLatin1Char('='), 1);
+        if (line.startsWith(QLatin1String("X=")))
+            rect.moveLeft(value.toInt());
+        else if (line.startsWith(QLatin1String("Y=")))
+            rect.moveTop(value.toInt());
+        else if (line.startsWith(QLatin1String("WIDTH=")))
+            rect.setWidth(value.toInt());
+        else if (line.startsWith(QLatin1String("HEIGHT=")))
+            rect.setHeight(value.toInt());
+    }
+    return {id, rect};
+}
+
+// Returns: where `part` stands inside `whole`, exactly, pixel for pixel; or (-1, -1).
+QPoint locate(const QImage &whole, const QImage &part)
+{
+    const QImage w = whole.convertToFormat(QImage::Format_RGB32);
+    const QImage p = part.convertToFormat(QImage::Format_RGB32);
+    for (int dy = 0; dy + p.height() <= w.height(); ++dy)
+        for (int dx = 0; dx + p.width() <= w.width(); ++dx) {
+            bool same = true;
+            for (int y = 0; same && y < p.height(); ++y)
+                same = std::equal(reinterpret_cast<const QRgb *>(p.constScanLine(y)),
+                                  reinterpret_cast<const QRgb *>(p.constScanLine(y)) + p.width(),
+                                  reinterpret_cast<const QRgb *>(w.constScanLine(y + dy)) + dx);
+            if (same)
+                return {dx, dy};
+        }
+    return {-1, -1};
+}
+
+} // namespace
+
+class tst_RealX : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void scenarios_data();
+    void scenarios();
+
+private:
+    bool act(const QString &step, QString &failure);
+    bool startProgram(qint64 fileSizeLimit);
+    void stopProgram();
+
+    QTemporaryDir stubs;
+    QString stubLog;
+    std::unique_ptr<QTemporaryDir> workDir;
+    std::unique_ptr<QProcess> program;
+    Geometry main;
+};
+
+void tst_RealX::initTestCase()
+{
+    ortelana::registerFontSubstitutes();
+    QVERIFY(stubs.isValid());
+    // The desktop's opener, replaced by one that only notes what it was asked to open.
+    stubLog = stubs.filePath(QStringLiteral("opened.log"));
+    QFile stub(stubs.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(stub.open(QIODevice::WriteOnly));
+    stub.write("#!/bin/sh\nprintf '%s\\n' \"$*\" >> \"$ORTELANA_STUB_LOG\"\n");
+    stub.close();
+    QVERIFY(stub.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY2(!run(QStringLiteral("xdotool"), {QStringLiteral("version")}).isEmpty(), "xdotool is missing");
+}
+
+bool tst_RealX::startProgram(qint64 fileSizeLimit)
+{
+    workDir = std::make_unique<QTemporaryDir>();
+    QFile::remove(stubLog);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
+                             "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID", "QT_SCALE_FACTOR"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("PATH"), stubs.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+    env.insert(QStringLiteral("ORTELANA_STUB_LOG"), stubLog);
+    program = std::make_unique<QProcess>();
+    program->setProcessEnvironment(env);
+    program->setWorkingDirectory(workDir->path());
+    program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    if (fileSizeLimit >= 0) {
+        program->setChildProcessModifier([fileSizeLimit] {
+            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    }
+    program->start(QStringLiteral(ORTELANA_BINARY), {});
+    if (!program->waitForStarted())
+        return false;
+    QElapsedTimer waited;
+    waited.start();
+    while ((main = findWindow(QStringLiteral("Ортелана"))).id.isEmpty() && waited.elapsed() < 15000)
+        settle(100);
+    if (main.id.isEmpty())
+        return false;
+    run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), main.id});
+    settle(300);
+    return true;
+}
+
+void tst_RealX::stopProgram()
+{
+    if (program && program->state() != QProcess::NotRunning) {
+        program->kill();
+        program->waitForFinished();
+    }
+    program.reset();
+}
+
+// Steps of a scenario, separated by blanks; the text after the colon is the argument
+// (a "~" stands for a blank inside it).
+//   key:K[,K...]   keys through XTest (xdotool key names)
+//   type:T         typed characters
+//   clip:T, sel:T  this process offers T as the clipboard / the primary selection
+//   middle:box     a middle click at the right end of the year box
+//   wheel:down|up  one wheel notch over the sheet (down is towards the user)
+//   menu:N         a click on «Меню», N times Down, Enter
+//   click:W@X,Y    a left click at (X, Y) in the window titled W
+//   sheet:Y[/off]  the sheet shows year Y (old-style box unchecked with /off)
+//   box:T          the year box holds T (read with a click, Ctrl+A, Ctrl+C)
+//   see:W, gone:W  a window titled W is shown / is not
+//   opened:help    the opener was given the help document beside the program
+//   opened:page    the opener was given 0.html of the working folder, written whole
+//   opened:none    the opener was not asked for anything
+//   exit:N         the program ended with status N
+//   alive          the program still runs
+bool tst_RealX::act(const QString &step, QString &failure)
+{
+    const QString verb = step.section(QLatin1Char(':'), 0, 0);
+    const QString arg = step.section(QLatin1Char(':'), 1).replace(QLatin1Char('~'), QLatin1Char(' '));
+    const QString xdotool = QStringLiteral("xdotool");
+    const auto poll = [&](const std::function<bool()> &check, const QString &what) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!check()) {
+            if (waited.elapsed() > 8000) {
+                failure = what;
+                return false;
+            }
+            settle(50);
+        }
+        return true;
+    };
+    // An action xdotool refuses (a misspelt key name) fails the step.
+    const auto xdo = [&](const QStringList &args) {
+        int status = 0;
+        run(xdotool, args, &status);
+        if (status != 0)
+            failure = QStringLiteral("xdotool %1 failed").arg(args.join(QLatin1Char(' ')));
+        return status == 0;
+    };
+    const auto moveTo = [&](const QPoint &at) {
+        return xdo({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
+    };
+
+    // Points in the main window's client area, which lies below the menu bar.
+    const auto inClient = [&](int x, int y) {
+        return main.rect.topLeft() + QPoint(x, main.rect.height() - 508 + y);
+    };
+    const QString click = QStringLiteral("click");
+    if (verb == QLatin1String("key")) {
+        if (!xdo(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30")}
+                 + arg.split(QLatin1Char(','))))
+            return false;
+    } else if (verb == QLatin1String("type")) {
+        if (!xdo({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), arg}))
+            return false;
+    } else if (verb == QLatin1String("clip") || verb == QLatin1String("sel")) {
+        QGuiApplication::clipboard()->setText(arg, verb == QLatin1String("clip") ? QClipboard::Clipboard
+                                                                                 : QClipboard::Selection);
+        settle(100);
+    } else if (verb == QLatin1String("middle")) {
+        // The year box is at (48, 474), 89 × 31: past the end of its text.
+        if (!moveTo(inClient(48 + 80, 474 + 15)) || !xdo({click, QStringLiteral("2")}))
+            return false;
+    } else if (verb == QLatin1String("wheel")) {
+        if (!moveTo(inClient(300, 77 + 200))
+            || !xdo({click, arg == QLatin1String("down") ? QStringLiteral("5") : QStringLiteral("4")}))
+            return false;
+    } else if (verb == QLatin1String("menu")) {
+        // «Меню» is the first title of the menu bar, at the window's top left.
+        if (!moveTo(main.rect.topLeft() + QPoint(20, 8)) || !xdo({click, QStringLiteral("1")}))
+            return false;
+        settle(300);
+        QStringList keys{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("60")};
+        for (int i = 0; i < arg.toInt(); ++i)
+            keys << QStringLiteral("Down");
+        if (!xdo(keys << QStringLiteral("Return")))
+            return false;
+    } else if (verb == QLatin1String("click")) {
+        Geometry target;
+        if (!poll([&] { return !(target = findWindow(arg.section(QLatin1Char('@'), 0, 0))).id.isEmpty(); },
+                  QStringLiteral("no window to click in")))
+            return false;
+        const QStringList xy = arg.section(QLatin1Char('@'), 1).split(QLatin1Char(','));
+        if (!moveTo(target.rect.topLeft() + QPoint(xy[0].toInt(), xy[1].toInt())) || !xdo({click, QStringLiteral("1")}))
+            return false;
+    } else if (verb == QLatin1String("sheet")) {
+        const ortelana::SheetRequest request{arg.section(QLatin1Char('/'), 0, 0).toLongLong(),
+                                             !arg.endsWith(QLatin1String("/off"))};
+        const QImage expected = ortelana::sheetImage(request, 1);
+        return poll([&] {
+            const QImage shown = QGuiApplication::primaryScreen()->grabWindow(0, main.rect.x(), main.rect.y(),
+                                                                             main.rect.width(), main.rect.height())
+                                     .toImage();
+            return locate(shown, expected).x() >= 0;
+        }, QStringLiteral("the window does not show the sheet of ") + arg);
+    } else if (verb == QLatin1String("box")) {
+        QGuiApplication::clipboard()->clear();
+        if (!moveTo(inClient(48 + 40, 474 + 15)) || !xdo({click, QStringLiteral("1")})
+            || !xdo({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30"), QStringLiteral("ctrl+a"),
+                     QStringLiteral("ctrl+c")}))
+            return false;
+        QString seen;
+        if (poll([&] { return (seen = QGuiApplication::clipboard()->text()) == arg; }, QString()))
+            return true;
+        failure = QStringLiteral("the year box holds \"%1\", not \"%2\"").arg(seen, arg);
+        return false;
+    } else if (verb == QLatin1String("see") || verb == QLatin1String("gone")) {
+        const bool wanted = verb == QLatin1String("see");
+        return poll([&] { return findWindow(arg).id.isEmpty() != wanted; },
+                    QStringLiteral("window \"%1\" is %2").arg(arg, wanted ? "missing" : "still there"));
+    } else if (verb == QLatin1String("opened")) {
+        const auto log = [&] {
+            QFile file(stubLog);
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
+        };
+        if (arg == QLatin1String("none")) {
+            settle(1000);
+            if (!log().isEmpty())
+                failure = QStringLiteral("the opener was asked for ") + log();
+            return log().isEmpty();
+        }
+        const QString expected = arg == QLatin1String("help")
+            ? QFileInfo(QStringLiteral(ORTELANA_BINARY)).absolutePath() + QStringLiteral("/Справка.html")
+            : QDir(workDir->path()).filePath(QStringLiteral("0.html"));
+        if (!poll([&] { return !log().isEmpty(); }, QStringLiteral("the opener was not asked")))
+            return false;
+        const QString asked = QUrl::fromUserInput(log()).toLocalFile();
+        if (QFileInfo(asked).canonicalFilePath() != QFileInfo(expected).canonicalFilePath()) {
+            failure = QStringLiteral("the opener was given %1, not %2").arg(log(), expected);
+            return false;
+        }
+        if (arg == QLatin1String("page")) {
+            QFile page(expected);
+            if (!page.open(QIODevice::ReadOnly) || !page.readAll().endsWith("</html>\r\n")) {
+                failure = QStringLiteral("0.html is not a whole page");
+                return false;
+            }
+        }
+    } else if (verb == QLatin1String("exit")) {
+        if (!poll([&] { return program->state() == QProcess::NotRunning; }, QStringLiteral("the program still runs")))
+            return false;
+        if (program->exitStatus() != QProcess::NormalExit || program->exitCode() != arg.toInt()) {
+            failure = QStringLiteral("the program ended with status %1").arg(program->exitCode());
+            return false;
+        }
+    } else if (verb == QLatin1String("alive")) {
+        settle(500);
+        if (program->state() != QProcess::Running) {
+            failure = QStringLiteral("the program died, status %1").arg(program->exitCode());
+            return false;
+        }
+    } else {
+        failure = QStringLiteral("unknown step ") + step;
+        return false;
+    }
+    settle(150);
+    return true;
+}
+
+void tst_RealX::scenarios_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<qint64>("fileSizeLimit");   // bytes, -1 for none
+    const qint64 none = -1;
+    const QString clear = QStringLiteral("key:ctrl+a,BackSpace ");
+    QTest::newRow("a year and Enter") << clear + "type:1917 key:Return sheet:1917 box:1917" << none;
+    QTest::newRow("Delete") << clear + "type:51944 key:Home,Delete key:Return sheet:1944 box:1944" << none;
+    QTest::newRow("keypad Delete") << clear + "type:51944 key:Home,KP_Delete key:Return sheet:1944 box:1944" << none;
+    QTest::newRow("a selection deleted")
+        << clear + "type:1917 key:Home,shift+Right,shift+Right,Delete key:Return sheet:17 box:17" << none;
+    QTest::newRow("Backspace") << clear + "type:19455 key:BackSpace,Return sheet:1945 box:1945" << none;
+    QTest::newRow("Ctrl+H") << clear + "type:19455 key:ctrl+h,Return sheet:1945 box:1945" << none;
+    QTest::newRow("Home, End and arrows")
+        << clear + "type:15 key:Home,Right type:9 key:End type:4 key:Left,Left,Right,Return sheet:1954 box:1954"
+        << none;
+    QTest::newRow("letters, minus, point ignored")
+        << clear + "type:2a-0.~0b5 key:Return sheet:2005 box:2005" << none;
+    QTest::newRow("Shift+Insert refuses -5, 1.5, abc and takes 17")
+        << clear + "type:19 clip:-5 key:shift+Insert clip:1.5 key:shift+Insert clip:abc key:shift+Insert "
+                   "clip:17 key:End,shift+Insert,Return sheet:1917 box:1917" << none;
+    QTest::newRow("middle click refuses -5, 1.5, abc and takes 17")
+        << clear + "type:19 sel:-5 middle:box sel:1.5 middle:box sel:abc middle:box sel:17 middle:box "
+                   "key:Return sheet:1917 box:1917" << none;
+    QTest::newRow("year 0") << clear + "type:1917 key:Return sheet:1917 key:ctrl+a type:0 key:Return see:Ошибка "
+                                       "key:Return gone:Ошибка sheet:1917 box:0" << none;
+    QTest::newRow("old style off, Page Down, Page Up")
+        << clear + "type:1916 key:Return key:Tab,space sheet:1916/off key:Next sheet:1917/off box:1917 "
+                   "key:Prior,Prior sheet:1915/off box:1915" << none;
+    QTest::newRow("wheel steps years") << clear + "type:2005 key:Return wheel:down sheet:2006 wheel:up wheel:up "
+                                                  "sheet:2004 box:2004" << none;
+    QTest::newRow("the ends hold") << clear + "type:9999999 key:Return key:Next sheet:9999999 box:9999999 "
+                                              "key:ctrl+a type:1 key:Return key:Prior sheet:1 box:1" << none;
+    QTest::newRow("F4 opens the week numbers, Esc closes")
+        << "key:F4 see:Номера~недель key:Down,Escape gone:Номера~недель alive" << none;
+    QTest::newRow("F1 opens the help") << "key:F1 opened:help alive" << none;
+    QTest::newRow("About link writes and opens the page")
+        << "menu:3 see:О~программе click:О~программе@200,64 opened:page key:Return gone:О~программе alive" << none;
+    QTest::newRow("Выход ends the program") << "menu:4 exit:0" << none;
+}
+
+void tst_RealX::scenarios()
+{
+    QFETCH(QString, steps);
+    QFETCH(qint64, fileSizeLimit);
+    const auto cleanup = qScopeGuard([this] { stopProgram(); });
+    QVERIFY2(startProgram(fileSizeLimit), "the program's window did not appear");
+    for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        QString failure;
+        QVERIFY2(act(step, failure), qPrintable(step + QStringLiteral(": ") + failure));
+    }
+}
+
+int main(int argc, char *argv[])
+{
+    Xvfb server;
+    if (!server.start()) {
+        std::puts("SKIP: Xvfb could not start");
+        return SkipExitCode;
+    }
+    const auto stop = qScopeGuard([&] { server.stop(); });
+    qputenv("DISPLAY", QByteArray(":") + QByteArray::number(server.display));
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    qunsetenv("QT_SCALE_FACTOR");
+    QApplication app(argc, argv);
+    tst_RealX test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_realx.moc"
