@@ -2,22 +2,21 @@
 #include "ui/focusframe.h"
 
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QWidget>
 
 namespace ortelana {
 
 void drawFocusFrame(QPainter &painter, const QWidget &widget)
 {
-    QStyleOptionFocusRect option;
-    option.initFrom(&widget);
-    option.backgroundColor = widget.palette().color(QPalette::Window);
-    // These widgets take the focus from the keyboard alone; styles that show focus
-    // only after a keyboard move would otherwise hide it after a programmatic one.
-    option.state |= QStyle::State_KeyboardFocusChange;
+    // A dotted line on the outermost ring of pixels: on a framed picture it lies on the
+    // border and leaves every pixel of the drawing as it is; styles' own focus frames
+    // may tint the whole rectangle.
     painter.save();
-    widget.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, &widget);
+    QPen pen(widget.palette().color(QPalette::WindowText), 1, Qt::DotLine);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(widget.rect().adjusted(0, 0, -1, -1));
     painter.restore();
 }
 

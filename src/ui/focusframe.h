@@ -8,7 +8,7 @@ class QWidget;
 
 namespace ortelana {
 
-// Draws the style's focus rectangle around the whole of `widget` with `painter`.
+// Draws a dotted focus rectangle on the outermost pixels of `widget` with `painter`.
 void drawFocusFrame(QPainter &painter, const QWidget &widget);
 
 } // namespace ortelana
