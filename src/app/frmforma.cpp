@@ -3,8 +3,7 @@
 
 #include "app/sheetprinter.h"
 #include "app/yearbox.h"
-#include "calendar/yearmath.h"
-#include "calendar/yeartables.h"
+#include "calendar/yearmodel.h"
 #include "info/frmoprog.h"
 #include "info/opurl.h"
 #include "info/usrreklamax.h"
@@ -122,11 +121,11 @@ void frmForma::createControls()
 
     usrReklamaX1 = new usrReklamaX(client);
     usrReklamaX1->setObjectName(QStringLiteral("usrReklamaX1"));
-    usrReklamaX1->setGeometry(0, 0, 633, 73);
+    usrReklamaX1->setGeometry(0, 0, sheet::OuterSize.width(), 73);
 
     picCalendar->setParent(client);
     picCalendar->setObjectName(QStringLiteral("picCalendar"));
-    picCalendar->setGeometry(0, 77, 633, 393);
+    picCalendar->setGeometry(QRect(QPoint(0, 77), sheet::OuterSize));
     picCalendar->setAccessibleName(QStringLiteral("Календарь"));
 
     Label1 = new QLabel(QStringLiteral("Год:"), client);
@@ -196,11 +195,6 @@ void frmForma::createMenus()
     MenuExit->setObjectName(QStringLiteral("MenuExit"));
 }
 
-QString frmForma::caption() const
-{
-    return YEAR->text();
-}
-
 void frmForma::setOldStyleChecked(bool checked)
 {
     StilChck->setChecked(checked);
@@ -243,12 +237,12 @@ void frmForma::NewGod()
         return;   // nothing outside the calendar's range reaches the tables
 
     setCursor(Qt::WaitCursor);
+    const YearModel model = computeYear(value);
     year = value;
-    tables.VictoryDay = isVictoryDayYear(year);
-    StilChck->setVisible(offersOldStyle(year));
-    YEAR->setText(toQString(CaptionPrefix) + toQString(ZodiacName[std::size_t(animalIndex(year))]));
-    tables.MonthDays[2] = februaryDays(year);
-    YearStart = ortelana::yearStart(year);
+    tables.takeYear(model);
+    StilChck->setVisible(model.offersOldStyle);
+    YEAR->setText(QString::fromStdString(model.caption));
+    YearStart = model.yearStart;
     DrawDays();
     unsetCursor();
 }

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "calendar/sharedtables.h"
-#include "calendar/yearsheet.h"
+#include "sheet/yearsheet.h"
 
 #include <QMainWindow>
 
@@ -33,14 +33,11 @@ public:
     // Draws the fixed layer of the sheet; once, before the first NewGod.
     void DrawSheet();
 
-    // The year last computed (0 before the first), and the weekday of its 1 January.
+    // The year last computed (0 before the first).
     long long computedYear() const { return year; }
-    int yearStart() const { return YearStart; }
 
     YearBox *yearBox() const { return DATA; }
     PictureArea *calendarPicture() const { return picCalendar; }
-    // The caption naming the year's animal, as shown beside the year box.
-    QString caption() const;
     // Sets the old-style box as a user would leave it, without redrawing.
     void setOldStyleChecked(bool checked);
     bool oldStyleChecked() const;

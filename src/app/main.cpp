@@ -4,6 +4,7 @@
 #include "app/sheetexport.h"
 #include "app/startup.h"
 #include "ui/fonts.h"
+#include "version.h"
 
 #include <QApplication>
 
@@ -18,7 +19,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ortelana"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(ORTELANA_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(ortelana::Version));
     // Lets docks and task bars match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Ortelana"));
     ortelana::registerFontSubstitutes();
@@ -31,7 +32,7 @@ int main(int argc, char *argv[])
         std::fputs(qPrintable(command.message), stdout);
         return 0;
     case Action::Version:
-        std::printf("ortelana %s\n", ORTELANA_VERSION);
+        std::printf("ortelana %s\n", ortelana::Version);
         return 0;
     case Action::Refuse:
         std::fprintf(stderr, "%s\n", qPrintable(command.message));

@@ -1,10 +1,5 @@
-// Rendering the year sheet into files and onto pages.
+// Writing the year sheet into files.
 #include "app/sheetexport.h"
-
-#include "app/frmforma.h"
-#include "app/yearbox.h"
-#include "ui/fonts.h"
-#include "ui/picturearea.h"
 
 #include <QFileInfo>
 #include <QPageLayout>
@@ -14,71 +9,6 @@
 #include <QSaveFile>
 
 namespace ortelana {
-
-namespace {
-
-// Confirms the year in a hidden main window, exactly as a user would, and draws it.
-// `beforeDrawing` may prepare the picture (density, background, mirror) first.
-template <typename Prepare>
-void drawYear(frmForma &form, const SheetRequest &request, Prepare &&beforeDrawing)
-{
-    beforeDrawing(*form.calendarPicture());
-    form.yearBox()->setText(QString::number(request.year));
-    form.setOldStyleChecked(request.oldStyle);
-    form.DrawSheet();
-    form.NewGod();
-}
-
-constexpr qreal TitleHeight = 40;   // logical pixels above the sheet
-
-void paintPage(QPainter &painter, const QRectF &page, const SheetRequest &request, const QColor &background)
-{
-    SharedTables tables;
-    frmForma form(tables);
-    const QSizeF sheetSize = form.calendarPicture()->drawingSize();
-    const qreal scale = qMin(page.width() / sheetSize.width(),
-                             page.height() / (sheetSize.height() + TitleHeight));
-
-    painter.save();
-    painter.translate(page.topLeft());
-    painter.scale(scale, scale);
-    painter.fillRect(QRectF(QPointF(0, TitleHeight), sheetSize), background);
-    drawYear(form, request, [&](PictureArea &picture) {
-        painter.save();
-        painter.translate(0, TitleHeight);
-        picture.setBackColor(background);
-        picture.setMirror(&painter);
-    });
-    form.calendarPicture()->setMirror(nullptr);
-    painter.restore();   // the translation to the sheet
-
-    painter.setFont(sansSerifFont(20, true));
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(0, 0, sheetSize.width(), TitleHeight), Qt::AlignCenter,
-                     QString::number(request.year) + form.caption());
-    painter.restore();
-}
-
-} // namespace
-
-QImage sheetImage(const SheetRequest &request, qreal scale)
-{
-    SharedTables tables;
-    frmForma form(tables);
-    drawYear(form, request, [scale](PictureArea &picture) { picture.setImageScale(scale); });
-    return form.calendarPicture()->image();
-}
-
-void paintSheetPage(QPainter &painter, const QRectF &page, const SheetRequest &request)
-{
-    // Paper wants no grey: the day areas are erased in white.
-    paintPage(painter, page, request, Qt::white);
-}
-
-void paintSheetPage(QPainter &painter, const QRectF &page, const frmForma &shown)
-{
-    paintSheetPage(painter, page, SheetRequest{shown.computedYear(), shown.oldStyleChecked()});
-}
 
 ExportResult exportSheet(const QString &file, const SheetRequest &request)
 {

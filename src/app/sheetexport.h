@@ -1,33 +1,12 @@
-// The year sheet off screen: a PNG at twice the resolution, a PDF page with the year
-// and its caption as a title, and the same page for a printer.  The sheet is drawn by
-// the main window's own code, never by a second implementation.
+// Export of the year sheet to a PNG at twice the resolution or a PDF page with the
+// year and its caption as a title.
 #pragma once
 
-#include <QImage>
+#include "sheet/sheetpage.h"
+
 #include <QString>
 
-class QPainter;
-class QRectF;
-
 namespace ortelana {
-
-class frmForma;
-
-struct SheetRequest
-{
-    long long year = 0;      // 1 to 9 999 999
-    bool oldStyle = true;    // the old-style box, as the window starts
-};
-
-// Returns: the sheet of the year as the window draws it, at the given pixel density.
-QImage sheetImage(const SheetRequest &request, qreal scale = 2);
-
-// Draws the page: "<year> <caption>" as a title, the sheet below, scaled to fit
-// `page` (in the painter's units), in vector form.
-void paintSheetPage(QPainter &painter, const QRectF &page, const SheetRequest &request);
-
-// Draws the page for the year and old-style state that a window shows now.
-void paintSheetPage(QPainter &painter, const QRectF &page, const frmForma &shown);
 
 struct ExportResult
 {

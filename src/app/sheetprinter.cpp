@@ -2,7 +2,7 @@
 #include "app/sheetprinter.h"
 
 #include "app/frmforma.h"
-#include "app/sheetexport.h"
+#include "sheet/sheetpage.h"
 
 #include <QPageLayout>
 #include <QPainter>
@@ -18,7 +18,8 @@ bool printSheet(const frmForma &window, QPrinter &printer)
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    paintSheetPage(painter, QRectF(QPointF(0, 0), QSizeF(printer.width(), printer.height())), window);
+    paintSheetPage(painter, QRectF(QPointF(0, 0), QSizeF(printer.width(), printer.height())),
+                   SheetRequest{window.computedYear(), window.oldStyleChecked()});
     return painter.end();
 }
 

@@ -3,10 +3,10 @@
 
 #include "app/frmforma.h"
 #include "app/yearbox.h"
+#include "ui/windowplace.h"
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QScreen>
 
 namespace ortelana {
 
@@ -19,9 +19,7 @@ QString currentYearText()
 std::unique_ptr<frmForma> Main(SharedTables &tables)
 {
     auto window = std::make_unique<frmForma>(tables);
-    // First shown in the middle of the screen.
-    if (const QScreen *screen = window->screen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
+    centreOnScreen(*window);
     window->show();
     // Let the window appear and paint before the sheet is drawn.
     QCoreApplication::processEvents();

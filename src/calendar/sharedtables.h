@@ -1,6 +1,10 @@
-// The process-wide tables that the main window writes and the week numbers window
-// reads.  Start-up creates the one object and hands it to the windows.
+// The process-wide tables.  The main window enters each computed year (takeYear),
+// the year sheet's drawing records where each month begins, and the week numbers
+// window reads them and keeps the month chosen last.  Start-up creates the one object
+// and hands it to the windows.
 #pragma once
+
+#include "calendar/yearmodel.h"
 
 #include <array>
 
@@ -19,6 +23,13 @@ struct SharedTables
 
     // The month last chosen in the week numbers window; outlives the window.
     int ChosenMonth = 0;
+
+    // Enters the entries that follow the year computed: February and 9 May.
+    void takeYear(const YearModel &model)
+    {
+        VictoryDay = model.victoryDay;
+        MonthDays[2] = model.februaryDays;
+    }
 };
 
 } // namespace ortelana

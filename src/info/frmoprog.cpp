@@ -6,13 +6,14 @@
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/vbcolor.h"
+#include "ui/windowplace.h"
+#include "version.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace ortelana {
@@ -58,7 +59,7 @@ void frmOprog::createControls()
     Label1->setCursor(QCursor(QPixmap(QStringLiteral(":/hand.png")), 0, 0));
     Label1->installEventFilter(this);
 
-    addLabel2(6, QStringLiteral("Версия: v4.1"), QRect(104, 80, 104, 20));
+    addLabel2(6, QStringLiteral("Версия: v") + QLatin1String(Version), QRect(104, 80, 104, 20));
     addLabel2(7, QStringLiteral("Дата: 8 февраля 2009 год -"), QRect(104, 104, 236, 20));
     addLabel2(0, QStringLiteral("26 августа 2015 год"), QRect(156, 128, 170, 20));
 
@@ -137,8 +138,8 @@ void frmOprog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // Centred on the screen, not over the main window; once, not on every restore.
-    if (const QScreen *where = screen(); where && !event->spontaneous())
-        move(where->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    if (!event->spontaneous())
+        centreOnScreen(*this);
 }
 
 bool frmOprog::eventFilter(QObject *watched, QEvent *event)

@@ -3,17 +3,17 @@
 
 #include "calendar/monthlayout.h"
 #include "calendar/yeartables.h"
+#include "calendar/yearmodel.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/qtext.h"
 #include "ui/vbcolor.h"
-#include "weeks/weeknumbers.h"
+#include "ui/windowplace.h"
+#include "calendar/weeknumbers.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
 namespace ortelana {
 
@@ -39,7 +39,7 @@ frmNomeraNedel::frmNomeraNedel(SharedTables &tables, QWidget *parent)
     setFont(sansSerifFont(fontpx::Pt12, true));   // before the controls, which inherit it
     setFixedSize(ClientSize);
     createControls();
-    centreOnScreen();
+    centreOnScreen(*this);
     Form_Load();
 }
 
@@ -55,7 +55,7 @@ void frmNomeraNedel::createControls()
     connect(List1, &QListWidget::currentRowChanged, this, &frmNomeraNedel::List1_Click);
     connect(List1, &QListWidget::itemSelectionChanged, this, &frmNomeraNedel::keepSelection);
 
-    Label1 = new QLabel(QStringLiteral("Label1"), this);
+    Label1 = new QLabel(this);   // named by List1_Click before the window shows
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(136, 8, 183, 20);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -74,13 +74,6 @@ void frmNomeraNedel::createControls()
     setTabOrder(List1, Picture1);
     setTabOrder(Picture1, kOK);
     List1->setFocus();
-}
-
-void frmNomeraNedel::centreOnScreen()
-{
-    const QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 // Draws the weekday labels once, then selects the remembered month, which draws it.
@@ -115,7 +108,7 @@ void frmNomeraNedel::List1_Click(int month)
     const QColor red = vbColor(colors::Red);
     const MonthLayout layout = layOutMonth(tables.MonthStart[std::size_t(month)],
                                            tables.MonthDays[std::size_t(n)],
-                                           tables.VictoryDay && n == 5);
+                                           isRedNinth(tables.VictoryDay, n));
     for (int i = 0; i < layout.days; ++i) {
         const DaySlot &slot = layout.places[std::size_t(i)];
         Picture1->CurrentX = ColumnWidth * slot.column;

@@ -32,7 +32,6 @@ private:
     void Form_Load();
     void List1_Click(int month);
     void keepSelection();
-    void centreOnScreen();
 
     SharedTables &tables;
 

@@ -2,7 +2,7 @@
 // keep images of twice the pixels, drawn at that density rather than enlarged from
 // a 1x image, with everything at the same logical positions as on a 1x screen.
 #include "app/frmforma.h"
-#include "app/sheetexport.h"
+#include "sheet/sheetpage.h"
 #include "app/startup.h"
 #include "app/yearbox.h"
 #include "ui/fonts.h"

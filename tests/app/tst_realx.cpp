@@ -4,7 +4,7 @@
 // server against the program's own off-screen drawing of the expected year, the year
 // box's text through the clipboard, the windows that are open, and what a stub
 // xdg-open was asked to open.  Exits with 77 (skipped) when Xvfb cannot start.
-#include "app/sheetexport.h"
+#include "sheet/sheetpage.h"
 #include "ui/fonts.h"
 
 #include <QApplication>

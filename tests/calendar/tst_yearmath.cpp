@@ -1,200 +1,177 @@
-// Year arithmetic: leap years, 1 January, animals, the old-style drawing start and
-// the month layout, against worked examples and against independent references.
-#include "calendar/monthlayout.h"
-#include "calendar/yearmath.h"
+// The year model against the worked examples and against independent references:
+// the year-by-year weekday sum for every year, <chrono>'s month starts, and the
+// chaining of one year into the next.  Plain C++, like the code it tests.
+#include "calendar/weeknumbers.h"
+#include "calendar/yearmodel.h"
 #include "calendar/yeartables.h"
-#include "ui/qtext.h"
 
-#include <QTest>
-
+#include <array>
 #include <chrono>
+#include <cstdio>
+#include <string>
+#include <string_view>
 
 using namespace ortelana;
 
-class tst_YearMath : public QObject
+namespace {
+
+int passed = 0;
+int failed = 0;
+
+// Records one case; prints it when it fails.
+void check(bool ok, const std::string &what)
 {
-    Q_OBJECT
-
-private slots:
-    void workedExamples_data();
-    void workedExamples();
-    void februaryLength_data();
-    void februaryLength();
-    void drawingStart_data();
-    void drawingStart();
-    void yearStartMatchesRunningSumForEveryYear();
-    void yearStartMatchesChrono();
-    void everyYearStaysInBounds();
-    void rabbitHasLatinO();
-    void captionPrefix();
-    void monthLayoutPlacesEveryDay();
-};
-
-void tst_YearMath::workedExamples_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::addColumn<bool>("leap");
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("animal");
-    QTest::addColumn<QString>("animalName");
-    QTest::addColumn<bool>("victory");
-    QTest::addColumn<bool>("oldStyle");
-
-    QTest::newRow("1, Monday") << 1 << false << 0 << 1 << "ПЕТУХА" << false << true;
-    QTest::newRow("4, leap") << 4 << true << 3 << 4 << "КРЫСЫ" << false << true;
-    QTest::newRow("100, not leap") << 100 << false << 4 << 4 << "КРЫСЫ" << false << true;
-    QTest::newRow("1899") << 1899 << false << 6 << 3 << "КАБАНА" << false << true;
-    QTest::newRow("1900, not leap") << 1900 << false << 0 << 4 << "КРЫСЫ" << false << true;
-    QTest::newRow("1917, last old-style year") << 1917 << false << 0 << 9 << "ЗМЕИ" << false << true;
-    QTest::newRow("1918, box hidden") << 1918 << false << 1 << 10 << "ЛОШАДИ" << false << false;
-    QTest::newRow("1944, no Victory Day") << 1944 << true << 5 << 12 << "ОБЕЗЬЯНЫ" << false << false;
-    QTest::newRow("1945, Victory Day") << 1945 << false << 0 << 1 << "ПЕТУХА" << true << false;
-    QTest::newRow("2000, leap by 400") << 2000 << true << 5 << 8 << "ДРАКОНА" << true << false;
-    QTest::newRow("2005") << 2005 << false << 5 << 1 << "ПЕТУХА" << true << false;
-    QTest::newRow("2016, monkey") << 2016 << true << 4 << 12 << "ОБЕЗЬЯНЫ" << true << false;
-}
-
-void tst_YearMath::workedExamples()
-{
-    QFETCH(int, year);
-    QFETCH(bool, leap);
-    QFETCH(int, start);
-    QFETCH(int, animal);
-    QFETCH(QString, animalName);
-    QFETCH(bool, victory);
-    QFETCH(bool, oldStyle);
-
-    QCOMPARE(isLeapYear(year), leap);
-    QCOMPARE(februaryDays(year), leap ? 29 : 28);
-    QCOMPARE(yearStart(year), start);
-    QCOMPARE(animalIndex(year), animal);
-    const std::string_view name = ZodiacName[std::size_t(animal)];
-    QCOMPARE(toQString(name), animalName);
-    QCOMPARE(isVictoryDayYear(year), victory);
-    QCOMPARE(offersOldStyle(year), oldStyle);
-}
-
-void tst_YearMath::februaryLength_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::addColumn<int>("days");
-    QTest::newRow("1900") << 1900 << 28;
-    QTest::newRow("2100") << 2100 << 28;
-    QTest::newRow("2000") << 2000 << 29;
-    QTest::newRow("2016") << 2016 << 29;
-    QTest::newRow("4") << 4 << 29;
-    QTest::newRow("100") << 100 << 28;
-    QTest::newRow("9999600") << 9999600 << 29;
-    QTest::newRow("9999900") << 9999900 << 28;
-}
-
-void tst_YearMath::februaryLength()
-{
-    QFETCH(int, year);
-    QFETCH(int, days);
-    QCOMPARE(februaryDays(year), days);
-}
-
-void tst_YearMath::drawingStart_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::addColumn<bool>("checked");
-    QTest::addColumn<int>("start");
-    QTest::newRow("1917 checked") << 1917 << true << 0;
-    QTest::newRow("1917 unchecked") << 1917 << false << 6;
-    QTest::newRow("1900 checked") << 1900 << true << 0;
-    QTest::newRow("1900 unchecked") << 1900 << false << 6;
-    QTest::newRow("1899 checked") << 1899 << true << 6;
-    QTest::newRow("1899 unchecked") << 1899 << false << 5;
-    QTest::newRow("2005 box hidden, unchecked ignored") << 2005 << false << 5;
-}
-
-void tst_YearMath::drawingStart()
-{
-    QFETCH(int, year);
-    QFETCH(bool, checked);
-    QFETCH(int, start);
-    QCOMPARE(ortelana::drawingStart(yearStart(year), offersOldStyle(year), checked), start);
-}
-
-// The reference is the plain year-by-year sum: 2 for a leap year, 1 otherwise.
-void tst_YearMath::yearStartMatchesRunningSumForEveryYear()
-{
-    long long sum = 0;   // weekday shift of years 1 .. y-1
-    for (int y = kFirstYear; y <= kLastYear; ++y) {
-        const int expected = int(sum % 7);
-        if (yearStart(y) != expected)
-            QFAIL(qPrintable(QStringLiteral("year %1: %2, running sum gives %3")
-                                 .arg(y).arg(yearStart(y)).arg(expected)));
-        sum += isLeapYear(y) ? 2 : 1;
+    if (ok) {
+        ++passed;
+    } else {
+        ++failed;
+        std::printf("FAIL: %s\n", what.c_str());
     }
 }
 
-void tst_YearMath::yearStartMatchesChrono()
+std::string yearText(long long y) { return "year " + std::to_string(y); }
+
+void workedExamples()
 {
-    using namespace std::chrono;
-    for (int y = 1; y <= 32767; ++y) {
-        const weekday first{sys_days{year{y} / January / 1}};
-        const int expected = int(first.iso_encoding()) - 1;
-        if (yearStart(y) != expected)
-            QFAIL(qPrintable(QStringLiteral("year %1").arg(y)));
+    struct Row
+    {
+        long long year;
+        int february;
+        int start;
+        int animal;
+        std::string_view name;
+        bool victory;
+        bool oldStyle;
+    };
+    static constexpr Row rows[] = {
+        {1, 28, 0, 1, "ПЕТУХА", false, true},       {4, 29, 3, 4, "КРЫСЫ", false, true},
+        {100, 28, 4, 4, "КРЫСЫ", false, true},      {1899, 28, 6, 3, "КАБАНА", false, true},
+        {1900, 28, 0, 4, "КРЫСЫ", false, true},     {1917, 28, 0, 9, "ЗМЕИ", false, true},
+        {1918, 28, 1, 10, "ЛОШАДИ", false, false},  {1944, 29, 5, 12, "ОБЕЗЬЯНЫ", false, false},
+        {1945, 28, 0, 1, "ПЕТУХА", true, false},    {2000, 29, 5, 8, "ДРАКОНА", true, false},
+        {2005, 28, 5, 1, "ПЕТУХА", true, false},    {2016, 29, 4, 12, "ОБЕЗЬЯНЫ", true, false},
+        {2100, 28, 4, 12, "ОБЕЗЬЯНЫ", true, false},   {9999600, 29, 5, 12, "ОБЕЗЬЯНЫ", true, false},
+        {9999900, 28, 0, 12, "ОБЕЗЬЯНЫ", true, false}, {9999999, 28, 4, 3, "КАБАНА", true, false},
+    };
+    for (const Row &row : rows) {
+        const YearModel m = computeYear(row.year);
+        const std::string at = yearText(row.year);
+        check(m.februaryDays == row.february, at + ": February");
+        check(m.yearStart == row.start, at + ": weekday of 1 January");
+        check(m.animal == row.animal, at + ": animal");
+        check(m.caption == std::string(" н. э.  ГОД ") + std::string(row.name), at + ": caption " + m.caption);
+        check(m.victoryDay == row.victory, at + ": 9 May");
+        check(m.offersOldStyle == row.oldStyle, at + ": old-style box");
+    }
+    // The rabbit's third letter is a Latin capital O, the rest Cyrillic.
+    check(computeYear(7).caption == " н. э.  ГОД КР\x4fЛИКА", "the rabbit's Latin O");
+}
+
+void drawingStarts()
+{
+    struct Row
+    {
+        long long year;
+        bool checked;
+        int start;
+        std::array<int, 12> months;
+    };
+    static constexpr Row rows[] = {
+        {1917, true, 0, {0, 3, 3, 6, 1, 4, 6, 2, 5, 0, 3, 5}},
+        {1917, false, 6, {6, 2, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4}},
+        {1900, true, 0, {0, 3, 3, 6, 1, 4, 6, 2, 5, 0, 3, 5}},
+        {1900, false, 6, {6, 2, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4}},
+        {1899, true, 6, {6, 2, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4}},
+        {1899, false, 5, {5, 1, 1, 4, 6, 2, 4, 0, 3, 5, 1, 3}},
+        {2005, false, 5, {5, 1, 1, 4, 6, 2, 4, 0, 3, 5, 1, 3}},   // box hidden: unchecked counts for nothing
+        {2010, true, 4, {4, 0, 0, 3, 5, 1, 3, 6, 2, 4, 0, 2}},    // February from Monday, March too
+    };
+    for (const Row &row : rows) {
+        const YearModel m = computeYear(row.year);
+        const std::string at = yearText(row.year) + (row.checked ? " checked" : " unchecked");
+        check(m.drawingStart(row.checked) == row.start, at + ": drawing start");
+        check(m.monthStarts(row.checked) == row.months, at + ": month starts");
     }
 }
 
-void tst_YearMath::everyYearStaysInBounds()
-{
-    for (int y = kFirstYear; y <= kLastYear; ++y) {
-        const int start = yearStart(y);
-        const int animal = animalIndex(y);
-        if (start < 0 || start > 6 || animal < 1 || animal > 12)
-            QFAIL(qPrintable(QStringLiteral("year %1 out of bounds").arg(y)));
-        int first = ortelana::drawingStart(start, offersOldStyle(y), false);
-        for (int month = 1; month <= 12; ++month) {
-            const int days = month == 2 ? februaryDays(y) : (month == 4 || month == 6 || month == 9 || month == 11) ? 30 : 31;
-            const MonthLayout layout = layOutMonth(first, days, month == 5);
-            if (layout.columns > 6 || first < 0 || first > 6)
-                QFAIL(qPrintable(QStringLiteral("year %1 month %2").arg(y).arg(month)));
-            first = layout.nextStart;
-        }
-    }
-}
-
-void tst_YearMath::rabbitHasLatinO()
-{
-    const std::string_view rabbit = ZodiacName[7];
-    const QString text = toQString(rabbit);
-    QCOMPARE(text.size(), 7);
-    QCOMPARE(text.at(2), QChar(u'O'));
-    QCOMPARE(text.at(0), QChar(u'К'));
-    QCOMPARE(text.at(3), QChar(u'Л'));
-}
-
-void tst_YearMath::captionPrefix()
-{
-    const QString prefix = toQString(CaptionPrefix);
-    QCOMPARE(prefix.size(), 12);
-    QCOMPARE(prefix, QStringLiteral(" н. э.  ГОД "));
-}
-
-void tst_YearMath::monthLayoutPlacesEveryDay()
+void monthLayouts()
 {
     // January 2006: the 1st alone in column 1, red, on Sunday; 30 and 31 in column 6.
-    const MonthLayout jan = layOutMonth(6, 31, false);
-    QCOMPARE(jan.columns, 6);
-    QCOMPARE(jan.places[0].column, 1);
-    QCOMPARE(jan.places[0].row, 7);
-    QVERIFY(jan.places[0].red);
-    QCOMPARE(jan.places[1].column, 2);
-    QCOMPARE(jan.places[1].row, 1);
-    QCOMPARE(jan.places[29].column, 6);
-    QCOMPARE(jan.places[30].column, 6);
-    QCOMPARE(jan.nextStart, 2);
-
-    // May with 9 May marked on a Monday, and unmarked.
-    QVERIFY(layOutMonth(6, 31, true).places[8].red);
-    QVERIFY(!layOutMonth(0, 31, false).places[8].red);
-    QVERIFY(!layOutMonth(0, 31, true).places[9].red);
+    const YearModel y2006 = computeYear(2006);
+    const MonthLayout jan = y2006.layOut(0, y2006.drawingStart(true));
+    check(jan.columns == 6 && jan.places[0].column == 1 && jan.places[0].row == 7 && jan.places[0].red,
+          "January 2006 begins alone on Sunday");
+    check(jan.places[1].column == 2 && jan.places[1].row == 1, "2 January 2006 opens column 2");
+    check(jan.places[29].column == 6 && jan.places[30].column == 6, "30 and 31 January 2006 in column 6");
+    // 9 May: red from 1945 on, on a Sunday in 2010 and 2021, in the day colour in 1944.
+    for (const auto &[year, red] : {std::pair{1944LL, false}, std::pair{1945LL, true}, std::pair{2005LL, true},
+                                    std::pair{2010LL, true}, std::pair{2021LL, true}}) {
+        const YearModel m = computeYear(year);
+        const MonthLayout may = m.layOut(4, m.monthStarts(true)[4]);
+        check(may.places[8].red == red, yearText(year) + ": 9 May");
+        check(!may.places[9].red || may.places[9].row == 7, yearText(year) + ": only 9 May and Sundays red");
+    }
 }
 
-QTEST_APPLESS_MAIN(tst_YearMath)
-#include "tst_yearmath.moc"
+void weekNumbers()
+{
+    // 2005 starts on Saturday: week 1 is the week of 1 January, so January's columns
+    // are weeks 1 to 6 and December's first column is week 49.
+    SharedTables tables;
+    const YearModel m = computeYear(2005);
+    tables.takeYear(m);
+    const std::array<int, 12> starts = m.monthStarts(true);
+    std::copy(starts.begin(), starts.end(), tables.MonthStart.begin());
+    check(firstWeekNumber(tables, 0) == 1, "2005: January starts in week 1");
+    check(firstWeekNumber(tables, 1) == 6, "2005: February starts in week 6");
+    check(firstWeekNumber(tables, 11) == 49, "2005: December starts in week 49");
+}
+
+// The reference is the plain year-by-year sum of the weekday shifts: 2 for a leap year,
+// 1 otherwise; and each year's December must run into the next year's 1 January.
+void everyYearAgainstTheRunningSum()
+{
+    long long sum = 0;
+    int mismatches = 0;
+    for (long long y = kFirstYear; y <= kLastYear; ++y) {
+        const YearModel m = computeYear(y);
+        if (m.yearStart != int(sum % 7) && ++mismatches <= 5)
+            check(false, yearText(y) + ": weekday of 1 January against the running sum");
+        const int afterDecember = (m.monthStarts(true)[11] + 31) % 7;
+        if (y < kLastYear && afterDecember != ortelana::yearStart(y + 1) && ++mismatches <= 5)
+            check(false, yearText(y) + ": December does not run into the next year");
+        sum += m.februaryDays == 29 ? 2 : 1;
+    }
+    check(mismatches == 0, "every year from 1 to 9 999 999");
+}
+
+// <chrono> knows nothing of the month chaining: the 1st of every month of years 1 to
+// 32 767 against its weekday.
+void monthStartsAgainstChrono()
+{
+    using namespace std::chrono;
+    int mismatches = 0;
+    for (int y = 1918; y <= 32767; ++y) {
+        const std::array<int, 12> starts = computeYear(y).monthStarts(true);
+        for (unsigned k = 0; k < 12; ++k) {
+            const weekday first{sys_days{year{y} / month{k + 1} / 1}};
+            if (starts[k] != int(first.iso_encoding()) - 1 && ++mismatches <= 5)
+                check(false, yearText(y) + ": month " + std::to_string(k + 1));
+        }
+    }
+    check(mismatches == 0, "month starts of 1918 to 32 767");
+}
+
+} // namespace
+
+int main()
+{
+    workedExamples();
+    drawingStarts();
+    monthLayouts();
+    weekNumbers();
+    everyYearAgainstTheRunningSum();
+    monthStartsAgainstChrono();
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}

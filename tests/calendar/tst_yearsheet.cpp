@@ -2,8 +2,8 @@
 // ink of the expected colour or none, redraws leave nothing behind, the fixed layer
 // survives, and the substitute font fits the pixel layout.
 #include "pixelprobe.h"
-#include "calendar/yearmath.h"
-#include "calendar/yearsheet.h"
+#include "calendar/yearmodel.h"
+#include "sheet/yearsheet.h"
 #include "calendar/yeartables.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
@@ -39,9 +39,9 @@ struct Sheet
     }
     void draw(int year, bool checked = true)
     {
-        tables.MonthDays[2] = februaryDays(year);
-        tables.VictoryDay = isVictoryDayYear(year);
-        sheet.DrawDays(drawingStart(yearStart(year), offersOldStyle(year), checked));
+        const YearModel model = computeYear(year);
+        tables.takeYear(model);
+        sheet.DrawDays(model.drawingStart(checked));
     }
 };
 

@@ -5,12 +5,12 @@
 #include "app/frmforma.h"
 #include "app/startup.h"
 #include "app/yearbox.h"
-#include "calendar/yearsheet.h"
+#include "sheet/yearsheet.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/vbcolor.h"
 #include "weeks/frmnomeranedel.h"
-#include "weeks/weeknumbers.h"
+#include "calendar/weeknumbers.h"
 
 #include "pictureprobe.h"
 

@@ -1,5 +1,5 @@
 // Drawing of the year sheet into its picture area.
-#include "calendar/yearsheet.h"
+#include "sheet/yearsheet.h"
 
 #include "calendar/monthlayout.h"
 #include "calendar/yeartables.h"
@@ -66,7 +66,7 @@ void YearSheet::DrawDays(int start)
         tables.MonthStart[k] = first;
 
         const MonthLayout layout = layOutMonth(first, tables.MonthDays[std::size_t(month)],
-                                               tables.VictoryDay && month == 5);
+                                               isRedNinth(tables.VictoryDay, month));
         for (int i = 0; i < layout.days; ++i) {
             const DaySlot &slot = layout.places[std::size_t(i)];
             picture.CurrentX = sheet::dayX(cell.X, slot.column);

@@ -5,6 +5,8 @@
 
 #include "calendar/sharedtables.h"
 
+#include <QSize>
+
 #include <array>
 
 namespace ortelana {
@@ -17,11 +19,19 @@ struct MonthCellCorner
     int Y = 0;
 };
 
+namespace sheet {
+// Month cells stand four across and three down, this far apart.
+inline constexpr int CellWidth = 158;
+inline constexpr int CellHeight = 132;
+inline constexpr int CellsAcross = 4;
+} // namespace sheet
+
 // Top-left corners of the month cells, January to December, row by row.
 inline constexpr std::array<MonthCellCorner, 12> MonthCell = [] {
     std::array<MonthCellCorner, 12> cells{};
     for (int i = 0; i < 12; ++i)
-        cells[static_cast<std::size_t>(i)] = {(i % 4) * 158, (i / 4) * 132};
+        cells[static_cast<std::size_t>(i)] = {(i % sheet::CellsAcross) * sheet::CellWidth,
+                                              (i / sheet::CellsAcross) * sheet::CellHeight};
     return cells;
 }();
 
@@ -39,6 +49,14 @@ inline constexpr int DaysTop = 19;
 inline constexpr int EraseTop = DaysTop - 1;
 inline constexpr int DaysBottom = 125;
 inline constexpr int NameSpan = 127;
+
+// The picture box around the sheet: a 2-px sunken border on every side.  The last
+// column and row of the last cell's day area fall on the border, so the box's inside
+// is filled to the edge.
+inline constexpr int BorderWidth = 2;
+inline constexpr QSize OuterSize{MonthCell[11].X + DaysRight + 2 * BorderWidth,
+                                 MonthCell[11].Y + DaysBottom + 2 * BorderWidth};
+static_assert(OuterSize == QSize(633, 393));
 
 // Returns: the pen position of a day in week column c (1..6) and row r (1..7).
 constexpr int dayX(int cellX, int column) { return cellX + LabelLeft + ColumnWidth * column; }

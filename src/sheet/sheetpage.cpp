@@ -1,0 +1,76 @@
+// Drawing the year sheet into images and onto pages.
+#include "sheet/sheetpage.h"
+
+#include "calendar/yearmodel.h"
+#include "sheet/yearsheet.h"
+#include "ui/fonts.h"
+#include "ui/picturearea.h"
+
+#include <QPainter>
+
+namespace ortelana {
+
+namespace {
+
+constexpr qreal TitleHeight = 40;   // logical pixels above the sheet
+
+// A picture box like the main window's: its border, its font, its size.
+struct Sheet
+{
+    SharedTables tables;
+    PictureArea picture{PictureArea::Border::Sunken};
+    YearSheet sheet{picture, tables};
+
+    Sheet()
+    {
+        picture.setFont(sansSerifFont(fontpx::Pt9_75, true));
+        picture.resize(sheet::OuterSize);
+    }
+
+    void draw(const YearModel &model, bool oldStyle)
+    {
+        tables.takeYear(model);
+        sheet.DrawSheet();
+        sheet.DrawDays(model.drawingStart(oldStyle));
+    }
+};
+
+} // namespace
+
+QImage sheetImage(const SheetRequest &request, qreal scale)
+{
+    Sheet drawn;
+    drawn.picture.setImageScale(scale);
+    drawn.draw(computeYear(request.year), request.oldStyle);
+    return drawn.picture.image();
+}
+
+void paintSheetPage(QPainter &painter, const QRectF &page, const SheetRequest &request)
+{
+    Sheet drawn;
+    const YearModel model = computeYear(request.year);
+    const QSizeF sheetSize = drawn.picture.drawingSize();
+    const qreal scale = qMin(page.width() / sheetSize.width(), page.height() / (sheetSize.height() + TitleHeight));
+
+    painter.save();
+    painter.translate(page.topLeft());
+    painter.scale(scale, scale);
+
+    // Paper wants no grey: the day areas are erased in white.
+    painter.save();
+    painter.translate(0, TitleHeight);
+    painter.fillRect(QRectF(QPointF(0, 0), sheetSize), Qt::white);
+    drawn.picture.setBackColor(Qt::white);
+    drawn.picture.setMirror(&painter);
+    drawn.draw(model, request.oldStyle);
+    drawn.picture.setMirror(nullptr);
+    painter.restore();
+
+    painter.setFont(sansSerifFont(20, true));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(0, 0, sheetSize.width(), TitleHeight), Qt::AlignCenter,
+                     QString::number(request.year) + QString::fromStdString(model.caption));
+    painter.restore();
+}
+
+} // namespace ortelana
