@@ -1,6 +1,7 @@
 # Installation: the program folder lib/ortelana holds the program and its help
 # document together (the program looks for the help beside itself); bin/ortelana
-# links to it; the desktop entry, icon and metainfo go where desktops look.
+# links to it; the desktop entry, icon, metainfo and manual pages go where desktops
+# and man look.
 include(GNUInstallDirs)
 
 # Plain lib/, not the multiarch directory GNUInstallDirs picks under /usr on Debian:
@@ -24,3 +25,26 @@ foreach(size 16 24 48 64 128 256)
             DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"
             RENAME org.example.Ortelana.png)
 endforeach()
+
+# Manual pages, English and Russian, compressed as Debian wants them: gzip -9 with
+# no name or time stamp inside, so the same source always gives the same bytes.
+find_program(GZIP_PROGRAM gzip REQUIRED)
+set(manuals "")
+foreach(language en ru)
+    if(language STREQUAL "en")
+        set(source "${CMAKE_SOURCE_DIR}/packaging/man/ortelana.1")
+        set(folder "${CMAKE_INSTALL_MANDIR}/man1")
+    else()
+        set(source "${CMAKE_SOURCE_DIR}/packaging/man/${language}/ortelana.1")
+        set(folder "${CMAKE_INSTALL_MANDIR}/${language}/man1")
+    endif()
+    set(copy "${CMAKE_BINARY_DIR}/man/${language}/ortelana.1")
+    add_custom_command(OUTPUT "${copy}.gz"
+        COMMAND ${CMAKE_COMMAND} -E copy "${source}" "${copy}"
+        COMMAND "${GZIP_PROGRAM}" -9nf "${copy}"
+        DEPENDS "${source}"
+        VERBATIM)
+    list(APPEND manuals "${copy}.gz")
+    install(FILES "${copy}.gz" DESTINATION "${folder}")
+endforeach()
+add_custom_target(manuals ALL DEPENDS ${manuals})

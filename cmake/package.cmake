@@ -1,7 +1,9 @@
 # The Debian package: `make package` (cpack -G DEB in the build folder) lays the
 # install tree out under /usr.  The dependencies are named by hand: the four Qt
 # libraries the program links, the platform plugins Qt needs to open a window at
-# all, and the fonts the sheet is measured in, which no library link would reveal.
+# all, the fonts the sheet is measured in, and Qt's translations, which hold the
+# Russian texts of Qt's own dialogs and menus; no library link would reveal the last
+# three.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "ortelana")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
@@ -18,6 +20,20 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Ortelana developers <ortelana@example.org>"
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://ortelana.example.org/")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, fonts-liberation2, libc6, libstdc++6, libgcc-s1")
+    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, fonts-liberation2, qt6-translations-l10n, libc6, libstdc++6, libgcc-s1")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+
+# What Debian asks of every package besides the program: the licence in its
+# machine-readable form and the changelog, compressed like the manual pages.
+set(ORTELANA_DOC_DIR "${CMAKE_INSTALL_DATADIR}/doc/ortelana")
+set(changelog "${CMAKE_BINARY_DIR}/doc/changelog")
+add_custom_command(OUTPUT "${changelog}.gz"
+    COMMAND ${CMAKE_COMMAND} -E copy "${CMAKE_SOURCE_DIR}/packaging/debian/changelog" "${changelog}"
+    COMMAND "${GZIP_PROGRAM}" -9nf "${changelog}"
+    DEPENDS "${CMAKE_SOURCE_DIR}/packaging/debian/changelog"
+    VERBATIM)
+add_custom_target(changelog ALL DEPENDS "${changelog}.gz")
+install(FILES "${CMAKE_SOURCE_DIR}/packaging/debian/copyright" "${changelog}.gz"
+        DESTINATION "${ORTELANA_DOC_DIR}")
+
 include(CPack)

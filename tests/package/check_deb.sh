@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package into a scratch folder and reads it back: the control
-# fields, the dependencies on Qt, its platform plugins and the fonts, and the files
-# under /usr.  Usage: check_deb.sh BUILD_DIR
+# fields, the dependencies on Qt, its platform plugins, translations and the fonts,
+# the files under /usr, the copyright file, changelog and manual pages Debian asks
+# for, and lintian's verdict.  Usage: check_deb.sh BUILD_DIR
 set -euo pipefail
 build=$1
 out=$(mktemp -d)
@@ -16,7 +17,7 @@ deb=${debs[0]}
 check test "$(dpkg-deb -f "$deb" Package)" = ortelana
 check test "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)"
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-liberation2; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-liberation2 qt6-translations-l10n; do
     check grep -qE "(^|, )$package( |,|$)" <<<"$depends"
 done
 
@@ -28,6 +29,10 @@ check has "./usr/bin/ortelana -> ../lib/ortelana/ortelana"
 check has "./usr/share/applications/org.example.Ortelana.desktop"
 check has "./usr/share/metainfo/org.example.Ortelana.metainfo.xml"
 check has "./usr/share/icons/hicolor/256x256/apps/org.example.Ortelana.png"
+check has "./usr/share/doc/ortelana/copyright"
+check has "./usr/share/doc/ortelana/changelog.gz"
+check has "./usr/share/man/man1/ortelana.1.gz"
+check has "./usr/share/man/ru/man1/ortelana.1.gz"
 # Nothing from the build machine's prefix leaks in.
 check test -z "$(grep -v -- ' \./usr/' <<<"$listing" | grep -v -- ' \./$' || true)"
 
@@ -35,5 +40,36 @@ check test -z "$(grep -v -- ' \./usr/' <<<"$listing" | grep -v -- ' \./$' || tru
 dpkg-deb -x "$deb" "$out/root"
 check test -z "$(readelf -S "$out/root/usr/lib/ortelana/ortelana" | grep -E '\.symtab|\.debug_info')"
 check env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$out/root/usr/lib/ortelana/ortelana" --version
+
+
+# The copyright file is machine-readable, and the changelog's latest entry is the
+# version being packaged.
+doc="$out/root/usr/share/doc/ortelana"
+check grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright"
+check grep -qx 'License: Expat' "$doc/copyright"
+check test "$(gzip -dc "$doc/changelog.gz" | head -n 1)" = "ortelana ($(dpkg-deb -f "$deb" Version)) unstable; urgency=medium"
+
+# Each manual page renders, without a single warning from man or groff.
+rendered() {
+    local page=$1 text warnings
+    text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" 2>/dev/null) || return 1
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l --warnings "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || { echo "$warnings"; return 1; }
+    grep -q -- '--export' <<<"$text" && grep -q -- 'Page Down' <<<"$text"
+}
+check rendered "$out/root/usr/share/man/man1/ortelana.1.gz"
+check rendered "$out/root/usr/share/man/ru/man1/ortelana.1.gz"
+
+# lintian finds no error and no warning.  Its status also tells a package it could
+# not read at all, which would print no tag.
+lintian_clean() {
+    local report status=0
+    report=$(lintian --info --fail-on error,warning "$deb" 2>&1) || status=$?
+    if grep -qE '^[EW]: ' <<<"$report" || [ "$status" -ne 0 ]; then
+        echo "$report"
+        return 1
+    fi
+}
+check lintian_clean
 
 finish

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix and checks the tree: the program folder with
-# the program and its help document together, the bin link, and a desktop entry and
-# metainfo that pass their validators.  Usage: check_install.sh BUILD_DIR
+# the program and its help document together, the bin link, a desktop entry and
+# metainfo that pass their validators, and the manual pages where man looks.
+# Usage: check_install.sh BUILD_DIR
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -22,6 +23,14 @@ done
 check desktop-file-validate "$prefix/share/applications/org.example.Ortelana.desktop"
 check appstreamcli validate --no-net "$prefix/share/metainfo/org.example.Ortelana.metainfo.xml"
 check grep -q '^Categories=Office;Calendar;$' "$prefix/share/applications/org.example.Ortelana.desktop"
+# Manual pages: English in man1, Russian in ru/man1, each compressed and in its own
+# language.
+manual() {
+    local text
+    text=$(gzip -dc "$prefix/share/man/$1/ortelana.1.gz") && grep -qx "\.SH $2" <<<"$text"
+}
+check manual man1 NAME
+check manual ru/man1 ИМЯ
 # The installed program runs through its link.
 out="$prefix/sheet.png"
 check env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/ortelana" --export "$out" --year 2005
