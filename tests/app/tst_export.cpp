@@ -1,8 +1,6 @@
-// Export and printing of the year sheet, and the command line that asks for them:
-// the PNG is what the window draws, the PDF is one A4 landscape page with real text,
-// bad targets are refused without leftovers and left as they were, names are bytes,
-// and printing to a file follows the same rules.
-#include "app/commandline.h"
+// Export and printing of the year sheet: the PNG is what the window draws, the PDF is
+// one A4 landscape page with real text, bad targets are refused without leftovers and
+// left as they were, names are bytes, and printing to a file follows the same rules.
 #include "app/frmforma.h"
 #include "app/sheetexport.h"
 #include "app/sheetprinter.h"
