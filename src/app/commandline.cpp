@@ -1,20 +1,52 @@
-// Command-line parsing.
+// Command-line parsing, by hand: the options are few, and the help text and every
+// message are the program's own, in Russian.
 #include "app/commandline.h"
 
 #include "app/yearbox.h"
+#include "version.h"
 
-#include <QCommandLineParser>
-#include <QRegularExpression>
+#include <QFile>
 
-#include <cstring>
+#include <algorithm>
 
 namespace ortelana {
 
-std::optional<long long> parseYear(const QString &text)
+namespace {
+
+struct Option
 {
-    static const QRegularExpression digits(
-        QStringLiteral("\\A[0-9]{1,%1}\\z").arg(YearBox::MaxDigits));
-    if (!digits.match(text).hasMatch())
+    const char *name;
+    bool takesValue;
+    const char *valueName;   // for "после --year нужно …"
+};
+
+constexpr Option Options[] = {
+    {"--export", true, "имя файла"}, {"--year", true, "число года"}, {"--old-style", true, "on или off"},
+    {"--help", false, ""}, {"--version", false, ""},
+};
+
+// An argument as the user typed it, for messages; bytes that are no UTF-8 show as "?".
+QString shown(const QByteArray &argument)
+{
+    return QFile::decodeName(argument);
+}
+
+CommandLine refusal(const QString &message)
+{
+    CommandLine result;
+    result.action = CommandLine::Action::Refuse;
+    result.exitCode = 2;
+    result.message = QStringLiteral("ortelana: ") + message;
+    return result;
+}
+
+} // namespace
+
+std::optional<long long> parseYear(const QByteArray &text)
+{
+    if (text.isEmpty() || text.size() > YearBox::MaxDigits)
+        return std::nullopt;
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     const long long year = text.toLongLong();
     if (year == 0)
@@ -22,80 +54,142 @@ std::optional<long long> parseYear(const QString &text)
     return year;
 }
 
-bool runsWithoutWindow(int argc, char **argv)
+CommandLine parseCommandLine(const QList<QByteArray> &arguments, long long currentYear)
 {
-    for (int i = 1; i < argc; ++i) {
-        const char *arg = argv[i];
-        for (const char *option : {"--export", "-h", "--help", "-v", "--version"}) {
-            const std::size_t length = std::strlen(option);
-            if (std::strncmp(arg, option, length) == 0 && (arg[length] == '\0' || arg[length] == '='))
-                return true;
+    // First pass: split into options with their values and plain arguments.
+    struct Given
+    {
+        QByteArray value;
+        bool set = false;
+    };
+    Given given[std::size(Options)];
+    QList<QByteArray> unknown;     // options we do not know
+    QList<QByteArray> plain;       // arguments that are no option
+    QString mistake;               // the first mistake with a known option
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QByteArray &argument = arguments[i];
+        if (optionsEnded || !argument.startsWith('-') || argument == "-") {
+            plain.append(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const qsizetype equals = argument.indexOf('=');
+        const QByteArray name = equals < 0 ? argument : argument.left(equals);
+        const auto known = std::find_if(std::begin(Options), std::end(Options),
+                                        [&name](const Option &option) { return name == option.name; });
+        if (known == std::end(Options)) {
+            unknown.append(argument);
+            continue;
+        }
+        Given &slot = given[known - std::begin(Options)];
+        if (slot.set && mistake.isEmpty())
+            mistake = QStringLiteral("%1 указан дважды").arg(shown(name));
+        slot.set = true;
+        if (!known->takesValue) {
+            if (equals >= 0 && mistake.isEmpty())
+                mistake = QStringLiteral("%1 не принимает значения").arg(shown(name));
+            continue;
+        }
+        if (equals >= 0) {
+            slot.value = argument.mid(equals + 1);
+        } else if (i + 1 < arguments.size() && !arguments[i + 1].startsWith('-')) {
+            slot.value = arguments[++i];
+        } else if (mistake.isEmpty()) {
+            // A following option is never taken as the value: "--export --year 5".
+            mistake = QStringLiteral("после %1 нужно %2").arg(shown(name), QString::fromUtf8(known->valueName));
         }
     }
-    return false;
-}
-
-CommandLine parseCommandLine(const QStringList &arguments, long long currentYear)
-{
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Ортелана — вечный календарь. Без аргументов открывает окно; с --export рисует лист года в файл."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption exportTo(QStringLiteral("export"),
-        QStringLiteral("Нарисовать лист года в ФАЙЛ (.png или .pdf) без окна."), QStringLiteral("ФАЙЛ"));
-    const QCommandLineOption year(QStringLiteral("year"),
-        QStringLiteral("Год от 1 до 9999999 (по умолчанию текущий)."), QStringLiteral("ГОД"));
-    const QCommandLineOption oldStyle(QStringLiteral("old-style"),
-        QStringLiteral("Флажок «Старый стиль» для лет до 1918: on (по умолчанию) или off."), QStringLiteral("on|off"));
-    parser.addOptions({exportTo, year, oldStyle});
+    const Given &exportTo = given[0];
+    const Given &year = given[1];
+    const Given &oldStyle = given[2];
 
     CommandLine result;
-    // Unknown options are no error: a launcher may pass anything, and the window opens
-    // as always.  A known option that lacks its value is.
-    const bool clean = parser.parse(arguments);
-    if (parser.isSet(help)) {
+    if (given[3].set) {
         result.action = CommandLine::Action::Help;
-        result.message = parser.helpText();
         return result;
     }
-    if (parser.isSet(version)) {
+    if (given[4].set) {
         result.action = CommandLine::Action::Version;
         return result;
     }
-    const bool exporting = parser.isSet(exportTo) || arguments.contains(QLatin1String("--export"));
-    if (!exporting)
-        return result;
-
-    const auto refuse = [&result](const QString &message) {
-        result.action = CommandLine::Action::Refuse;
-        result.exitCode = 2;
-        result.message = QStringLiteral("ortelana: ") + message;
-        return result;
-    };
-    if (!clean && parser.unknownOptionNames().isEmpty())
-        return refuse(parser.errorText());
-    const QString file = parser.value(exportTo);
-    if (file.isEmpty())
-        return refuse(QStringLiteral("после --export нужно имя файла"));
+    if (!mistake.isEmpty())
+        return refusal(mistake);
+    // Outside export a launcher may pass anything (a file name, an option of its own):
+    // the window opens as always.  An export does only what it was asked, exactly.
+    if (exportTo.set) {
+        if (!unknown.isEmpty())
+            return refusal(QStringLiteral("неизвестный параметр «%1»").arg(shown(unknown.front())));
+        if (!plain.isEmpty())
+            return refusal(QStringLiteral("лишний аргумент «%1»").arg(shown(plain.front())));
+        if (exportTo.value.isEmpty())
+            return refusal(QStringLiteral("после --export нужно имя файла"));
+    }
 
     SheetRequest request{currentYear, true};
-    if (parser.isSet(year)) {
-        const std::optional<long long> parsed = parseYear(parser.value(year));
+    if (year.set) {
+        const std::optional<long long> parsed = parseYear(year.value);
         if (!parsed)
-            return refuse(QStringLiteral("год должен быть числом от 1 до 9999999, а не «%1»").arg(parser.value(year)));
+            return refusal(QStringLiteral("год должен быть числом от 1 до 9999999, а не «%1»").arg(shown(year.value)));
         request.year = *parsed;
     }
-    if (parser.isSet(oldStyle)) {
-        const QString value = parser.value(oldStyle);
-        if (value != QLatin1String("on") && value != QLatin1String("off"))
-            return refuse(QStringLiteral("--old-style принимает on или off, а не «%1»").arg(value));
-        request.oldStyle = value == QLatin1String("on");
+    if (oldStyle.set) {
+        if (oldStyle.value != "on" && oldStyle.value != "off")
+            return refusal(QStringLiteral("--old-style принимает on или off, а не «%1»").arg(shown(oldStyle.value)));
+        request.oldStyle = oldStyle.value == "on";
     }
-    result.action = CommandLine::Action::Export;
-    result.file = file;
-    result.request = request;
+    if (exportTo.set) {
+        result.action = CommandLine::Action::Export;
+        result.file = exportTo.value;
+        result.request = request;
+    } else if (year.set || oldStyle.set) {
+        result.start = request;
+    }
     return result;
+}
+
+QByteArray helpText()
+{
+    return QByteArrayLiteral(
+        "Ортелана — вечный календарь: весь год на одном листе, любой год от 1 до 9999999.\n"
+        "\n"
+        "Вызов:\n"
+        "  ortelana [--year ГОД] [--old-style on|off]\n"
+        "  ortelana --export ФАЙЛ [--year ГОД] [--old-style on|off]\n"
+        "  ortelana --help | --version\n"
+        "\n"
+        "Без параметров открывает окно с текущим годом. Аргументы, которых программа\n"
+        "не знает (например, имя файла от среды рабочего стола), окна не отменяют.\n"
+        "\n"
+        "Параметры:\n"
+        "  --year ГОД           показать год ГОД: от одной до семи цифр, не ноль;\n"
+        "                       по умолчанию текущий год\n"
+        "  --old-style on|off   флажок «Старый стиль» для лет до 1918 года;\n"
+        "                       по умолчанию on, как при запуске окна\n"
+        "  --export ФАЙЛ        не открывая окна, нарисовать лист года в ФАЙЛ;\n"
+        "                       формат по расширению: .png (картинка) или .pdf\n"
+        "                       (страница формата А4); прежний файл заменяется только целиком\n"
+        "  --help               показать эту справку\n"
+        "  --version            показать версию программы\n"
+        "  --                   дальше только аргументы, не параметры\n"
+        "\n"
+        "Значение можно дать и через знак равенства: --year=1917.\n"
+        "\n"
+        "Коды завершения:\n"
+        "  0   успешно\n"
+        "  1   файл не записан, вывод не удался или нет дисплея для окна\n"
+        "  2   ошибка в командной строке\n"
+        "\n"
+        "Пример:\n"
+        "  ortelana --export 1917.pdf --year 1917 --old-style off\n");
+}
+
+QByteArray versionText()
+{
+    return QByteArrayLiteral("ortelana ") + Version + QByteArrayLiteral("\nЛицензия MIT.\n");
 }
 
 } // namespace ortelana

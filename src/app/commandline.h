@@ -1,11 +1,14 @@
 // The command line.  Without arguments, or with arguments it does not know, the
-// program opens its window as always; --export draws a year into a file instead.
+// program opens its window; --year and --old-style choose what it opens at.
+// --export draws a year into a file instead, --help and --version only print.
+// Arguments are taken as the bytes the system gives, so file names are never recoded.
 #pragma once
 
 #include "app/sheetexport.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -16,22 +19,23 @@ struct CommandLine
     enum class Action { Window, Export, Help, Version, Refuse };
 
     Action action = Action::Window;
-    QString file;              // for Export
-    SheetRequest request;      // for Export
-    QString message;           // for Refuse, and the text of Help
-    int exitCode = 0;          // for Refuse
+    QByteArray file;                       // for Export, exactly as given
+    SheetRequest request;                  // for Export
+    std::optional<SheetRequest> start;     // for Window: --year or --old-style given
+    QString message;                       // for Refuse: one line
+    int exitCode = 0;                      // for Refuse
 };
 
 // Returns: what the arguments (program name first) ask for.  The current year is
 // used when --year is not given.
-CommandLine parseCommandLine(const QStringList &arguments, long long currentYear);
+CommandLine parseCommandLine(const QList<QByteArray> &arguments, long long currentYear);
 
 // Returns: the year written in `text` under the year box's rules (one to seven ASCII
 // digits, not zero), or nothing.
-std::optional<long long> parseYear(const QString &text);
+std::optional<long long> parseYear(const QByteArray &text);
 
-// Returns: true when the arguments ask for work without a window (export, help,
-// version), so no display is needed.  Usable before QApplication exists.
-bool runsWithoutWindow(int argc, char **argv);
+// The text of --help and of --version, each ending with a newline.
+QByteArray helpText();
+QByteArray versionText();
 
 } // namespace ortelana

@@ -1,53 +1,101 @@
-// Entry point of Ortelana: the window, or the command-line export.
+// Entry point of Ortelana: the window, the export, or the help and version texts.
+// The command line is read before Qt starts, so that the modes without a window
+// never touch a display.
 #include "app/commandline.h"
+#include "app/display.h"
 #include "app/frmforma.h"
+#include "app/russianqt.h"
 #include "app/sheetexport.h"
 #include "app/startup.h"
+#include "info/safewriter.h"
 #include "ui/fonts.h"
 #include "version.h"
 
 #include <QApplication>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 
-int main(int argc, char *argv[])
-{
-    // Exporting needs no screen; without one, draw off screen rather than abort.
-    if (ortelana::runsWithoutWindow(argc, argv) && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+namespace {
 
-    QApplication app(argc, argv);
+// Returns: the exit status of writing `text` to standard output: 1 when it did not
+// all arrive (a full disk, a closed output), with one line saying why.
+int printOut(const QByteArray &text)
+{
+    errno = 0;
+    const bool written = std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout) == std::size_t(text.size())
+                         && std::fflush(stdout) == 0;
+    if (written)
+        return 0;
+    std::fprintf(stderr, "ortelana: не удаётся вывести текст: %s\n", ortelana::errorText(errno).toUtf8().constData());
+    return 1;
+}
+
+void printError(const QString &line)
+{
+    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+}
+
+// Sets up what both Qt modes share.
+void prepareApplication()
+{
     QCoreApplication::setApplicationName(QStringLiteral("ortelana"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(ortelana::Version));
     // Lets docks and task bars match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Ortelana"));
+    ortelana::installRussianQtTexts();
     ortelana::registerFontSubstitutes();
+}
 
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // A write over the file size limit then fails with EFBIG, which the writers report,
+    // instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    QList<QByteArray> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QByteArray(argv[i]));
     using Action = ortelana::CommandLine::Action;
     const ortelana::CommandLine command =
-        ortelana::parseCommandLine(QCoreApplication::arguments(), ortelana::currentYearText().toLongLong());
+        ortelana::parseCommandLine(arguments, ortelana::currentYearText().toLongLong());
     switch (command.action) {
     case Action::Help:
-        std::fputs(qPrintable(command.message), stdout);
-        return 0;
+        return printOut(ortelana::helpText());
     case Action::Version:
-        std::printf("ortelana %s\n", ortelana::Version);
-        return 0;
+        return printOut(ortelana::versionText());
     case Action::Refuse:
-        std::fprintf(stderr, "%s\n", qPrintable(command.message));
+        printError(command.message);
         return command.exitCode;
     case Action::Export: {
+        // Drawn off screen whatever display there is; Qt sees none of the arguments.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        ortelana::QuietPlatform quiet;
+        int qtArgc = 1;
+        QApplication app(qtArgc, argv);
+        quiet.platformStarted();
+        prepareApplication();
         const ortelana::ExportResult result = ortelana::exportSheet(command.file, command.request);
         if (result.exitCode != 0)
-            std::fprintf(stderr, "%s\n", qPrintable(result.message));
+            printError(result.message);
         return result.exitCode;
     }
     case Action::Window:
         break;
     }
 
+    if (!ortelana::displayIsUsable()) {
+        std::fprintf(stderr, "%s\n", ortelana::NoDisplayMessage);
+        return 1;
+    }
+    ortelana::QuietPlatform quiet;
+    QApplication app(argc, argv);
+    quiet.platformStarted();
+    prepareApplication();
     ortelana::SharedTables tables;
-    const auto window = ortelana::Main(tables);
+    const auto window = ortelana::Main(tables, command.start);
     return app.exec();
 }

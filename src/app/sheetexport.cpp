@@ -1,49 +1,59 @@
 // Writing the year sheet into files.
 #include "app/sheetexport.h"
 
-#include <QFileInfo>
+#include "info/safewriter.h"
+
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace ortelana {
 
-ExportResult exportSheet(const QString &file, const SheetRequest &request)
+QByteArray sheetPdf(const SheetRequest &request)
 {
-    const QFileInfo info(file);
-    const QString suffix = info.suffix().toLower();
-    if (suffix != QLatin1String("png") && suffix != QLatin1String("pdf"))
-        return {1, QStringLiteral("ortelana: неизвестный формат «%1»: нужен .png или .pdf").arg(file)};
-    if (info.isSymLink())
-        return {1, QStringLiteral("ortelana: «%1» — символическая ссылка; по ссылкам не пишу").arg(file)};
-    if (info.isDir())
-        return {1, QStringLiteral("ortelana: «%1» — папка").arg(file)};
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    writer.setTitle(QStringLiteral("Ортелана %1").arg(request.year));
+    writer.setCreator(QStringLiteral("Ортелана"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return {};
+    paintSheetPage(painter, QRectF(QPointF(0, 0), QSizeF(writer.width(), writer.height())), request);
+    if (!painter.end())
+        return {};
+    return buffer.data();
+}
 
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return {1, QStringLiteral("ortelana: не удаётся записать «%1»: %2").arg(file, out.errorString())};
+ExportResult exportSheet(const QByteArray &file, const SheetRequest &request)
+{
+    const QString name = QFile::decodeName(file);
+    const qsizetype dot = file.lastIndexOf('.');
+    const QByteArray suffix = dot > file.lastIndexOf('/') ? file.mid(dot + 1).toLower() : QByteArray();
+    if (suffix != "png" && suffix != "pdf")
+        return {1, QStringLiteral("ortelana: неизвестный формат «%1»: нужен .png или .pdf").arg(name)};
 
-    bool written = false;
-    if (suffix == QLatin1String("png")) {
-        written = sheetImage(request).save(&out, "PNG");
+    // Encoded in memory, so that every write to the disk goes through one place that
+    // checks it; the encoders never see a disk error half way.
+    QByteArray content;
+    if (suffix == "png") {
+        QBuffer buffer(&content);
+        buffer.open(QIODevice::WriteOnly);
+        if (!sheetImage(request).save(&buffer, "PNG"))
+            content.clear();
     } else {
-        QPdfWriter writer(&out);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                         QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-        writer.setTitle(QStringLiteral("Ортелана %1").arg(request.year));
-        writer.setCreator(QStringLiteral("Ортелана"));
-        QPainter painter;
-        if (painter.begin(&writer)) {
-            paintSheetPage(painter, QRectF(QPointF(0, 0), QSizeF(writer.width(), writer.height())), request);
-            written = painter.end();
-        }
+        content = sheetPdf(request);
     }
-    if (!written || !out.commit()) {
-        out.cancelWriting();
-        return {1, QStringLiteral("ortelana: не удаётся записать «%1»: %2").arg(file, out.errorString())};
-    }
+    if (content.isEmpty())
+        return {1, QStringLiteral("ortelana: не удалось нарисовать «%1»").arg(name)};
+
+    const SafeWriteResult written = writeFileSafely(file, content);
+    if (!written.written())
+        return {1, QStringLiteral("ortelana: не удаётся записать «%1»: %2").arg(name, written.reason)};
     return {};
 }
 

@@ -4,6 +4,8 @@
 
 #include "sheet/sheetpage.h"
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 
 namespace ortelana {
@@ -14,9 +16,17 @@ struct ExportResult
     QString message;         // one line, empty on success
 };
 
-// Writes the sheet to `file`; the extension (.png or .pdf) chooses the format.  Goes
-// through a temporary file so that a failure leaves nothing behind, and never writes
-// through a symbolic link.
-ExportResult exportSheet(const QString &file, const SheetRequest &request);
+// Writes the sheet to `file` (bytes as the system names it); the extension (.png or
+// .pdf) chooses the format.  Written through writeFileSafely: a failure leaves the old
+// file as it was and nothing else behind.
+ExportResult exportSheet(const QByteArray &file, const SheetRequest &request);
+
+inline ExportResult exportSheet(const QString &file, const SheetRequest &request)
+{
+    return exportSheet(QFile::encodeName(file), request);
+}
+
+// Returns: the sheet page as a PDF document, in memory.
+QByteArray sheetPdf(const SheetRequest &request);
 
 } // namespace ortelana

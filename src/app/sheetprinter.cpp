@@ -2,25 +2,68 @@
 #include "app/sheetprinter.h"
 
 #include "app/frmforma.h"
+#include "info/safewriter.h"
 #include "sheet/sheetpage.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace ortelana {
 
-bool printSheet(const frmForma &window, QPrinter &printer)
+namespace {
+
+bool paintOnto(QPaintDevice &device, const frmForma &window)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    paintSheetPage(painter, QRectF(QPointF(0, 0), QSizeF(device.width(), device.height())),
+                   SheetRequest{window.computedYear(), window.oldStyleChecked()});
+    return painter.end();
+}
+
+// A printer's PDF file is written by Qt straight to the disk, where a full disk goes
+// unnoticed and a symbolic link is followed.  The same page is made in memory, with
+// the page layout and resolution chosen in the dialog, and written safely instead.
+bool printToFile(const frmForma &window, const QPrinter &printer, QString *error)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(printer.pageLayout());
+    writer.setResolution(printer.resolution());
+    writer.setTitle(QStringLiteral("Ортелана %1").arg(window.computedYear()));
+    writer.setCreator(QStringLiteral("Ортелана"));
+    const QString file = printer.outputFileName();
+    if (!paintOnto(writer, window)) {
+        if (error)
+            *error = QStringLiteral("Не удалось подготовить страницу для «%1».").arg(file);
+        return false;
+    }
+    const SafeWriteResult written = writeFileSafely(QFile::encodeName(file), buffer.data());
+    if (!written.written() && error)
+        *error = QStringLiteral("Не удаётся записать «%1»: %2.").arg(file, written.reason);
+    return written.written();
+}
+
+} // namespace
+
+bool printSheet(const frmForma &window, QPrinter &printer, QString *error)
 {
     if (window.computedYear() == 0)
         return false;
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    paintSheetPage(painter, QRectF(QPointF(0, 0), QSizeF(printer.width(), printer.height())),
-                   SheetRequest{window.computedYear(), window.oldStyleChecked()});
-    return painter.end();
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return printToFile(window, printer, error);
+    const bool printed = paintOnto(printer, window);
+    if (!printed && error)
+        *error = QStringLiteral("Не удалось напечатать лист.");
+    return printed;
 }
 
 bool printSheet(frmForma &window)
@@ -31,7 +74,15 @@ bool printSheet(frmForma &window)
     dialog.setObjectName(QStringLiteral("printDialog"));
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    return printSheet(window, printer);
+    QString error;
+    if (printSheet(window, printer, &error))
+        return true;
+    if (!error.isEmpty()) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Ошибка"), error, QMessageBox::Ok, &window);
+        box.setObjectName(QStringLiteral("printError"));
+        box.exec();
+    }
+    return false;
 }
 
 } // namespace ortelana

@@ -16,7 +16,7 @@ QString currentYearText()
     return QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")).right(4);
 }
 
-std::unique_ptr<frmForma> Main(SharedTables &tables)
+std::unique_ptr<frmForma> Main(SharedTables &tables, const std::optional<SheetRequest> &start)
 {
     auto window = std::make_unique<frmForma>(tables);
     centreOnScreen(*window);
@@ -25,8 +25,14 @@ std::unique_ptr<frmForma> Main(SharedTables &tables)
     QCoreApplication::processEvents();
 
     YearBox *box = window->yearBox();
-    box->setText(currentYearText());
-    box->setCursorPosition(4);
+    if (start) {
+        box->setText(QString::number(start->year));
+        box->setCursorPosition(int(box->text().size()));
+        window->setOldStyleChecked(start->oldStyle);
+    } else {
+        box->setText(currentYearText());
+        box->setCursorPosition(4);
+    }
     box->deselect();
 
     window->DrawSheet();

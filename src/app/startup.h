@@ -1,20 +1,23 @@
 // Start-up: creates the shared tables and the main window, shows it, puts the current
-// year in the year box and draws it.
+// year (or the one asked for on the command line) in the year box and draws it.
 #pragma once
 
+#include "app/sheetexport.h"
 #include "calendar/sharedtables.h"
 
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace ortelana {
 
 class frmForma;
 
-// Runs the start-up sequence and returns the window, shown and drawn.  The tables
-// must outlive the window.
-std::unique_ptr<frmForma> Main(SharedTables &tables);
+// Runs the start-up sequence and returns the window, shown and drawn.  With `start`,
+// the window opens at that year and old-style state instead of the current year.  The
+// tables must outlive the window.
+std::unique_ptr<frmForma> Main(SharedTables &tables, const std::optional<SheetRequest> &start = std::nullopt);
 
 // Returns: the year of the system date, as the year box shows it.
 QString currentYearText();

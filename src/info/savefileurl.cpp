@@ -1,18 +1,16 @@
-// The redirect page: head + address + tail + CR LF in windows-1251, written as
-// 0.html, or the next number when a name is taken by something we may not overwrite.
+// The redirect page: head + address + tail + CR LF in windows-1251, written safely as
+// 0.html, or the next number when a name is taken by something we may not replace.
 #include "info/savefileurl.h"
 
-#include "info/opurl.h"
 #include "info/windows1251.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
+#include <QDesktopServices>
+#include <QUrl>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <string_view>
-#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ortelana {
 
@@ -24,43 +22,24 @@ constexpr std::string_view Tail =
     "<title>WWW</title></head><body></body></html>";
 static_assert(Head.size() == 55 && Tail.size() == 121);
 
-enum class Outcome { Written, NameTaken, Failed };
-
-bool writeAll(int fd, const QByteArray &bytes, WriteBytes write)
+// Returns: the current directory exactly as the system names it, or nothing when it
+// has no name any more (deleted).
+QByteArray currentDirectory()
 {
-    const char *data = bytes.constData();
-    std::size_t left = std::size_t(bytes.size());
-    while (left > 0) {
-        const ssize_t done = write(fd, data, left);
-        if (done < 0 && errno == EINTR)
-            continue;
-        if (done <= 0)
-            return false;
-        data += done;
-        left -= std::size_t(done);
+    QByteArray buffer(256, '\0');
+    while (::getcwd(buffer.data(), std::size_t(buffer.size())) == nullptr) {
+        if (errno != ERANGE)
+            return {};
+        buffer.resize(buffer.size() * 2);
     }
-    return true;
+    return QByteArray(buffer.constData());
 }
 
-// Writes the page at `path`.  The name is taken when it cannot be opened for writing,
-// is a symbolic link (never followed: it would overwrite whatever it points to), is
-// no regular file (a FIFO would block), or is marked read-only (which the kernel does
-// not enforce for root).
-Outcome writePage(const QByteArray &path, const QByteArray &page, WriteBytes write)
+// Returns: a file: URL naming `path` byte for byte, even where the bytes are not UTF-8
+// (a path made into a QString first would name a different file).
+QUrl fileUrl(const QByteArray &path)
 {
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return Outcome::NameTaken;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        ::close(fd);
-        return Outcome::NameTaken;
-    }
-    bool whole = ::ftruncate(fd, 0) == 0 && writeAll(fd, page, write);
-    if (!whole)
-        (void)::ftruncate(fd, 0);   // an empty file rather than half a redirect
-    whole = (::close(fd) == 0) && whole;
-    return whole ? Outcome::Written : Outcome::Failed;
+    return QUrl::fromEncoded("file://" + path.toPercentEncoding("/"), QUrl::StrictMode);
 }
 
 } // namespace
@@ -72,20 +51,22 @@ void SaveFileUrl(const QString &address, WriteBytes write)
 
     // The page goes into the current directory; the desktop is handed the same file by
     // its absolute path.  A current directory that no longer exists has no path.
-    const QString directory = QDir::currentPath();
+    const QByteArray directory = currentDirectory();
     if (directory.isEmpty())
         return;
 
     for (int number = 0; number < RedirectPageNames; ++number) {
-        const QString path = QDir(directory).absoluteFilePath(QString::number(number) + QStringLiteral(".html"));
-        switch (writePage(QFile::encodeName(path), page, write)) {
-        case Outcome::NameTaken:
+        const QByteArray path = (directory.endsWith('/') ? directory : directory + '/')
+                                + QByteArray::number(number) + ".html";
+        const SafeWriteResult result = writeFileSafely(path, page, write);
+        switch (result.status) {
+        case SafeWriteResult::Status::Refused:
             continue;
-        case Outcome::Failed:
-            return;
-        case Outcome::Written:
+        case SafeWriteResult::Status::Failed:
+            return;   // the old page, if any, is kept and nothing is opened
+        case SafeWriteResult::Status::Written:
             QCoreApplication::processEvents();
-            OpenInShell(path);
+            QDesktopServices::openUrl(fileUrl(path));
             return;
         }
     }

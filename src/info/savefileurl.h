@@ -3,11 +3,9 @@
 // is what the desktop is asked to open.  No address is ever handed over directly.
 #pragma once
 
-#include <QString>
+#include "info/safewriter.h"
 
-#include <cstddef>
-#include <sys/types.h>
-#include <unistd.h>
+#include <QString>
 
 namespace ortelana {
 
@@ -15,12 +13,10 @@ namespace ortelana {
 // can be written is given up on instead of being tried for ever.
 inline constexpr int RedirectPageNames = 100;
 
-// Writes to an open file as POSIX write() does.  Tests pass one that fails.
-using WriteBytes = ssize_t (*)(int fd, const void *data, std::size_t size);
-
-// Writes the redirect page for `address` under the first free name and asks the
-// desktop to open it; returns without waiting for the browser.  Reports nothing: when
-// no page can be written whole, nothing is opened.
+// Writes the redirect page for `address` under the first name that may be replaced
+// (see writeFileSafely) and asks the desktop to open it; returns without waiting for
+// the browser.  Reports nothing: when the page cannot be written whole, the old file
+// stays as it was and nothing is opened.
 void SaveFileUrl(const QString &address, WriteBytes write = ::write);
 
 } // namespace ortelana

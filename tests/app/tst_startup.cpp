@@ -1,12 +1,24 @@
 // Start-up in a hostile setting: a current directory that no longer exists, no help
 // document beside the program, no substitute font installed; and dialogs opened and
-// closed a thousand times leave nothing behind.
+// closed a thousand times leave nothing behind.  Opening at a year given on the command
+// line, and Qt's own texts in Russian whatever the locale.
 #include "app/frmforma.h"
+#include "app/russianqt.h"
 #include "app/startup.h"
+#include "app/yearbox.h"
 #include "ui/fonts.h"
+#include "ui/picturearea.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -64,6 +76,9 @@ private slots:
     void survivesAMissingHelpDocument();
     void survivesAMissingSubstituteFont();
     void dialogsLeaveNothingBehind();
+    void opensAtTheYearAsked_data();
+    void opensAtTheYearAsked();
+    void qtTextsAreRussian();
 };
 
 void tst_Startup::survivesAVanishedCurrentDirectory()
@@ -197,6 +212,73 @@ void tst_Startup::dialogsLeaveNothingBehind()
     QCOMPARE(closed, 2000);
     QCOMPARE(window->findChildren<QDialog *>().size(), 0);
     QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
+}
+
+void tst_Startup::opensAtTheYearAsked_data()
+{
+    QTest::addColumn<long long>("year");
+    QTest::addColumn<bool>("oldStyle");
+    QTest::newRow("1917, old style off") << 1917LL << false;
+    QTest::newRow("1917, old style on") << 1917LL << true;
+    QTest::newRow("1") << 1LL << true;
+    QTest::newRow("9999999") << 9999999LL << true;
+}
+
+void tst_Startup::opensAtTheYearAsked()
+{
+    QFETCH(long long, year);
+    QFETCH(bool, oldStyle);
+    SharedTables tables;
+    const auto window = Main(tables, SheetRequest{year, oldStyle});
+    QCOMPARE(window->computedYear(), year);
+    const QString text = QString::number(year);
+    QCOMPARE(window->yearBox()->text(), text);
+    QCOMPARE(window->yearBox()->cursorPosition(), int(text.size()));
+    QVERIFY(!window->yearBox()->hasSelectedText());
+    QCOMPARE(window->oldStyleChecked(), oldStyle);
+    QVERIFY(window->findChild<QLabel *>(QStringLiteral("YEAR"))->text().contains(QStringLiteral("ГОД")));
+
+    // Drawn as if the year had been typed and confirmed, box state included.
+    SharedTables typedTables;
+    frmForma typed(typedTables);
+    typed.DrawSheet();
+    typed.yearBox()->setText(text);
+    typed.setOldStyleChecked(oldStyle);
+    typed.NewGod();
+    QCOMPARE(tables.MonthStart, typedTables.MonthStart);
+    QCOMPARE(window->calendarPicture()->image(), typed.calendarPicture()->image());
+}
+
+// Under a plain C locale, the year box's context menu, a message box and the print
+// dialog speak Russian.
+void tst_Startup::qtTextsAreRussian()
+{
+    QCOMPARE(qgetenv("LANG"), QByteArray("C.UTF-8"));   // set for this test by CTest
+    QVERIFY(installRussianQtTexts());
+
+    SharedTables tables;
+    frmForma window(tables);
+    const std::unique_ptr<QMenu> menu(window.yearBox()->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        texts << action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));   // no shortcut, no accelerator
+    QVERIFY2(texts.contains(QStringLiteral("Копировать")) && texts.contains(QStringLiteral("Вставить")),
+             qPrintable(texts.join(QLatin1Char('|'))));
+
+    // Qt's translation leaves "OK" as it is; the other standard buttons are Russian.
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Вопрос"), QStringLiteral("…"),
+                    QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Отмена"));
+    QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Да"));
+    QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Нет"));
+
+    QPrinter printer;
+    QPrintDialog dialog(&printer);
+    QStringList buttons;
+    for (const QPushButton *button : dialog.findChildren<QPushButton *>())
+        buttons << button->text().remove(QLatin1Char('&'));
+    QVERIFY2(buttons.contains(QStringLiteral("Печать")) && buttons.contains(QStringLiteral("Отмена")),
+             qPrintable(buttons.join(QLatin1Char('|'))));
 }
 
 QTEST_MAIN(tst_Startup)

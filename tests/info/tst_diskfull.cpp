@@ -1,59 +1,198 @@
-// The redirect page on a full disk: a write that fails part way leaves no half-written
-// page handed to the browser, and the program stays up.  The disk is "filled" with a
-// file size limit in a child process.
+// A full disk and a file size limit under the real program: an export that cannot be
+// written whole keeps the old file byte for byte, leaves nothing else behind, says why
+// in one line and ends with status 1; the program is never killed by SIGXFSZ.  The
+// full disk is a preloaded fault-injection library, so the test needs no tmpfs.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+const QByteArray OldContent = "the old sheet, which must survive\n";
+
+struct Run
+{
+    QProcess::ExitStatus status = QProcess::CrashExit;
+    int exitCode = -1;
+    QString err;
+};
+
+// Exports `file` with the real program; `fileSizeLimit` >= 0 sets RLIMIT_FSIZE in the
+// child, which leaves SIGXFSZ at its default (fatal) action: only the program's own
+// handling keeps it alive.
+Run exportWith(const QString &file, const QProcessEnvironment &env, long long fileSizeLimit = -1)
+{
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.setChildProcessModifier([fileSizeLimit] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        if (fileSizeLimit >= 0) {
+            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
+    });
+    program.start(QStringLiteral(ORTELANA_BINARY),
+                  {QStringLiteral("--export"), file, QStringLiteral("--year"), QStringLiteral("2024")});
+    Run run;
+    if (!program.waitForFinished(60000))
+        return run;
+    run.status = program.exitStatus();
+    run.exitCode = program.exitCode();
+    run.err = QString::fromUtf8(program.readAllStandardError());
+    return run;
+}
+
+QProcessEnvironment baseEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // A sanitized program must accept a library loaded before its runtime.
+    env.insert(QStringLiteral("ASAN_OPTIONS"),
+               env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
+    return env;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden);
+}
+
+// Returns: the size of a whole export of 2024 in `format`.
+qint64 wholeSize(const QString &format)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("whole.") + format);
+    const Run run = exportWith(file, baseEnvironment());
+    return run.exitCode == 0 ? QFileInfo(file).size() : -1;
+}
+
+} // namespace
+
 class tst_DiskFull : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void pageIsOpenedOnlyWhenWhole_data();
-    void pageIsOpenedOnlyWhenWhole();
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
+    void fileSizeLimitIsAnError_data();
+    void fileSizeLimitIsAnError();
 };
 
-void tst_DiskFull::pageIsOpenedOnlyWhenWhole_data()
+void tst_DiskFull::fullDiskKeepsTheOldFile_data()
 {
-    QTest::addColumn<QString>("limit");
-    QTest::addColumn<bool>("opened");
-    QTest::addColumn<int>("size");   // of 0.html afterwards
-    const QString address = QStringLiteral("https://ortelana.example.org/");
-    const int whole = 178 + int(address.size());
-    QTest::newRow("room enough") << "none" << true << whole;
-    QTest::newRow("room for exactly the page") << QString::number(whole) << true << whole;
-    QTest::newRow("full after 100 bytes") << "100" << false << 0;
-    QTest::newRow("one byte short") << QString::number(whole - 1) << false << 0;
-    QTest::newRow("full from the start") << "0" << false << 0;
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("at");       // write, fsync or close
+    QTest::addColumn<QString>("room");     // bytes that fit: a number, "half", "short" (one too few), "all"
+    QTest::addColumn<QString>("error");    // ENOSPC or EFBIG
+    QTest::addColumn<QString>("reason");   // in the message; empty: the export succeeds
+
+    for (const QString &format : {QStringLiteral("pdf"), QStringLiteral("png")}) {
+        const QByteArray f = format.toLatin1();
+        QTest::newRow(f + ", full from the start") << format << "write" << "0" << "ENOSPC" << "Нет места на устройстве";
+        QTest::newRow(f + ", full after 100 bytes") << format << "write" << "100" << "ENOSPC" << "Нет места на устройстве";
+        QTest::newRow(f + ", full half way") << format << "write" << "half" << "ENOSPC" << "Нет места на устройстве";
+        QTest::newRow(f + ", one byte short") << format << "write" << "short" << "ENOSPC" << "Нет места на устройстве";
+        QTest::newRow(f + ", too big half way") << format << "write" << "half" << "EFBIG" << "Файл слишком велик";
+        QTest::newRow(f + ", full at fsync") << format << "fsync" << "all" << "ENOSPC" << "Нет места на устройстве";
+        QTest::newRow(f + ", full at close") << format << "close" << "all" << "ENOSPC" << "Нет места на устройстве";
+        QTest::newRow(f + ", room for exactly the file") << format << "write" << "all" << "ENOSPC" << "";
+    }
 }
 
-void tst_DiskFull::pageIsOpenedOnlyWhenWhole()
+void tst_DiskFull::fullDiskKeepsTheOldFile()
 {
-    QFETCH(QString, limit);
-    QFETCH(bool, opened);
-    QFETCH(int, size);
-    QTemporaryDir dir;
-    QProcess child;
-    child.setWorkingDirectory(dir.path());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    child.setProcessEnvironment(env);
-    child.start(QStringLiteral(DISKFULL_CHILD), {limit, QStringLiteral("https://ortelana.example.org/")});
-    QVERIFY(child.waitForFinished(20000));
-    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(child.exitCode(), 0);
+    QFETCH(QString, format);
+    QFETCH(QString, at);
+    QFETCH(QString, room);
+    QFETCH(QString, error);
+    QFETCH(QString, reason);
 
-    const QStringList lines = QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QVERIFY2(lines.endsWith(QStringLiteral("up")), qPrintable(lines.join(QLatin1Char('|'))));
-    const QString page = QDir(dir.path()).filePath(QStringLiteral("0.html"));
-    QCOMPARE(lines.contains(QStringLiteral("opened ") + page), opened);
-    QCOMPARE(lines.size(), opened ? 2 : 1);
-    if (limit != QLatin1String("0") || QFile::exists(page))
-        QCOMPARE(QFileInfo(page).size(), qint64(size));
-    QVERIFY(!QFile::exists(QDir(dir.path()).filePath(QStringLiteral("1.html"))));
+    const qint64 whole = wholeSize(format);
+    QVERIFY(whole > 1000);
+    const qint64 bytes = room == QLatin1String("half") ? whole / 2
+                         : room == QLatin1String("short") ? whole - 1
+                         : room == QLatin1String("all") ? whole
+                                                        : room.toLongLong();
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("sheet.") + format);
+    QFile old(file);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(OldContent);
+    old.close();
+    const QStringList before = entries(dir.path());
+
+    QProcessEnvironment env = baseEnvironment();
+    env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(FAULT_LIBRARY));
+    env.insert(QStringLiteral("ORTELANA_FAULT_DIR"), dir.path());
+    env.insert(QStringLiteral("ORTELANA_FAULT_BYTES"), QString::number(bytes));
+    env.insert(QStringLiteral("ORTELANA_FAULT_AT"), at);
+    env.insert(QStringLiteral("ORTELANA_FAULT_ERRNO"), error);
+    const Run run = exportWith(file, env);
+
+    QCOMPARE(run.status, QProcess::NormalExit);
+    QCOMPARE(entries(dir.path()), before);   // no temporary file left
+    if (reason.isEmpty()) {
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(QFileInfo(file).size(), whole);
+        return;
+    }
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(readAll(file), OldContent);
+    const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.front().startsWith(QStringLiteral("ortelana: ")) && lines.front().contains(reason), qPrintable(run.err));
+}
+
+void tst_DiskFull::fileSizeLimitIsAnError_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<long long>("limit");
+    QTest::addColumn<bool>("fits");
+    for (const QString &format : {QStringLiteral("pdf"), QStringLiteral("png")}) {
+        const QByteArray f = format.toLatin1();
+        QTest::newRow(f + ", ulimit -f 0") << format << 0LL << false;
+        QTest::newRow(f + ", 1 byte") << format << 1LL << false;
+        QTest::newRow(f + ", 4 KiB") << format << 4096LL << false;
+        QTest::newRow(f + ", 1 MiB") << format << 1048576LL << true;
+    }
+}
+
+void tst_DiskFull::fileSizeLimitIsAnError()
+{
+    QFETCH(QString, format);
+    QFETCH(long long, limit);
+    QFETCH(bool, fits);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("sheet.") + format);
+    QFile old(file);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(OldContent);
+    old.close();
+
+    const Run run = exportWith(file, baseEnvironment(), limit);
+    QCOMPARE(run.status, QProcess::NormalExit);   // not killed by SIGXFSZ
+    QCOMPARE(entries(dir.path()), QStringList{QFileInfo(file).fileName()});
+    if (fits) {
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(QFileInfo(file).size() > 1000);
+        return;
+    }
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(readAll(file), OldContent);
+    QVERIFY2(run.err.contains(QStringLiteral("Файл слишком велик")), qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(tst_DiskFull)

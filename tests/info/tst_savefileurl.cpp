@@ -80,8 +80,10 @@ private slots:
     void searchStopsAfterNinetyNine();
     void unwritableDirectoryGivesUp_data();
     void unwritableDirectoryGivesUp();
+    void failedWriteOpensNothing_data();
     void failedWriteOpensNothing();
     void shortWritesAreCarriedOn();
+    void currentDirectoryNotUtf8();
 
 private:
     QString page(int number) const { return dir->filePath(QString::number(number) + QStringLiteral(".html")); }
@@ -172,6 +174,7 @@ void tst_SaveFileUrl::takenNamesAreSkipped_data()
     QTest::newRow("symbolic link to a file") << QStringLiteral("link") << 1;
     QTest::newRow("symbolic link to nowhere") << QStringLiteral("dangling link") << 1;
     QTest::newRow("FIFO at 0.html") << QStringLiteral("fifo") << 1;
+    QTest::newRow("hard link to a user's file") << QStringLiteral("hard link") << 1;
 }
 
 void tst_SaveFileUrl::takenNamesAreSkipped()
@@ -195,6 +198,9 @@ void tst_SaveFileUrl::takenNamesAreSkipped()
             QVERIFY(QFile::link(target, page(n)));
         } else if (what == QLatin1String("fifo")) {
             QVERIFY(::mkfifo(name.constData(), 0666) == 0);
+        } else if (what == QLatin1String("hard link")) {
+            writeFile(target, old);
+            QVERIFY(::link(QFile::encodeName(target).constData(), name.constData()) == 0);
         }
     }
 
@@ -208,6 +214,10 @@ void tst_SaveFileUrl::takenNamesAreSkipped()
     if (what == QLatin1String("link")) {
         QCOMPARE(readAll(target), old);
         QVERIFY(QFileInfo(page(0)).isSymLink());
+    }
+    if (what == QLatin1String("hard link")) {
+        QCOMPARE(readAll(target), old);
+        QCOMPARE(readAll(page(0)), old);
     }
     if (what == QLatin1String("dangling link"))
         QVERIFY(!QFile::exists(target));
@@ -251,13 +261,27 @@ void tst_SaveFileUrl::unwritableDirectoryGivesUp()
     QVERIFY(!QFile::exists(page(0)));   // nor anywhere else the path might have led
 }
 
+void tst_SaveFileUrl::failedWriteOpensNothing_data()
+{
+    QTest::addColumn<QByteArray>("old");   // 0.html before; "-": none
+    QTest::newRow("no page before") << QByteArray("-");
+    QTest::newRow("an earlier page") << pageFor("http://earlier.example.org/");
+}
+
 void tst_SaveFileUrl::failedWriteOpensNothing()
 {
+    QFETCH(QByteArray, old);
+    if (old != "-")
+        writeFile(page(0), old);
     SaveFileUrl(QStringLiteral("http://example.org/"), failingWrite);
     QVERIFY(opened.isEmpty());
-    // No half page is left to be opened later, and no other name was tried.
-    QCOMPARE(readAll(page(0)), QByteArray());
-    QVERIFY(!QFile::exists(page(1)));
+    // No half page is left to be opened later, the old one is whole, no other name was
+    // tried, and no temporary file is left behind.
+    QCOMPARE(QFile::exists(page(0)), old != "-");
+    if (old != "-")
+        QCOMPARE(readAll(page(0)), old);
+    QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).size(),
+             old != "-" ? 1 : 0);
 }
 
 void tst_SaveFileUrl::shortWritesAreCarriedOn()
@@ -265,6 +289,29 @@ void tst_SaveFileUrl::shortWritesAreCarriedOn()
     SaveFileUrl(QStringLiteral("http://example.org/"), shortWrites);
     QCOMPARE(readAll(page(0)), pageFor("http://example.org/"));
     expectOpened(page(0));
+}
+
+// A current directory whose name is no UTF-8 gets the page itself, and the desktop is
+// handed that very file, not a look-alike with the bytes replaced.
+void tst_SaveFileUrl::currentDirectoryNotUtf8()
+{
+    const QByteArray sub = QFile::encodeName(dir->path()) + "/\xff\xfe";
+    QCOMPARE(::mkdir(sub.constData(), 0755), 0);
+    const auto cleanUp = qScopeGuard([&sub] {
+        ::unlink((sub + "/0.html").constData());
+        ::rmdir(sub.constData());
+    });
+    QCOMPARE(::chdir(sub.constData()), 0);
+
+    SaveFileUrl(QStringLiteral("http://example.org/"));
+
+    QFile written;
+    const int fd = ::open((sub + "/0.html").constData(), O_RDONLY);
+    QVERIFY(fd >= 0);
+    QVERIFY(written.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    QCOMPARE(written.readAll(), pageFor("http://example.org/"));
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened.front().toEncoded(), "file://" + (sub + "/0.html").toPercentEncoding("/"));
 }
 
 QTEST_MAIN(tst_SaveFileUrl)

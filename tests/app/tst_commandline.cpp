@@ -1,0 +1,405 @@
+// The command line of the real program: what each argument list does, its exit status
+// and its one line of complaint; the help and version texts and what happens when they
+// cannot be written; the display: modes without a window never touch one, the window
+// without one says so in one line; and the program's run path.
+#include "app/commandline.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ortelana;
+
+namespace {
+
+struct Run
+{
+    bool finished = false;   // false: still running after the wait (a window is up)
+    QProcess::ExitStatus status = QProcess::NormalExit;
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+// Runs the real program.  `env` changes the environment: "NAME=value" sets, "NAME"
+// removes.  The window, where one opens, runs off screen unless `env` says otherwise.
+Run runProgram(const QStringList &arguments, const QStringList &env = {}, int waitMs = 20000,
+               const QString &workingDirectory = {})
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const QString &change : env) {
+        const qsizetype equals = change.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            environment.remove(change);
+        else
+            environment.insert(change.left(equals), change.mid(equals + 1));
+    }
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(workingDirectory);
+    process.start(QStringLiteral(ORTELANA_BINARY), arguments);
+    Run run;
+    run.finished = process.waitForFinished(waitMs);
+    if (!run.finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    run.status = process.exitStatus();
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QStringList lines(const QString &text)
+{
+    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QList<QByteArray> bytes(const QStringList &arguments)
+{
+    QList<QByteArray> result{"ortelana"};
+    for (const QString &argument : arguments)
+        result.append(argument.toUtf8());
+    return result;
+}
+
+// An X display number with nothing behind it.
+bool displayIsFree(int number)
+{
+    return !QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))
+           && !QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number));
+}
+
+} // namespace
+
+class tst_CommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void yearRules_data();
+    void yearRules();
+    void parsing_data();
+    void parsing();
+    void program_data();
+    void program();
+    void helpIsRussianAndComplete();
+    void versionNamesTheLicence();
+    void outputThatCannotBeWrittenFails_data();
+    void outputThatCannotBeWrittenFails();
+    void display_data();
+    void display();
+    void runPathHasNoEmptyEntry();
+};
+
+void tst_CommandLine::yearRules_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<long long>("year");   // 0: refused
+    QTest::newRow("0") << QByteArray("0") << 0LL;
+    QTest::newRow("0000") << QByteArray("0000") << 0LL;
+    QTest::newRow("-5") << QByteArray("-5") << 0LL;
+    QTest::newRow("12345678") << QByteArray("12345678") << 0LL;
+    QTest::newRow("abc") << QByteArray("abc") << 0LL;
+    QTest::newRow("2024x") << QByteArray("2024x") << 0LL;
+    QTest::newRow("empty") << QByteArray() << 0LL;
+    QTest::newRow("blank before") << QByteArray(" 2024") << 0LL;
+    QTest::newRow("plus sign") << QByteArray("+2024") << 0LL;
+    QTest::newRow("Arabic-Indic digits") << QString::fromUtf8("١٢٣").toUtf8() << 0LL;
+    QTest::newRow("1") << QByteArray("1") << 1LL;
+    QTest::newRow("007") << QByteArray("007") << 7LL;
+    QTest::newRow("2024") << QByteArray("2024") << 2024LL;
+    QTest::newRow("9999999") << QByteArray("9999999") << 9999999LL;
+}
+
+void tst_CommandLine::yearRules()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(long long, year);
+    const std::optional<long long> parsed = parseYear(text);
+    QCOMPARE(parsed.has_value(), year != 0);
+    if (parsed)
+        QCOMPARE(*parsed, year);
+}
+
+void tst_CommandLine::parsing_data()
+{
+    using Action = CommandLine::Action;
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("file");       // Export
+    QTest::addColumn<long long>("year");     // Export, and Window with a start (0: none)
+    QTest::addColumn<bool>("oldStyle");
+    QTest::addColumn<QString>("named");      // Refuse: the message names this
+
+    const int window = int(Action::Window), exporting = int(Action::Export), refuse = int(Action::Refuse);
+    QTest::newRow("none") << QStringList{} << window << "" << 0LL << true << "";
+    QTest::newRow("a file name") << QStringList{"notes.txt"} << window << "" << 0LL << true << "";
+    QTest::newRow("unknown option") << QStringList{"--foo", "-x"} << window << "" << 0LL << true << "";
+    QTest::newRow("window at a year") << QStringList{"--year", "1917"} << window << "" << 1917LL << true << "";
+    QTest::newRow("window, old style off") << QStringList{"--year=1917", "--old-style=off"} << window << "" << 1917LL << false << "";
+    QTest::newRow("window, old style alone") << QStringList{"--old-style", "off"} << window << "" << 2026LL << false << "";
+    QTest::newRow("window, year and a launcher's file") << QStringList{"--year", "5", "a.txt"} << window << "" << 5LL << true << "";
+    QTest::newRow("window, bad year") << QStringList{"--year", "0"} << refuse << "" << 0LL << true << "«0»";
+    QTest::newRow("window, year without value") << QStringList{"--year"} << refuse << "" << 0LL << true << "--year";
+    QTest::newRow("options ended") << QStringList{"--", "--export", "a.png"} << window << "" << 0LL << true << "";
+    QTest::newRow("export, current year") << QStringList{"--export", "y.png"} << exporting << "y.png" << 2026LL << true << "";
+    QTest::newRow("export, all options") << QStringList{"--export", "y.pdf", "--year", "1917", "--old-style", "off"}
+                                         << exporting << "y.pdf" << 1917LL << false << "";
+    QTest::newRow("export, = forms") << QStringList{"--export=y.png", "--year=5", "--old-style=on"} << exporting << "y.png" << 5LL << true << "";
+    QTest::newRow("export, options in any order") << QStringList{"--year", "5", "--export", "y.png"} << exporting << "y.png" << 5LL << true << "";
+    QTest::newRow("export, file with =") << QStringList{"--export=a=b.png"} << exporting << "a=b.png" << 2026LL << true << "";
+    QTest::newRow("export, misspelt option") << QStringList{"--export", "a.png", "--yaer", "1917"} << refuse << "" << 0LL << true << "--yaer";
+    QTest::newRow("export, unknown option first") << QStringList{"--foo", "--export", "a.png"} << refuse << "" << 0LL << true << "--foo";
+    QTest::newRow("export, stray argument") << QStringList{"--export", "a.png", "b.png"} << refuse << "" << 0LL << true << "b.png";
+    QTest::newRow("export, argument after --") << QStringList{"--export", "a.png", "--", "b"} << refuse << "" << 0LL << true << "«b»";
+    QTest::newRow("export without file") << QStringList{"--export"} << refuse << "" << 0LL << true << "--export";
+    QTest::newRow("export, option for file") << QStringList{"--export", "--year", "5"} << refuse << "" << 0LL << true << "--export";
+    QTest::newRow("export, empty file") << QStringList{"--export", ""} << refuse << "" << 0LL << true << "--export";
+    QTest::newRow("export, empty = file") << QStringList{"--export="} << refuse << "" << 0LL << true << "--export";
+    QTest::newRow("export twice") << QStringList{"--export", "a.png", "--export", "b.png"} << refuse << "" << 0LL << true << "--export";
+    QTest::newRow("year twice") << QStringList{"--export", "a.png", "--year", "1", "--year=2"} << refuse << "" << 0LL << true << "--year";
+    QTest::newRow("year 0") << QStringList{"--export", "y.png", "--year", "0"} << refuse << "" << 0LL << true << "«0»";
+    QTest::newRow("year -5") << QStringList{"--export", "y.png", "--year", "-5"} << refuse << "" << 0LL << true << "--year";
+    QTest::newRow("year 12345678") << QStringList{"--export", "y.png", "--year=12345678"} << refuse << "" << 0LL << true << "12345678";
+    QTest::newRow("year without value") << QStringList{"--export", "y.png", "--year"} << refuse << "" << 0LL << true << "--year";
+    QTest::newRow("old style maybe") << QStringList{"--export", "y.png", "--old-style", "maybe"} << refuse << "" << 0LL << true << "maybe";
+    QTest::newRow("help") << QStringList{"--help"} << int(Action::Help) << "" << 0LL << true << "";
+    QTest::newRow("help beside export") << QStringList{"--export", "y.png", "--help"} << int(Action::Help) << "" << 0LL << true << "";
+    QTest::newRow("version") << QStringList{"--version"} << int(Action::Version) << "" << 0LL << true << "";
+    QTest::newRow("no short options") << QStringList{"--export", "y.png", "-h"} << refuse << "" << 0LL << true << "-h";
+}
+
+void tst_CommandLine::parsing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, action);
+    QFETCH(QString, file);
+    QFETCH(long long, year);
+    QFETCH(bool, oldStyle);
+    QFETCH(QString, named);
+    const CommandLine command = parseCommandLine(bytes(arguments), 2026);
+    QCOMPARE(int(command.action), action);
+    switch (command.action) {
+    case CommandLine::Action::Refuse:
+        QCOMPARE(command.exitCode, 2);
+        QVERIFY(command.message.startsWith(QStringLiteral("ortelana: ")));
+        QVERIFY(!command.message.contains(QLatin1Char('\n')));
+        QVERIFY2(command.message.contains(named), qPrintable(command.message));
+        break;
+    case CommandLine::Action::Export:
+        QCOMPARE(command.file, file.toUtf8());
+        QCOMPARE(command.request.year, year);
+        QCOMPARE(command.request.oldStyle, oldStyle);
+        break;
+    case CommandLine::Action::Window:
+        QCOMPARE(command.start.has_value(), year != 0);
+        if (command.start) {
+            QCOMPARE(command.start->year, year);
+            QCOMPARE(command.start->oldStyle, oldStyle);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+// The real program, argument list by argument list: -1 as the status means the window
+// opened and stayed up.
+void tst_CommandLine::program_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("complaint");   // part of the one line on stderr; empty: silence
+    QTest::addColumn<QString>("written");     // the file an export leaves, relative to the folder
+
+    QTest::newRow("no arguments") << QStringList{} << -1 << "" << "";
+    QTest::newRow("a launcher's file name") << QStringList{"notes.txt"} << -1 << "" << "";
+    QTest::newRow("unknown option") << QStringList{"--foo"} << -1 << "" << "";
+    QTest::newRow("window at 1917") << QStringList{"--year", "1917", "--old-style", "off"} << -1 << "" << "";
+    QTest::newRow("-- then export words") << QStringList{"--", "--export", "a.png"} << -1 << "" << "";
+    QTest::newRow("window, year 0") << QStringList{"--year", "0"} << 2 << "«0»" << "";
+    QTest::newRow("window, year abc") << QStringList{"--year=abc"} << 2 << "«abc»" << "";
+    QTest::newRow("window, old style maybe") << QStringList{"--old-style", "maybe"} << 2 << "maybe" << "";
+    QTest::newRow("export") << QStringList{"--export", "a.png", "--year", "1917"} << 0 << "" << "a.png";
+    QTest::newRow("export, = forms") << QStringList{"--export=a.pdf", "--year=1917", "--old-style=off"} << 0 << "" << "a.pdf";
+    QTest::newRow("export a file named like an option") << QStringList{"--export=--year.png"} << 0 << "" << "--year.png";
+    QTest::newRow("misspelt option") << QStringList{"--export", "a.png", "--yaer", "1917"} << 2 << "--yaer" << "";
+    QTest::newRow("missing file") << QStringList{"--export", "--year", "5"} << 2 << "--export" << "";
+    QTest::newRow("export twice") << QStringList{"--export", "a.png", "--export", "b.png"} << 2 << "--export" << "";
+    QTest::newRow("year -5") << QStringList{"--export", "a.png", "--year", "-5"} << 2 << "--year" << "";
+    QTest::newRow("year 12345678") << QStringList{"--export", "a.png", "--year", "12345678"} << 2 << "12345678" << "";
+    QTest::newRow("year empty") << QStringList{"--export", "a.png", "--year", ""} << 2 << "«»" << "";
+    QTest::newRow("unknown extension") << QStringList{"--export", "a.txt"} << 1 << "a.txt" << "";
+}
+
+void tst_CommandLine::program()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, complaint);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    const Run run = runProgram(arguments, {}, exitCode < 0 ? 2000 : 30000, dir.path());
+    if (exitCode < 0) {
+        QVERIFY2(!run.finished, qPrintable(run.err));
+        return;
+    }
+    QVERIFY2(run.finished, "the program must end by itself, showing no window");
+    QCOMPARE(run.status, QProcess::NormalExit);
+    QCOMPARE(run.exitCode, exitCode);
+    const QStringList err = lines(run.err);
+    if (complaint.isEmpty()) {
+        QCOMPARE(err, QStringList());
+    } else {
+        QCOMPARE(err.size(), 1);
+        QVERIFY2(err.front().startsWith(QStringLiteral("ortelana: ")) && err.front().contains(complaint), qPrintable(run.err));
+    }
+    const QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    QCOMPARE(left, written.isEmpty() ? QStringList() : QStringList{written});
+}
+
+void tst_CommandLine::helpIsRussianAndComplete()
+{
+    const Run run = runProgram({QStringLiteral("--help")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QString());
+    const QString help = QString::fromUtf8(run.out);
+    for (const char *synopsis : {"  ortelana [--year ГОД] [--old-style on|off]\n",
+                                 "  ortelana --export ФАЙЛ [--year ГОД] [--old-style on|off]\n",
+                                 "  ortelana --help | --version\n"})
+        QVERIFY2(help.contains(QString::fromUtf8(synopsis)), synopsis);
+    for (const char *status : {"\n  0 ", "\n  1 ", "\n  2 "})
+        QVERIFY2(help.contains(QLatin1String(status)), status);
+    QVERIFY(help.contains(QStringLiteral("Пример")));
+    QVERIFY(!help.contains(QStringLiteral("help-all")));
+
+    // Option names, the program's name and the file formats are the only Latin words.
+    static const QRegularExpression allowed(QStringLiteral(
+        "--(year|old-style|export|help|version)|ortelana|png|pdf|on\\|off|\\bon\\b|\\boff\\b"));
+    static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+    for (QString line : help.split(QLatin1Char('\n'))) {
+        const QString original = line;
+        line.remove(allowed);
+        QVERIFY2(!line.contains(latin), qPrintable(original));
+    }
+}
+
+void tst_CommandLine::versionNamesTheLicence()
+{
+    const Run run = runProgram({QStringLiteral("--version")});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList out = lines(QString::fromUtf8(run.out));
+    QCOMPARE(out.size(), 2);
+    QCOMPARE(out[0], QStringLiteral("ortelana 4.1"));
+    QVERIFY2(out[1].contains(QStringLiteral("MIT")), qPrintable(out[1]));
+}
+
+void tst_CommandLine::outputThatCannotBeWrittenFails_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("redirect");   // shell redirection of standard output
+    QTest::newRow("--help > /dev/full") << "--help" << ">/dev/full";
+    QTest::newRow("--version > /dev/full") << "--version" << ">/dev/full";
+    QTest::newRow("--help, output closed") << "--help" << ">&-";
+    QTest::newRow("--version, output closed") << "--version" << ">&-";
+}
+
+void tst_CommandLine::outputThatCannotBeWrittenFails()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, redirect);
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$1\" ") + redirect,
+                                            QStringLiteral(ORTELANA_BINARY), option});
+    QVERIFY(shell.waitForFinished(20000));
+    QCOMPARE(shell.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(shell.exitCode(), 1);
+    const QStringList err = lines(QString::fromUtf8(shell.readAllStandardError()));
+    QCOMPARE(err.size(), 1);
+    QVERIFY(err.front().startsWith(QStringLiteral("ortelana: ")));
+}
+
+// Every mode, with no display and with one that nobody answers: only the window needs
+// one, and without it says so in one line; nothing aborts.
+void tst_CommandLine::display_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("env");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("errLines");
+
+    const QStringList none{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+    const QStringList stale{"DISPLAY=:99", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+    const QStringList staleXcb{"DISPLAY=:99", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb"};
+    const QStringList staleWayland{"DISPLAY", "WAYLAND_DISPLAY=wayland-99", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE=wayland"};
+    const QStringList exporting{"--export", "y.pdf", "--year", "2027"};
+    for (const auto &[name, env] : {std::pair{"no display", none}, std::pair{"stale display", stale},
+                                    std::pair{"stale display, xcb asked for", staleXcb},
+                                    std::pair{"stale Wayland display", staleWayland}}) {
+        const QByteArray n(name);
+        QTest::newRow(n + ", --help") << QStringList{"--help"} << env << 0 << 0;
+        QTest::newRow(n + ", --version") << QStringList{"--version"} << env << 0 << 0;
+        QTest::newRow(n + ", --export") << exporting << env << 0 << 0;
+        QTest::newRow(n + ", window") << QStringList{} << env << 1 << 1;
+        QTest::newRow(n + ", window at a year") << QStringList{"--year", "1917"} << env << 1 << 1;
+    }
+}
+
+void tst_CommandLine::display()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, env);
+    QFETCH(int, exitCode);
+    QFETCH(int, errLines);
+    if (!displayIsFree(99))
+        QSKIP("something answers on display :99 here");
+    QTemporaryDir dir;
+    const Run run = runProgram(arguments, env, 30000, dir.path());
+    QVERIFY2(run.finished, "must end by itself");
+    QCOMPARE(run.status, QProcess::NormalExit);   // no abort, no core
+    QCOMPARE(run.exitCode, exitCode);
+    const QStringList err = lines(run.err);
+    QVERIFY2(err.size() == errLines, qPrintable(run.err));
+    if (errLines == 1)
+        QVERIFY2(err.front().startsWith(QStringLiteral("ortelana: ")) && err.front().contains(QStringLiteral("дисплея")), qPrintable(run.err));
+    if (arguments.contains(QStringLiteral("--export")))
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("y.pdf"))).size() > 1000);
+}
+
+// An empty run path entry means the current directory: a library lying there would be
+// loaded into the program.  Neither the build-tree nor the installed program has one,
+// and any entry there is must be relative to the program itself.
+void tst_CommandLine::runPathHasNoEmptyEntry()
+{
+    const QString readelf = QStandardPaths::findExecutable(QStringLiteral("readelf"));
+    if (readelf.isEmpty())
+        QSKIP("readelf is not installed");
+    QTemporaryDir prefix;
+    QProcess install;
+    install.start(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(ORTELANA_BUILD_DIR),
+                                            QStringLiteral("--prefix"), prefix.path()});
+    QVERIFY(install.waitForFinished(60000));
+    QCOMPARE(install.exitCode(), 0);
+    for (const QString &program : {QStringLiteral(ORTELANA_BINARY), prefix.filePath(QStringLiteral("lib/ortelana/ortelana"))}) {
+        QProcess dump;
+        dump.start(readelf, {QStringLiteral("-d"), program});
+        QVERIFY(dump.waitForFinished(20000));
+        QCOMPARE(dump.exitCode(), 0);
+        const QString dynamic = QString::fromUtf8(dump.readAllStandardOutput());
+        QVERIFY2(dynamic.contains(QStringLiteral("NEEDED")), qPrintable(dynamic));
+        static const QRegularExpression path(QStringLiteral("\\((?:RPATH|RUNPATH)\\)[^\\[]*\\[([^\\]]*)\\]"));
+        for (const QRegularExpressionMatch &match : path.globalMatch(dynamic))
+            for (const QString &entry : match.captured(1).split(QLatin1Char(':')))
+                QVERIFY2(entry.startsWith(QStringLiteral("$ORIGIN")), qPrintable(program + QStringLiteral(": [") + match.captured(1) + QLatin1Char(']')));
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_CommandLine)
+#include "tst_commandline.moc"
