@@ -4,13 +4,13 @@
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
             libgl-dev fonts-liberation2 fonts-dejavu-core poppler-utils time \
             desktop-file-utils appstream qt6-translations-l10n xvfb xdotool \
-            lintian man-db
+            lintian man-db tidy
 BUILD    := build
 SANBUILD := build-asan
 SANENV   := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build sanitized run test package monkey bench clean
+.PHONY: all deps build suite sanitized run test realx package monkey bench clean
 
 all: build
 
@@ -28,26 +28,34 @@ deps:
 	  fi; \
 	fi
 
+# The program alone: the suite and the benchmarks are built by `make test` and
+# `make bench`.
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build $(BUILD) -j $(JOBS) --target ortelana
 
+# Without a display the program says so itself, in one line.
 run: build
-	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	  echo "ortelana: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); start it from a desktop session, or under a virtual one: xvfb-run -a make run"; \
-	  exit 1; \
-	fi
 	./$(BUILD)/ortelana
 
 # The same suite twice: the ordinary build, then under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer; here a compiler warning is an error.
+suite: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DORTELANA_WERROR=ON
+	cmake --build $(BUILD) -j $(JOBS)
+
 sanitized: deps
-	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORTELANA_SANITIZE=ON
+	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORTELANA_SANITIZE=ON \
+	      -DBUILD_TESTING=ON -DORTELANA_WERROR=ON
 	cmake --build $(SANBUILD) -j $(JOBS)
 
-test: build sanitized
+test: suite sanitized
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cd $(SANBUILD) && QT_QPA_PLATFORM=offscreen $(SANENV) ctest --output-on-failure -j $(JOBS)
+
+# Only the tests that drive the real program on a private Xvfb.
+realx: suite
+	cd $(BUILD) && ctest --output-on-failure -R tst_realx
 
 # A Debian package of the build, under /usr, in build/.
 package: build
@@ -55,13 +63,15 @@ package: build
 
 # The careless-user test with a fresh seed, printed first so a failure can be replayed
 # with ORTELANA_MONKEY_SEED=<seed>.
-monkey: build
+monkey: suite
 	QT_QPA_PLATFORM=offscreen ORTELANA_MONKEY_SEED=$${ORTELANA_MONKEY_SEED:-fresh} ./$(BUILD)/tests/app/tst_monkey
 
 bench: build
+	cmake --build $(BUILD) -j $(JOBS) --target bench_newgod bench_export bench_dialogs bench_memory
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_newgod
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_export
 	QT_QPA_PLATFORM=offscreen /usr/bin/time -v ./$(BUILD)/bench/bench_dialogs 2>&1 | grep -E 'KiB|Maximum resident'
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_memory
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)
