@@ -258,6 +258,7 @@ void tst_RealX::stopProgram()
 //   opened:help    the opener was given the help document beside the program
 //   opened:page    the opener was given 0.html of the working folder, written whole
 //   opened:none    the opener was not asked for anything
+//   absent:F       no file F in the working folder
 //   exit:N         the program ended with status N
 //   alive          the program still runs
 bool tst_RealX::act(const QString &step, QString &failure)
@@ -384,6 +385,11 @@ bool tst_RealX::act(const QString &step, QString &failure)
                 return false;
             }
         }
+    } else if (verb == QLatin1String("absent")) {
+        if (QFileInfo::exists(QDir(workDir->path()).filePath(arg))) {
+            failure = arg + QStringLiteral(" was written");
+            return false;
+        }
     } else if (verb == QLatin1String("exit")) {
         if (!poll([&] { return program->state() == QProcess::NotRunning; }, QStringLiteral("the program still runs")))
             return false;
@@ -443,6 +449,9 @@ void tst_RealX::scenarios_data()
     QTest::newRow("F1 opens the help") << "key:F1 opened:help alive" << none;
     QTest::newRow("About link writes and opens the page")
         << "menu:3 see:О~программе click:О~программе@200,64 opened:page key:Return gone:О~программе alive" << none;
+    QTest::newRow("About link over the file size limit") << "menu:3 see:О~программе click:О~программе@200,64 "
+                                                            "opened:none absent:0.html alive key:Return "
+                                                            "gone:О~программе alive" << qint64(0);
     QTest::newRow("Выход ends the program") << "menu:4 exit:0" << none;
 }
 
