@@ -1,9 +1,13 @@
-// Driving the real windows in tests as a user would: confirming a year in the main
-// window, and acting inside the modal week numbers window while it is open.
+// The fixture of the window tests and driving the real windows as a user would:
+// the program as start-up leaves it, made afresh for each test function; confirming
+// a year in the main window; acting inside the modal week numbers window while it is
+// open.
 #pragma once
 
 #include "app/frmforma.h"
+#include "app/startup.h"
 #include "app/yearbox.h"
+#include "ui/fonts.h"
 #include "ui/picturearea.h"
 #include "weeks/frmnomeranedel.h"
 
@@ -12,12 +16,37 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace driver {
+
+// Once per test program: the fonts the sheet is laid out in and one style everywhere.
+inline void prepareApplication()
+{
+    ortelana::registerFontSubstitutes();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+// The program's tables and main window, as start-up leaves them; for init().
+inline void startProgram(std::unique_ptr<ortelana::SharedTables> &tables,
+                         std::unique_ptr<ortelana::frmForma> &window)
+{
+    tables = std::make_unique<ortelana::SharedTables>();
+    window = ortelana::Main(*tables);
+}
+
+// Removes the window before the tables it reads; for cleanup().
+inline void stopProgram(std::unique_ptr<ortelana::SharedTables> &tables,
+                        std::unique_ptr<ortelana::frmForma> &window)
+{
+    window.reset();
+    tables.reset();
+}
 
 // Types the year into an emptied year box and presses Enter.
 inline void confirmYear(ortelana::frmForma &window, const QString &year)

@@ -144,9 +144,15 @@ void frmOprog::showEvent(QShowEvent *event)
 
 bool frmOprog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Label1 && event->type() == QEvent::MouseButtonRelease) {
+    // A click, as on a button: pressed and released over the link.
+    if (watched == Label1 && event->type() == QEvent::MouseButtonPress) {
+        linkPressed = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+    } else if (watched == Label1 && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && Label1->rect().contains(mouse->position().toPoint())) {
+        const bool click = linkPressed && mouse->button() == Qt::LeftButton
+                           && Label1->rect().contains(mouse->position().toPoint());
+        linkPressed = false;
+        if (click) {
             Label1_Click();
             return true;
         }

@@ -46,6 +46,7 @@ private:
     QFrame *Line2 = nullptr;
     PictureArea *Picture1 = nullptr;
     QPushButton *OK = nullptr;
+    bool linkPressed = false;   // the left button went down on the link
 };
 
 } // namespace ortelana

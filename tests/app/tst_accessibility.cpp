@@ -62,7 +62,7 @@ private slots:
 private:
     void confirm(const QString &year) { driver::confirmYear(*window, year); }
 
-    SharedTables *tables = nullptr;
+    std::unique_ptr<SharedTables> tables;
     std::unique_ptr<frmForma> window;
     YearBox *box = nullptr;
     QCheckBox *oldStyle = nullptr;
@@ -70,14 +70,12 @@ private:
 
 void tst_Accessibility::initTestCase()
 {
-    registerFontSubstitutes();
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    driver::prepareApplication();
 }
 
 void tst_Accessibility::init()
 {
-    tables = new SharedTables;
-    window = Main(*tables);
+    driver::startProgram(tables, window);
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     box = window->findChild<YearBox *>(QStringLiteral("DATA"));
     oldStyle = window->findChild<QCheckBox *>(QStringLiteral("StilChck"));
@@ -86,9 +84,7 @@ void tst_Accessibility::init()
 
 void tst_Accessibility::cleanup()
 {
-    window.reset();
-    delete tables;
-    tables = nullptr;
+    driver::stopProgram(tables, window);
 }
 
 void tst_Accessibility::controlsHaveNames()

@@ -347,6 +347,7 @@ void tst_CommandLine::display_data()
         QTest::newRow(n + ", --help") << QStringList{"--help"} << env << 0 << 0;
         QTest::newRow(n + ", --version") << QStringList{"--version"} << env << 0 << 0;
         QTest::newRow(n + ", --export") << exporting << env << 0 << 0;
+        QTest::newRow(n + ", --export=FILE") << QStringList{"--export=y.png"} << env << 0 << 0;
         QTest::newRow(n + ", window") << QStringList{} << env << 1 << 1;
         QTest::newRow(n + ", window at a year") << QStringList{"--year", "1917"} << env << 1 << 1;
     }

@@ -9,6 +9,7 @@
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/qtext.h"
+#include "windowdriver.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -182,9 +183,7 @@ void tst_Export::pngIsWhatTheWindowDraws()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.DrawSheet();
-    window.yearBox()->clear();
-    QTest::keyClicks(window.yearBox(), year);
-    QTest::keyClick(window.yearBox(), Qt::Key_Return);
+    driver::confirmYear(window, year);
     if (!oldStyle)
         QTest::mouseClick(window.findChild<QCheckBox *>(QStringLiteral("StilChck")), Qt::LeftButton);
     QImage shown = window.calendarPicture()->image().convertToFormat(QImage::Format_RGB32);

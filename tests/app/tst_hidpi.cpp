@@ -96,14 +96,13 @@ private slots:
 private:
     void confirm(const QString &year) { driver::confirmYear(*window, year); }
 
-    SharedTables *tables = nullptr;
+    std::unique_ptr<SharedTables> tables;
     std::unique_ptr<frmForma> window;
 };
 
 void tst_HiDpi::initTestCase()
 {
-    registerFontSubstitutes();
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    driver::prepareApplication();
     // Set before the application starts (see main below); without it nothing here tests
     // a dense screen.
     QCOMPARE(qApp->devicePixelRatio(), 2.0);
@@ -111,17 +110,14 @@ void tst_HiDpi::initTestCase()
 
 void tst_HiDpi::init()
 {
-    tables = new SharedTables;
-    window = Main(*tables);
+    driver::startProgram(tables, window);
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QCOMPARE(window->devicePixelRatioF(), 2.0);
 }
 
 void tst_HiDpi::cleanup()
 {
-    window.reset();
-    delete tables;
-    tables = nullptr;
+    driver::stopProgram(tables, window);
 }
 
 void tst_HiDpi::sheetImageHasTwiceThePixels()

@@ -5,6 +5,7 @@
 #include "app/yearbox.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
+#include "windowdriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -89,9 +90,9 @@ private slots:
     void exitClosesTheWindow();
 
 private:
-    void confirm(const QString &year);
+    void confirm(const QString &year) { driver::confirmYear(*window, year); }
 
-    SharedTables *tables = nullptr;
+    std::unique_ptr<SharedTables> tables;
     std::unique_ptr<frmForma> window;
     YearBox *box = nullptr;
     QLabel *caption = nullptr;
@@ -100,14 +101,12 @@ private:
 
 void tst_MainWindow::initTestCase()
 {
-    registerFontSubstitutes();
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    driver::prepareApplication();
 }
 
 void tst_MainWindow::init()
 {
-    tables = new SharedTables;
-    window = Main(*tables);
+    driver::startProgram(tables, window);
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     box = window->findChild<YearBox *>(QStringLiteral("DATA"));
     caption = window->findChild<QLabel *>(QStringLiteral("YEAR"));
@@ -117,16 +116,7 @@ void tst_MainWindow::init()
 
 void tst_MainWindow::cleanup()
 {
-    window.reset();
-    delete tables;
-    tables = nullptr;
-}
-
-void tst_MainWindow::confirm(const QString &year)
-{
-    box->clear();
-    QTest::keyClicks(box, year);
-    QTest::keyClick(box, Qt::Key_Return);
+    driver::stopProgram(tables, window);
 }
 
 void tst_MainWindow::startUpState()

@@ -42,6 +42,8 @@ private slots:
     void tabOrder();
     void linkPointerIsAHandWithHotSpotAtTopLeft();
     void linkWritesAndOpensThePage();
+    void releaseOffTheLinkOpensNothing();
+    void versionIsTheProjects();
 
 private:
     QList<QUrl> opened;
@@ -284,6 +286,40 @@ void tst_frmOprog::linkWritesAndOpensThePage()
     QVERIFY(written.open(QIODevice::ReadOnly));
     QVERIFY(written.readAll().contains("url=" + QByteArray(about::Site) + "'>"));
     QVERIFY(!QFile::exists(elsewhere.filePath(QStringLiteral("1.html"))));
+}
+
+// Like a button: a press on the link that is released elsewhere changes the user's
+// mind, and opens nothing.
+void tst_frmOprog::releaseOffTheLinkOpensNothing()
+{
+    QTemporaryDir elsewhere;
+    QVERIFY(elsewhere.isValid());
+    const QString start = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(elsewhere.path()));
+    opened.clear();
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+    const auto restore = qScopeGuard([&] {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QDir::setCurrent(start);
+    });
+
+    frmOprog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *link = dialog.findChild<QLabel *>(QStringLiteral("Label1"));
+    QTest::mousePress(link, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(10, link->height() + 30));
+    QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(10, 10));   // a release with no press before it
+    QTest::mouseClick(link, Qt::RightButton);
+    QVERIFY(opened.isEmpty());
+    QVERIFY(!QFile::exists(elsewhere.filePath(QStringLiteral("0.html"))));
+}
+
+// The version is kept in one place, the build's project version.
+void tst_frmOprog::versionIsTheProjects()
+{
+    frmOprog dialog;
+    QCOMPARE(dialog.label2(6)->text(), QStringLiteral("Версия: v") + QLatin1String(PROJECT_VERSION_TEXT));
 }
 
 QTEST_MAIN(tst_frmOprog)

@@ -38,6 +38,7 @@ private slots:
     void drawingPersistsWithoutRedraw();
     void frameIsOutsideTheDrawingArea();
     void highDensityKeepsLogicalPositions();
+    void pictureSurvivesResizeAndDensityChange();
 };
 
 void tst_PictureArea::printEndsTheLine()
@@ -194,6 +195,29 @@ void tst_PictureArea::highDensityKeepsLogicalPositions()
     QVERIFY2(qAbs(textDense.left() / 2.0 - textNormal.left()) <= 1.0, "text starts at the same logical x");
     QVERIFY2(qAbs(textDense.top() / 2.0 - textNormal.top()) <= 1.0, "text starts at the same logical y");
     QVERIFY2(qAbs(textDense.width() / 2.0 - textNormal.width()) <= 1.5, "text has the same logical width");
+}
+
+// The picture is drawn once: a larger area or a move to a denser screen must keep it.
+void tst_PictureArea::pictureSurvivesResizeAndDensityChange()
+{
+    PictureArea area(PictureArea::Border::None);
+    area.setImageScale(1);
+    area.resize(40, 30);
+    area.setBackColor(Qt::white);
+    area.FillBox(5, 6, 9, 10, Qt::blue);
+
+    area.resize(80, 50);
+    QCOMPARE(area.image().size(), QSize(80, 50));
+    QCOMPARE(inkBounds(area.image(), Qt::white), QRect(5, 6, 5, 5));
+    QCOMPARE(QColor(area.image().pixel(79, 49)), QColor(Qt::white));   // the new part is background
+
+    area.setImageScale(2);
+    const QImage dense = area.image();
+    QCOMPARE(dense.size(), QSize(160, 100));
+    QCOMPARE(QColor(dense.pixel(14, 16)), QColor(Qt::blue));
+    const QRect ink = inkBounds(dense, Qt::white);
+    QVERIFY2(QRect(9, 11, 12, 12).contains(ink) && ink.contains(QRect(11, 13, 8, 8)),
+             "the box stays at the same logical place, twice the pixels");
 }
 
 QTEST_MAIN(tst_PictureArea)

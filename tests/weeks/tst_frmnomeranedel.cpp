@@ -13,6 +13,7 @@
 #include "calendar/weeknumbers.h"
 
 #include "pictureprobe.h"
+#include "windowdriver.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,40 +50,27 @@ private slots:
     void selectionCannotBeEmptied();
 
 private:
-    void confirm(const QString &year);
+    void confirm(const QString &year) { driver::confirmYear(*window, year); }
     std::unique_ptr<frmNomeraNedel> openOn(int month);
 
-    SharedTables *tables = nullptr;
+    std::unique_ptr<SharedTables> tables;
     std::unique_ptr<frmForma> window;
 };
 
 void tst_frmNomeraNedel::initTestCase()
 {
-    registerFontSubstitutes();
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    driver::prepareApplication();
 }
 
 void tst_frmNomeraNedel::init()
 {
-    tables = new SharedTables;
-    window = Main(*tables);
+    driver::startProgram(tables, window);
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
 
 void tst_frmNomeraNedel::cleanup()
 {
-    window.reset();
-    delete tables;
-    tables = nullptr;
-}
-
-void tst_frmNomeraNedel::confirm(const QString &year)
-{
-    YearBox *box = window->yearBox();
-    box->clear();
-    QTest::keyClicks(box, year);
-    QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(window->computedYear(), year.toLongLong());
+    driver::stopProgram(tables, window);
 }
 
 // Builds the window as the menu command does, without showing it: everything it

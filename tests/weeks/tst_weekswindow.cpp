@@ -82,21 +82,19 @@ private slots:
 private:
     void openByMenu(const std::function<void(const Controls &)> &steps);
 
-    SharedTables *tables = nullptr;
+    std::unique_ptr<SharedTables> tables;
     std::unique_ptr<frmForma> window;
     QAction *menuCommand = nullptr;
 };
 
 void tst_WeeksWindow::initTestCase()
 {
-    registerFontSubstitutes();
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    driver::prepareApplication();
 }
 
 void tst_WeeksWindow::init()
 {
-    tables = new SharedTables;
-    window = Main(*tables);
+    driver::startProgram(tables, window);
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     menuCommand = window->findChild<QAction *>(QStringLiteral("MenuNomeraNedel"));
     QVERIFY(menuCommand);
@@ -104,9 +102,7 @@ void tst_WeeksWindow::init()
 
 void tst_WeeksWindow::cleanup()
 {
-    window.reset();
-    delete tables;
-    tables = nullptr;
+    driver::stopProgram(tables, window);
 }
 
 void tst_WeeksWindow::openByMenu(const std::function<void(const Controls &)> &steps)
