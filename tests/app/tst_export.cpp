@@ -1,6 +1,6 @@
-// Export and printing of the year sheet: the PNG is what the window draws, the PDF is
-// one A4 landscape page with real text, bad targets are refused without leftovers and
-// left as they were, names are bytes, and printing to a file follows the same rules.
+// Export of the year sheet: the PNG is what the window draws, the PDF is one A4
+// landscape page with real text, bad targets are refused without leftovers and left as
+// they were, names are bytes.
 #include "app/frmforma.h"
 #include "app/sheetexport.h"
 #include "app/sheetprinter.h"
@@ -9,6 +9,7 @@
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/qtext.h"
+#include "fileprobe.h"
 #include "windowdriver.h"
 
 #include <QApplication>
@@ -33,19 +34,10 @@
 #include <unistd.h>
 
 using namespace ortelana;
+using namespace fileprobe;
 
 namespace {
 
-QString runTool(const QString &tool, const QStringList &arguments)
-{
-    const QString path = QStandardPaths::findExecutable(tool);
-    if (path.isEmpty())
-        return QStringLiteral("<%1 is not installed>").arg(tool);
-    QProcess process;
-    process.start(path, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 struct Run
 {
@@ -77,49 +69,6 @@ Run exportTo(const QString &file, const QString &dir)
     return runShell(QStringLiteral("exec \"$0\" --export \"$1\" --year 2024"), {file}, dir);
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-// The names in `dir` as the system has them, bytes and all.
-QList<QByteArray> rawEntries(const QString &dir)
-{
-    QList<QByteArray> names;
-    DIR *stream = ::opendir(QFile::encodeName(dir).constData());
-    if (!stream)
-        return names;
-    while (const dirent *entry = ::readdir(stream))
-        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-            names.append(QByteArray(entry->d_name));
-    ::closedir(stream);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-struct Snapshot
-{
-    bool exists = false;
-    struct stat info {};
-    QByteArray content;
-    bool operator==(const Snapshot &other) const
-    {
-        return exists == other.exists && info.st_ino == other.info.st_ino && info.st_mode == other.info.st_mode
-               && info.st_nlink == other.info.st_nlink && info.st_uid == other.info.st_uid
-               && info.st_size == other.info.st_size && info.st_rdev == other.info.st_rdev && content == other.content;
-    }
-};
-
-// What a name is now, without following it.
-Snapshot snapshot(const QString &path)
-{
-    Snapshot shot;
-    shot.exists = ::lstat(QFile::encodeName(path).constData(), &shot.info) == 0;
-    if (shot.exists && S_ISREG(shot.info.st_mode))
-        shot.content = readAll(path);
-    return shot;
-}
 
 } // namespace
 
@@ -141,11 +90,6 @@ private slots:
     void replacedFileKeepsModeAndOwner();
     void successIsQuiet_data();
     void successIsQuiet();
-    void ctrlPOpensThePrintDialog();
-    void printedPageIsTheShownYear();
-    void printingToAFileFollowsTheWriterRules_data();
-    void printingToAFileFollowsTheWriterRules();
-    void printFailureIsShown();
 };
 
 void tst_Export::initTestCase()
@@ -384,151 +328,6 @@ void tst_Export::successIsQuiet()
     const Run run = runShell(QStringLiteral("exec \"$0\" --export \"$1\""), {file}, dir.path(), env);
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.err, QString());
-}
-
-void tst_Export::ctrlPOpensThePrintDialog()
-{
-    SharedTables tables;
-    frmForma window(tables);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.DrawSheet();
-    window.NewGod();
-
-    QString seenTitle;
-    QTimer::singleShot(50, [&seenTitle] {
-        if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
-            seenTitle = dialog->objectName();
-            dialog->reject();
-        }
-    });
-    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
-    QCOMPARE(seenTitle, QStringLiteral("printDialog"));
-    QVERIFY(window.isVisible());
-}
-
-void tst_Export::printedPageIsTheShownYear()
-{
-    SharedTables tables;
-    frmForma window(tables);
-    window.DrawSheet();
-    window.yearBox()->setText(QStringLiteral("1917"));
-    window.NewGod();
-
-    QTemporaryDir dir;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
-    printer.setPageOrientation(QPageLayout::Landscape);
-    QVERIFY(printSheet(window, printer));
-    const QString text = runTool(QStringLiteral("pdftotext"), {dir.filePath(QStringLiteral("printed.pdf")), QStringLiteral("-")});
-    QVERIFY2(text.contains(QStringLiteral("1917")) && text.contains(QStringLiteral("ГОД ЗМЕИ")), qPrintable(text));
-}
-
-void tst_Export::printingToAFileFollowsTheWriterRules_data()
-{
-    QTest::addColumn<QString>("what");
-    QTest::addColumn<QString>("reason");   // empty: printed
-    QTest::newRow("new file") << "new" << "";
-    QTest::newRow("writable file replaced") << "old" << "";
-    QTest::newRow("symbolic link") << "link" << "символическая ссылка";
-    QTest::newRow("hard link") << "hard link" << "жёсткие ссылки";
-    QTest::newRow("read-only file") << "read-only" << "только для чтения";
-    QTest::newRow("folder") << "folder" << "папка";
-    QTest::newRow("missing folder") << "missing" << "Нет такого файла или каталога";
-}
-
-void tst_Export::printingToAFileFollowsTheWriterRules()
-{
-    QFETCH(QString, what);
-    QFETCH(QString, reason);
-    QTemporaryDir dir;
-    const QString victim = dir.filePath(QStringLiteral("victim"));
-    QString target = dir.filePath(QStringLiteral("printed.pdf"));
-    {
-        QFile file(victim);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("keep me");
-    }
-    if (what == QLatin1String("old"))
-        QVERIFY(QFile::copy(victim, target));
-    else if (what == QLatin1String("link"))
-        QVERIFY(QFile::link(victim, target));
-    else if (what == QLatin1String("hard link"))
-        QCOMPARE(::link(QFile::encodeName(victim).constData(), QFile::encodeName(target).constData()), 0);
-    else if (what == QLatin1String("read-only")) {
-        QVERIFY(QFile::copy(victim, target));
-        QCOMPARE(::chmod(QFile::encodeName(target).constData(), 0444), 0);
-    } else if (what == QLatin1String("folder"))
-        QVERIFY(QDir().mkdir(target));
-    else if (what == QLatin1String("missing"))
-        target = dir.filePath(QStringLiteral("missing/printed.pdf"));
-    const Snapshot before = snapshot(target);
-    const QList<QByteArray> entriesBefore = rawEntries(dir.path());
-
-    SharedTables tables;
-    frmForma window(tables);
-    window.DrawSheet();
-    window.yearBox()->setText(QStringLiteral("1917"));
-    window.NewGod();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(target);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    QString error;
-    const bool printed = printSheet(window, printer, &error);
-
-    QCOMPARE(readAll(victim), QByteArray("keep me"));
-    if (reason.isEmpty()) {
-        QVERIFY2(printed, qPrintable(error));
-        QVERIFY(!QFileInfo(target).isSymLink());
-        const QString text = runTool(QStringLiteral("pdftotext"), {target, QStringLiteral("-")});
-        QVERIFY2(text.contains(QStringLiteral("1917")) && text.contains(QStringLiteral("ГОД ЗМЕИ")), qPrintable(text));
-        return;
-    }
-    QVERIFY(!printed);
-    QVERIFY2(error.contains(reason), qPrintable(error));
-    QVERIFY(snapshot(target) == before);
-    QCOMPARE(rawEntries(dir.path()), entriesBefore);
-}
-
-// Ctrl+P, a file chosen in the dialog that may not be replaced: a message box says so.
-void tst_Export::printFailureIsShown()
-{
-    QTemporaryDir dir;
-    const QString target = dir.filePath(QStringLiteral("printed.pdf"));
-    QVERIFY(QDir().mkdir(target));   // a folder where the file should go
-
-    SharedTables tables;
-    frmForma window(tables);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.DrawSheet();
-    window.NewGod();
-
-    QString message;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *dialog = qobject_cast<QPrintDialog *>(modal)) {
-            // The file name field of Qt's own dialog, as a user would fill it in.
-            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
-            if (!name) {
-                dialog->reject();
-                return;
-            }
-            name->setText(target);
-            dialog->accept();
-        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            message = box->objectName() + QLatin1Char(':') + box->text();
-            box->accept();
-        }
-    });
-    closer.start(20);
-    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
-    QVERIFY2(message.startsWith(QStringLiteral("printError:")), qPrintable(message));
-    QVERIFY2(message.contains(QStringLiteral("папка")), qPrintable(message));
-    QVERIFY(QFileInfo(target).isDir());
 }
 
 QTEST_MAIN(tst_Export)

@@ -1,0 +1,183 @@
+// Printing the year sheet: Ctrl+P opens the print dialog, the page is the year shown,
+// and printing to a file follows the rules of every file the program writes.
+#include "app/frmforma.h"
+#include "app/sheetprinter.h"
+#include "app/yearbox.h"
+#include "fileprobe.h"
+#include "windowdriver.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <unistd.h>
+
+using namespace ortelana;
+using namespace fileprobe;
+
+class tst_Print : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { driver::prepareApplication(); }
+    void ctrlPOpensThePrintDialog();
+    void printedPageIsTheShownYear();
+    void printingToAFileFollowsTheWriterRules_data();
+    void printingToAFileFollowsTheWriterRules();
+    void printFailureIsShown();
+};
+
+void tst_Print::ctrlPOpensThePrintDialog()
+{
+    SharedTables tables;
+    frmForma window(tables);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.DrawSheet();
+    window.NewGod();
+
+    QString seenTitle;
+    QTimer::singleShot(50, [&seenTitle] {
+        if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
+            seenTitle = dialog->objectName();
+            dialog->reject();
+        }
+    });
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(seenTitle, QStringLiteral("printDialog"));
+    QVERIFY(window.isVisible());
+}
+
+void tst_Print::printedPageIsTheShownYear()
+{
+    SharedTables tables;
+    frmForma window(tables);
+    window.DrawSheet();
+    window.yearBox()->setText(QStringLiteral("1917"));
+    window.NewGod();
+
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QVERIFY(printSheet(window, printer));
+    const QString text = runTool(QStringLiteral("pdftotext"), {dir.filePath(QStringLiteral("printed.pdf")), QStringLiteral("-")});
+    QVERIFY2(text.contains(QStringLiteral("1917")) && text.contains(QStringLiteral("ГОД ЗМЕИ")), qPrintable(text));
+}
+
+void tst_Print::printingToAFileFollowsTheWriterRules_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("reason");   // empty: printed
+    QTest::newRow("new file") << "new" << "";
+    QTest::newRow("writable file replaced") << "old" << "";
+    QTest::newRow("symbolic link") << "link" << "символическая ссылка";
+    QTest::newRow("hard link") << "hard link" << "жёсткие ссылки";
+    QTest::newRow("read-only file") << "read-only" << "только для чтения";
+    QTest::newRow("folder") << "folder" << "папка";
+    QTest::newRow("missing folder") << "missing" << "Нет такого файла или каталога";
+}
+
+void tst_Print::printingToAFileFollowsTheWriterRules()
+{
+    QFETCH(QString, what);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString victim = dir.filePath(QStringLiteral("victim"));
+    QString target = dir.filePath(QStringLiteral("printed.pdf"));
+    {
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("keep me");
+    }
+    if (what == QLatin1String("old"))
+        QVERIFY(QFile::copy(victim, target));
+    else if (what == QLatin1String("link"))
+        QVERIFY(QFile::link(victim, target));
+    else if (what == QLatin1String("hard link"))
+        QCOMPARE(::link(QFile::encodeName(victim).constData(), QFile::encodeName(target).constData()), 0);
+    else if (what == QLatin1String("read-only")) {
+        QVERIFY(QFile::copy(victim, target));
+        QCOMPARE(::chmod(QFile::encodeName(target).constData(), 0444), 0);
+    } else if (what == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(target));
+    else if (what == QLatin1String("missing"))
+        target = dir.filePath(QStringLiteral("missing/printed.pdf"));
+    const Snapshot before = snapshot(target);
+    const QList<QByteArray> entriesBefore = rawEntries(dir.path());
+
+    SharedTables tables;
+    frmForma window(tables);
+    window.DrawSheet();
+    window.yearBox()->setText(QStringLiteral("1917"));
+    window.NewGod();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(target);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QString error;
+    const bool printed = printSheet(window, printer, &error);
+
+    QCOMPARE(readAll(victim), QByteArray("keep me"));
+    if (reason.isEmpty()) {
+        QVERIFY2(printed, qPrintable(error));
+        QVERIFY(!QFileInfo(target).isSymLink());
+        const QString text = runTool(QStringLiteral("pdftotext"), {target, QStringLiteral("-")});
+        QVERIFY2(text.contains(QStringLiteral("1917")) && text.contains(QStringLiteral("ГОД ЗМЕИ")), qPrintable(text));
+        return;
+    }
+    QVERIFY(!printed);
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    QVERIFY(snapshot(target) == before);
+    QCOMPARE(rawEntries(dir.path()), entriesBefore);
+}
+
+// Ctrl+P, a file chosen in the dialog that may not be replaced: a message box says so.
+void tst_Print::printFailureIsShown()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("printed.pdf"));
+    QVERIFY(QDir().mkdir(target));   // a folder where the file should go
+
+    SharedTables tables;
+    frmForma window(tables);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.DrawSheet();
+    window.NewGod();
+
+    QString message;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QPrintDialog *>(modal)) {
+            // The file name field of Qt's own dialog, as a user would fill it in.
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+            if (!name) {
+                dialog->reject();
+                return;
+            }
+            name->setText(target);
+            dialog->accept();
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            message = box->objectName() + QLatin1Char(':') + box->text();
+            box->accept();
+        }
+    });
+    closer.start(20);
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    QVERIFY2(message.startsWith(QStringLiteral("printError:")), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("папка")), qPrintable(message));
+    QVERIFY(QFileInfo(target).isDir());
+}
+
+QTEST_MAIN(tst_Print)
+#include "tst_print.moc"
