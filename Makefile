@@ -7,7 +7,8 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-pl
             lintian man-db tidy
 BUILD    := build
 SANBUILD := build-asan
-SANENV   := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+SANENV   := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+            LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps build suite sanitized run test realx package monkey bench clean
