@@ -4,28 +4,15 @@
 // under /usr/bin/time -v (`make bench`) for the peak.
 #include "app/frmforma.h"
 #include "app/startup.h"
+#include "resident.h"
 #include "ui/fonts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QFile>
 #include <QTimer>
 
 #include <cstdio>
-
-namespace {
-long residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -4,26 +4,15 @@
 #include "app/frmforma.h"
 #include "app/startup.h"
 #include "app/yearbox.h"
+#include "resident.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTest>
 
 #include <cstdio>
 
 namespace {
-long residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
 void confirmYears(ortelana::YearBox *box, int from, int count)
 {
     for (int year = from; year < from + count; ++year) {

@@ -27,22 +27,27 @@ class tst_Print : public QObject
 
 private slots:
     void initTestCase() { driver::prepareApplication(); }
+    void init();
+    void cleanup() { driver::stopProgram(tables, window); }
     void ctrlPOpensThePrintDialog();
     void printedPageIsTheShownYear();
     void printingToAFileFollowsTheWriterRules_data();
     void printingToAFileFollowsTheWriterRules();
     void printFailureIsShown();
+
+private:
+    std::unique_ptr<SharedTables> tables;
+    std::unique_ptr<frmForma> window;
 };
+
+void tst_Print::init()
+{
+    driver::startProgram(tables, window);
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
 
 void tst_Print::ctrlPOpensThePrintDialog()
 {
-    SharedTables tables;
-    frmForma window(tables);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.DrawSheet();
-    window.NewGod();
-
     QString seenTitle;
     QTimer::singleShot(50, [&seenTitle] {
         if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
@@ -50,25 +55,21 @@ void tst_Print::ctrlPOpensThePrintDialog()
             dialog->reject();
         }
     });
-    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(seenTitle, QStringLiteral("printDialog"));
-    QVERIFY(window.isVisible());
+    QVERIFY(window->isVisible());
 }
 
 void tst_Print::printedPageIsTheShownYear()
 {
-    SharedTables tables;
-    frmForma window(tables);
-    window.DrawSheet();
-    window.yearBox()->setText(QStringLiteral("1917"));
-    window.NewGod();
+    driver::confirmYear(*window, QStringLiteral("1917"));
 
     QTemporaryDir dir;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
     printer.setPageOrientation(QPageLayout::Landscape);
-    QVERIFY(printSheet(window, printer));
+    QVERIFY(printSheet(*window, printer));
     const QString text = runTool(QStringLiteral("pdftotext"), {dir.filePath(QStringLiteral("printed.pdf")), QStringLiteral("-")});
     QVERIFY2(text.contains(QStringLiteral("1917")) && text.contains(QStringLiteral("ГОД ЗМЕИ")), qPrintable(text));
 }
@@ -114,17 +115,13 @@ void tst_Print::printingToAFileFollowsTheWriterRules()
     const Snapshot before = snapshot(target);
     const QList<QByteArray> entriesBefore = rawEntries(dir.path());
 
-    SharedTables tables;
-    frmForma window(tables);
-    window.DrawSheet();
-    window.yearBox()->setText(QStringLiteral("1917"));
-    window.NewGod();
+    driver::confirmYear(*window, QStringLiteral("1917"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(target);
     printer.setPageOrientation(QPageLayout::Landscape);
     QString error;
-    const bool printed = printSheet(window, printer, &error);
+    const bool printed = printSheet(*window, printer, &error);
 
     QCOMPARE(readAll(victim), QByteArray("keep me"));
     if (reason.isEmpty()) {
@@ -147,13 +144,6 @@ void tst_Print::printFailureIsShown()
     const QString target = dir.filePath(QStringLiteral("printed.pdf"));
     QVERIFY(QDir().mkdir(target));   // a folder where the file should go
 
-    SharedTables tables;
-    frmForma window(tables);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.DrawSheet();
-    window.NewGod();
-
     QString message;
     QTimer closer;
     connect(&closer, &QTimer::timeout, [&] {
@@ -173,7 +163,7 @@ void tst_Print::printFailureIsShown()
         }
     });
     closer.start(20);
-    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
     QVERIFY2(message.startsWith(QStringLiteral("printError:")), qPrintable(message));
     QVERIFY2(message.contains(QStringLiteral("папка")), qPrintable(message));
     QVERIFY(QFileInfo(target).isDir());

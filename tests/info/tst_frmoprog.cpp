@@ -46,6 +46,20 @@ private slots:
     void versionIsTheProjects();
 
 private:
+    // Works in `folder` and records what the desktop is asked to open, until the guard
+    // it returns goes.
+    auto standInForTheDesktop(const QString &folder)
+    {
+        const QString start = QDir::currentPath();
+        QDir::setCurrent(folder);
+        opened.clear();
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+        return qScopeGuard([start] {
+            QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+            QDir::setCurrent(start);
+        });
+    }
+
     QList<QUrl> opened;
 };
 
@@ -261,14 +275,7 @@ void tst_frmOprog::linkWritesAndOpensThePage()
 {
     QTemporaryDir elsewhere;
     QVERIFY(elsewhere.isValid());
-    const QString start = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(elsewhere.path()));
-    opened.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
-    const auto restore = qScopeGuard([&] {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QDir::setCurrent(start);
-    });
+    const auto restore = standInForTheDesktop(elsewhere.path());
 
     frmOprog dialog;
     dialog.show();
@@ -294,14 +301,7 @@ void tst_frmOprog::releaseOffTheLinkOpensNothing()
 {
     QTemporaryDir elsewhere;
     QVERIFY(elsewhere.isValid());
-    const QString start = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(elsewhere.path()));
-    opened.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
-    const auto restore = qScopeGuard([&] {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QDir::setCurrent(start);
-    });
+    const auto restore = standInForTheDesktop(elsewhere.path());
 
     frmOprog dialog;
     dialog.show();
