@@ -41,6 +41,17 @@ inline bool isBlank(const QImage &image, const QRect &area, const QColor &backgr
     return true;
 }
 
+// The bounding box of every pixel that differs from the background, in image pixels.
+inline QRect inkBounds(const QImage &image, const QColor &background)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != background.rgb())
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
 // Weekday (Monday = 0) of a date, from <chrono>, independent of the program's arithmetic.
 inline int chronoWeekday(int year, int month, int day)
 {

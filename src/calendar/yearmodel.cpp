@@ -44,7 +44,7 @@ std::array<int, 12> YearModel::monthStarts(bool oldStyleChecked) const noexcept
     int first = drawingStart(oldStyleChecked);
     for (int k = 0; k < 12; ++k) {
         starts[std::size_t(k)] = first;
-        first = (first + monthDays(k + 1)) % 7;
+        first = layOut(k, first).nextStart;   // as the sheet chains its months
     }
     return starts;
 }

@@ -1,4 +1,4 @@
-// Opens a document in the application the user has chosen for its type (module OpURL).
+// Opens a document in the application the user has chosen for its type.
 #pragma once
 
 #include <QString>

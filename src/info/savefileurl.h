@@ -1,6 +1,6 @@
-// Opens a web address in the user's default browser (module SaveFileUrlm): the
-// address goes into a one-line redirect page in the current directory, and the page
-// is what the desktop is asked to open.  No address is ever handed over directly.
+// Opens a web address in the user's default browser: the address goes into a
+// one-line redirect page in the current directory, and the page is what the desktop
+// is asked to open.  No address is ever handed over directly.
 #pragma once
 
 #include "info/safewriter.h"

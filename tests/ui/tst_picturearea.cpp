@@ -1,5 +1,6 @@
 // The picture area: text position and line ends, number form, filled boxes with
 // both corners, persistence of the image, and pixel density.
+#include "pixelprobe.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
 
@@ -10,19 +11,7 @@
 #include <optional>
 
 using namespace ortelana;
-
-namespace {
-// Returns: the bounding box of every pixel that differs from `background`, in image pixels.
-QRect inkBounds(const QImage &image, const QColor &background)
-{
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != background.rgb())
-                bounds |= QRect(x, y, 1, 1);
-    return bounds;
-}
-} // namespace
+using probe::inkBounds;
 
 class tst_PictureArea : public QObject
 {
