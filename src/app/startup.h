@@ -2,8 +2,8 @@
 // year (or the one asked for on the command line) in the year box and draws it.
 #pragma once
 
-#include "app/sheetexport.h"
 #include "calendar/sharedtables.h"
+#include "sheet/sheetpage.h"
 
 #include <QString>
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "calendar/yearmodel.h"
+#include "calendar/yeartables.h"
 
 #include <array>
 
@@ -13,7 +14,7 @@ namespace ortelana {
 struct SharedTables
 {
     // Days of each month, index 1 to 12; entry 2 is set for every computed year.
-    std::array<int, 13> MonthDays{0, 31, 0, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    std::array<int, 13> MonthDays = FixedMonthDays;
 
     // Weekday (Monday = 0) of the 1st of each month as last drawn, index 0 to 11.
     std::array<int, 12> MonthStart{};

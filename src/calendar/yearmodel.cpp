@@ -5,11 +5,6 @@
 
 namespace ortelana {
 
-namespace {
-// Index 1 to 12; February is the year's own.
-constexpr std::array<int, 13> FixedMonthDays{0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-} // namespace
-
 YearModel computeYear(long long year)
 {
     YearModel model;

@@ -1,5 +1,5 @@
-// The fixed texts of the calendar: month names, weekday abbreviations, the animals
-// of the twelve-year cycle and the caption that names a year's animal.
+// The fixed tables of the calendar: month lengths and names, weekday abbreviations,
+// the animals of the twelve-year cycle and the caption that names a year's animal.
 #pragma once
 
 #include <array>
@@ -14,6 +14,10 @@ inline constexpr std::array<std::string_view, 13> ZodiacName = {
     "", "ПЕТУХА", "СОБАКИ", "КАБАНА", "КРЫСЫ", "ВОЛА", "ТИГРА",
     "КР" "O" "ЛИКА", "ДРАКОНА", "ЗМЕИ", "ЛОШАДИ", "ОВЦЫ", "ОБЕЗЬЯНЫ",
 };
+
+// Days of each month, index 1 (January) to 12 (December); February's 0 stands for
+// "the year's own", 28 or 29.
+inline constexpr std::array<int, 13> FixedMonthDays{0, 31, 0, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // Index 0 (January) to 11 (December).
 inline constexpr std::array<std::string_view, 12> MonthName = {
