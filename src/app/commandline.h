@@ -4,7 +4,7 @@
 // Arguments are taken as the bytes the system gives, so file names are never recoded.
 #pragma once
 
-#include "app/sheetexport.h"
+#include "sheet/sheetpage.h"
 
 #include <QByteArray>
 #include <QList>

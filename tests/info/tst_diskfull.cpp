@@ -15,6 +15,13 @@ namespace {
 
 const QByteArray OldContent = "the old sheet, which must survive\n";
 
+// Puts the earlier export that a failed one must leave as it was.
+bool writeOldSheet(const QString &file)
+{
+    QFile old(file);
+    return old.open(QIODevice::WriteOnly) && old.write(OldContent) == OldContent.size();
+}
+
 struct Run
 {
     QProcess::ExitStatus status = QProcess::CrashExit;
@@ -127,10 +134,7 @@ void tst_DiskFull::fullDiskKeepsTheOldFile()
 
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("sheet.") + format);
-    QFile old(file);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write(OldContent);
-    old.close();
+    QVERIFY(writeOldSheet(file));
     const QStringList before = entries(dir.path());
 
     QProcessEnvironment env = baseEnvironment();
@@ -177,10 +181,7 @@ void tst_DiskFull::fileSizeLimitIsAnError()
     QFETCH(bool, fits);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("sheet.") + format);
-    QFile old(file);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write(OldContent);
-    old.close();
+    QVERIFY(writeOldSheet(file));
 
     const Run run = exportWith(file, baseEnvironment(), limit);
     QCOMPARE(run.status, QProcess::NormalExit);   // not killed by SIGXFSZ
