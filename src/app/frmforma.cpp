@@ -85,8 +85,8 @@ frmForma::frmForma(SharedTables &tables, QWidget *parent)
 
 void frmForma::stepYear(int step)
 {
-    const long long next = year + step;
-    if (year == 0 || next < kFirstYear || next > kLastYear)
+    const long long next = model.year + step;
+    if (model.year == 0 || next < kFirstYear || next > kLastYear)
         return;   // the ends of the calendar hold
     // Exactly as if the year had been typed and confirmed.
     DATA->setText(QString::number(next));
@@ -212,9 +212,11 @@ void frmForma::DrawSheet()
 
 void frmForma::DrawDays()
 {
-    const bool boxShown = !StilChck->isHidden();
-    sheet.DrawDays(drawingStart(YearStart, boxShown, StilChck->isChecked()));
-    picCalendar->setAccessibleDescription(sheetDescription(year, boxShown && StilChck->isChecked()));
+    if (model.year == 0)
+        return;   // no year computed yet: nothing to draw
+    const bool checked = StilChck->isChecked();
+    sheet.DrawDays(model, checked);
+    picCalendar->setAccessibleDescription(sheetDescription(model.year, model.offersOldStyle && checked));
 }
 
 void frmForma::confirmYear()
@@ -237,12 +239,10 @@ void frmForma::NewGod()
         return;   // nothing outside the calendar's range reaches the tables
 
     setCursor(Qt::WaitCursor);
-    const YearModel model = computeYear(value);
-    year = value;
+    model = computeYear(value);
     tables.takeYear(model);
     StilChck->setVisible(model.offersOldStyle);
     YEAR->setText(QString::fromStdString(model.caption));
-    YearStart = model.yearStart;
     DrawDays();
     unsetCursor();
 }

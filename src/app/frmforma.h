@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calendar/sharedtables.h"
+#include "calendar/yearmodel.h"
 #include "sheet/yearsheet.h"
 
 #include <QMainWindow>
@@ -34,7 +35,7 @@ public:
     void DrawSheet();
 
     // The year last computed (0 before the first).
-    long long computedYear() const { return year; }
+    long long computedYear() const { return model.year; }
 
     YearBox *yearBox() const { return DATA; }
     PictureArea *calendarPicture() const { return picCalendar; }
@@ -74,8 +75,7 @@ private:
     QAction *MenuExit = nullptr;
 
     YearSheet sheet;
-    int YearStart = 0;
-    long long year = 0;
+    YearModel model;       // the year last computed; its year is 0 before the first
     int wheelTravel = 0;   // wheel angle not yet turned into a whole year
 };
 

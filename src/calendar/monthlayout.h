@@ -17,6 +17,7 @@ struct DaySlot
 struct MonthLayout
 {
     std::array<DaySlot, 31> places{};
+    int first = 0;      // [0, 6], weekday of the 1st, Monday = 0
     int days = 0;       // places in use
     int columns = 0;    // [4, 6]
     int nextStart = 0;  // [0, 6], weekday of the 1st of the following month
@@ -28,6 +29,7 @@ struct MonthLayout
 constexpr MonthLayout layOutMonth(int first, int days, bool markNinth) noexcept
 {
     MonthLayout layout;
+    layout.first = first;
     layout.days = days;
     for (int day = 1; day <= days; ++day) {
         const int place = first + day - 1;                                   // [0, 36]

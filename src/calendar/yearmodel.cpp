@@ -33,14 +33,23 @@ MonthLayout YearModel::layOut(int k, int first) const noexcept
     return layOutMonth(first, monthDays(k + 1), isRedNinth(victoryDay, k + 1));
 }
 
+std::array<MonthLayout, 12> YearModel::months(bool oldStyleChecked) const noexcept
+{
+    std::array<MonthLayout, 12> drawn{};
+    int first = drawingStart(oldStyleChecked);
+    for (int k = 0; k < 12; ++k) {
+        drawn[std::size_t(k)] = layOut(k, first);
+        first = drawn[std::size_t(k)].nextStart;
+    }
+    return drawn;
+}
+
 std::array<int, 12> YearModel::monthStarts(bool oldStyleChecked) const noexcept
 {
     std::array<int, 12> starts{};
-    int first = drawingStart(oldStyleChecked);
-    for (int k = 0; k < 12; ++k) {
-        starts[std::size_t(k)] = first;
-        first = layOut(k, first).nextStart;   // as the sheet chains its months
-    }
+    const std::array<MonthLayout, 12> drawn = months(oldStyleChecked);
+    for (std::size_t k = 0; k < 12; ++k)
+        starts[k] = drawn[k].first;
     return starts;
 }
 

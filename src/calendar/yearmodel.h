@@ -29,6 +29,10 @@ struct YearModel
     // box checked or not (the box counts only where it is offered).
     int drawingStart(bool oldStyleChecked) const noexcept;
 
+    // Returns: the twelve months (0 = January) as the sheet draws them, each month
+    // beginning where the one before it ends, January at drawingStart().
+    std::array<MonthLayout, 12> months(bool oldStyleChecked) const noexcept;
+
     // Returns: the weekday of the 1st of each month (0 = January) as drawn.
     std::array<int, 12> monthStarts(bool oldStyleChecked) const noexcept;
 

@@ -31,7 +31,7 @@ struct Sheet
     {
         tables.takeYear(model);
         sheet.DrawSheet();
-        sheet.DrawDays(model.drawingStart(oldStyle));
+        sheet.DrawDays(model, oldStyle);
     }
 };
 

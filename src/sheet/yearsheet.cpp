@@ -1,7 +1,6 @@
 // Drawing of the year sheet into its picture area.
 #include "sheet/yearsheet.h"
 
-#include "calendar/monthlayout.h"
 #include "calendar/yeartables.h"
 #include "ui/picturearea.h"
 #include "ui/qtext.h"
@@ -50,23 +49,20 @@ void YearSheet::DrawSheet()
     picture.ForeColor = vbColor(colors::DayNumber);
 }
 
-void YearSheet::DrawDays(int start)
+void YearSheet::DrawDays(const YearModel &model, bool oldStyleChecked)
 {
     PictureArea::Batch batch(picture);
     const QColor background = picture.BackColor();
     const QColor dayColor = vbColor(colors::DayNumber);
     const QColor red = vbColor(colors::Red);
 
-    int first = start;
+    const std::array<MonthLayout, 12> months = model.months(oldStyleChecked);
     for (std::size_t k = 0; k < MonthCell.size(); ++k) {
         const MonthCellCorner cell = MonthCell[k];
-        const int month = int(k) + 1;
+        const MonthLayout &layout = months[k];
         picture.FillBox(cell.X + sheet::DaysLeft, cell.Y + sheet::EraseTop,
                         cell.X + sheet::DaysRight, cell.Y + sheet::DaysBottom, background);
-        tables.MonthStart[k] = first;
-
-        const MonthLayout layout = layOutMonth(first, tables.MonthDays[std::size_t(month)],
-                                               isRedNinth(tables.VictoryDay, month));
+        tables.MonthStart[k] = layout.first;
         for (int i = 0; i < layout.days; ++i) {
             const DaySlot &slot = layout.places[std::size_t(i)];
             picture.CurrentX = sheet::dayX(cell.X, slot.column);
@@ -75,7 +71,6 @@ void YearSheet::DrawDays(int start)
             picture.Print(slot.day);
         }
         picture.ForeColor = dayColor;
-        first = layout.nextStart;
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calendar/sharedtables.h"
+#include "calendar/yearmodel.h"
 
 #include <QSize>
 
@@ -71,9 +72,9 @@ public:
     // Draws the abbreviations and month names; leaves the pen at the day colour.
     void DrawSheet();
 
-    // Erases each month's day area and draws its days, January beginning at weekday
-    // `start` (0 to 6); rewrites MonthStart.  Reads MonthDays and VictoryDay.
-    void DrawDays(int start);
+    // Erases each month's day area and draws the year's months as the model lays them
+    // out with the old-style box in the given state; rewrites MonthStart to match.
+    void DrawDays(const YearModel &model, bool oldStyleChecked);
 
 private:
     PictureArea &picture;

@@ -41,7 +41,7 @@ struct Sheet
     {
         const YearModel model = computeYear(year);
         tables.takeYear(model);
-        sheet.DrawDays(model.drawingStart(checked));
+        sheet.DrawDays(model, checked);
     }
 };
 
