@@ -2,7 +2,7 @@
 // message are the program's own, in Russian.
 #include "app/commandline.h"
 
-#include "app/yearbox.h"
+#include "calendar/yearmath.h"
 #include "version.h"
 
 #include <QFile>
@@ -44,12 +44,12 @@ CommandLine refusal(const QString &message)
 
 std::optional<long long> parseYear(const QByteArray &text)
 {
-    if (text.isEmpty() || text.size() > YearBox::MaxDigits)
+    if (text.isEmpty() || text.size() > kYearDigits)
         return std::nullopt;
     if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     const long long year = text.toLongLong();
-    if (year == 0)
+    if (year < kFirstYear || year > kLastYear)
         return std::nullopt;
     return year;
 }
@@ -133,7 +133,7 @@ CommandLine parseCommandLine(const QList<QByteArray> &arguments, long long curre
     if (year.set) {
         const std::optional<long long> parsed = parseYear(year.value);
         if (!parsed)
-            return refusal(QStringLiteral("год должен быть числом от 1 до 9999999, а не «%1»").arg(shown(year.value)));
+            return refusal(QStringLiteral("год должен быть числом от %1 до %2, а не «%3»").arg(kFirstYear).arg(kLastYear).arg(shown(year.value)));
         request.year = *parsed;
     }
     if (oldStyle.set) {
@@ -153,8 +153,9 @@ CommandLine parseCommandLine(const QList<QByteArray> &arguments, long long curre
 
 QByteArray helpText()
 {
-    return QByteArrayLiteral(
-        "Ортелана — вечный календарь: весь год на одном листе, любой год от 1 до 9999999.\n"
+    return QByteArrayLiteral("Ортелана — вечный календарь: весь год на одном листе, любой год от ")
+           + QByteArray::number(kFirstYear) + " до " + QByteArray::number(kLastYear) + ".\n"
+           + QByteArrayLiteral(
         "\n"
         "Вызов:\n"
         "  ortelana [--year ГОД] [--old-style on|off]\n"

@@ -4,7 +4,7 @@
 // Arguments are taken as the bytes the system gives, so file names are never recoded.
 #pragma once
 
-#include "sheet/sheetpage.h"
+#include "calendar/sheetrequest.h"
 
 #include <QByteArray>
 #include <QList>

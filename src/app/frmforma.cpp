@@ -1,12 +1,12 @@
 // Main window layout, menu and year handling.
 #include "app/frmforma.h"
 
-#include "app/sheetprinter.h"
 #include "app/yearbox.h"
 #include "calendar/yearmodel.h"
 #include "info/frmoprog.h"
 #include "info/opurl.h"
 #include "info/usrreklamax.h"
+#include "output/sheetprinter.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/qtext.h"
@@ -69,7 +69,7 @@ frmForma::frmForma(SharedTables &tables, QWidget *parent)
     auto *print = new QAction(this);
     print->setObjectName(QStringLiteral("PrintSheet"));
     print->setShortcut(QKeySequence::Print);
-    connect(print, &QAction::triggered, this, [this] { printSheet(*this); });
+    connect(print, &QAction::triggered, this, [this] { printSheet(this, {model.year, oldStyleChecked()}); });
     addAction(print);
 
     // Page Down and Page Up step to the next and the previous year from anywhere in
@@ -221,7 +221,7 @@ void frmForma::DrawDays()
 
 void frmForma::confirmYear()
 {
-    // The box holds digits only, so the text is a whole number from 0 to 9 999 999.
+    // The box holds digits only, so the text is a whole number, at most kLastYear.
     if (DATA->text().toLongLong() == 0) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Ошибка"),
                         QStringLiteral("Нулевого года не существует."), QMessageBox::Ok, this);

@@ -4,10 +4,9 @@
 #include "app/commandline.h"
 #include "app/display.h"
 #include "app/frmforma.h"
-#include "app/russianqt.h"
-#include "app/sheetexport.h"
 #include "app/startup.h"
-#include "info/safewriter.h"
+#include "output/safewriter.h"
+#include "output/sheetexport.h"
 #include "ui/fonts.h"
 #include "version.h"
 

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace ortelana {
 
@@ -14,6 +16,17 @@ QString currentYearText()
 {
     // The last four characters of the date written month-day-year.
     return QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")).right(4);
+}
+
+bool installRussianQtTexts()
+{
+    // Owned by the application, so it lives as long as the texts it translates.
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }
 
 std::unique_ptr<frmForma> Main(SharedTables &tables, const std::optional<SheetRequest> &start)

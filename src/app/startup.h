@@ -1,9 +1,9 @@
-// Start-up: creates the shared tables and the main window, shows it, puts the current
-// year (or the one asked for on the command line) in the year box and draws it.
+// Start-up: creates the main window, shows it, puts the current year (or the one asked
+// for on the command line) in the year box and draws it; and Qt's own texts in Russian.
 #pragma once
 
 #include "calendar/sharedtables.h"
-#include "sheet/sheetpage.h"
+#include "calendar/sheetrequest.h"
 
 #include <QString>
 
@@ -21,5 +21,11 @@ std::unique_ptr<frmForma> Main(SharedTables &tables, const std::optional<SheetRe
 
 // Returns: the year of the system date, as the year box shows it.
 QString currentYearText();
+
+// Installs Qt's Russian translation (qtbase_ru.qm from Qt's translations folder), so
+// that Qt's own texts (context menus, dialog buttons, the print dialog) are Russian
+// like every other word of the program, whatever the locale.  Returns: false when the
+// file is missing; Qt then keeps its own English texts.
+bool installRussianQtTexts();
 
 } // namespace ortelana

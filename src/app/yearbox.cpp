@@ -1,6 +1,8 @@
 // Year box input handling.
 #include "app/yearbox.h"
 
+#include "calendar/yearmath.h"
+
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
 
@@ -34,7 +36,7 @@ YearBox::YearBox(QWidget *parent)
     // the context menu, the middle button, drag and drop.  QLineEdit drops an edit the
     // validator calls invalid, so the text stays as it was.
     setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(MaxDigits)), this));
+        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(kYearDigits)), this));
 }
 
 int YearBox::characterCode(const QKeyEvent &event)

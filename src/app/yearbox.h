@@ -12,8 +12,6 @@ class YearBox : public QLineEdit
     Q_OBJECT
 
 public:
-    static constexpr int MaxDigits = 7;
-
     explicit YearBox(QWidget *parent = nullptr);
 
     // Returns: the character a key press types into the box, as a signed 16-bit code

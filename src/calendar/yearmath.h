@@ -7,8 +7,16 @@
 
 namespace ortelana {
 
+// The years the calendar shows, everywhere: the year box, the command line, stepping.
 inline constexpr int kFirstYear = 1;
-inline constexpr int kLastYear = 9'999'999;   // seven digits fit the year box
+inline constexpr int kLastYear = 9'999'999;
+
+// Returns: the number of decimal digits of n.  Preconditions: n >= 0.
+constexpr int decimalDigits(long long n) noexcept { return n < 10 ? 1 : 1 + decimalDigits(n / 10); }
+
+// The most digits a year is written with: the year box's width.
+inline constexpr int kYearDigits = decimalDigits(kLastYear);
+static_assert(kYearDigits == 7);
 
 // Returns: true when y is a leap year: divisible by 4, and not by 100 unless by 400.
 constexpr bool isLeapYear(long long y) noexcept

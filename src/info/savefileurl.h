@@ -3,7 +3,7 @@
 // is asked to open.  No address is ever handed over directly.
 #pragma once
 
-#include "info/safewriter.h"
+#include "output/safewriter.h"
 
 #include <QString>
 

@@ -2,52 +2,46 @@
 #include "sheet/sheetpage.h"
 
 #include "calendar/yearmodel.h"
-#include "sheet/yearsheet.h"
 #include "ui/fonts.h"
-#include "ui/picturearea.h"
 
 #include <QPainter>
 
 namespace ortelana {
 
 namespace {
-
 constexpr qreal TitleHeight = 40;   // logical pixels above the sheet
-
-// A picture box like the main window's: its border, its font, its size.
-struct Sheet
-{
-    SharedTables tables;
-    PictureArea picture{PictureArea::Border::Sunken};
-    YearSheet sheet{picture, tables};
-
-    Sheet()
-    {
-        picture.setFont(sansSerifFont(fontpx::Pt9_75, true));
-        picture.resize(sheet::OuterSize);
-    }
-
-    void draw(const YearModel &model, bool oldStyle)
-    {
-        tables.takeYear(model);
-        sheet.DrawSheet();
-        sheet.DrawDays(model, oldStyle);
-    }
-};
-
 } // namespace
+
+SheetPicture::SheetPicture(qreal scale)
+{
+    picture.setFont(sansSerifFont(fontpx::Pt9_75, true));
+    picture.resize(sheet::OuterSize);
+    if (scale > 0)
+        picture.setImageScale(scale);
+}
+
+void SheetPicture::draw(const YearModel &model, bool oldStyleChecked)
+{
+    sheet.DrawSheet();
+    drawDays(model, oldStyleChecked);
+}
+
+void SheetPicture::drawDays(const YearModel &model, bool oldStyleChecked)
+{
+    tables.takeYear(model);
+    sheet.DrawDays(model, oldStyleChecked);
+}
 
 QImage sheetImage(const SheetRequest &request, qreal scale)
 {
-    Sheet drawn;
-    drawn.picture.setImageScale(scale);
+    SheetPicture drawn(scale);
     drawn.draw(computeYear(request.year), request.oldStyle);
     return drawn.picture.image();
 }
 
 void paintSheetPage(QPainter &painter, const QRectF &page, const SheetRequest &request)
 {
-    Sheet drawn;
+    SheetPicture drawn;
     const YearModel model = computeYear(request.year);
     const QSizeF sheetSize = drawn.picture.drawingSize();
     const qreal scale = qMin(page.width() / sheetSize.width(), page.height() / (sheetSize.height() + TitleHeight));

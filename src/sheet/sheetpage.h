@@ -3,6 +3,11 @@
 // sheet drawing the window uses, from the year model alone.
 #pragma once
 
+#include "calendar/sharedtables.h"
+#include "calendar/sheetrequest.h"
+#include "sheet/yearsheet.h"
+#include "ui/picturearea.h"
+
 #include <QImage>
 
 class QPainter;
@@ -10,10 +15,20 @@ class QRectF;
 
 namespace ortelana {
 
-struct SheetRequest
+// A picture box like the main window's, with its border, font and size, and the sheet
+// drawing on tables of its own: what images, pages and the tests draw the sheet into.
+struct SheetPicture
 {
-    long long year = 0;      // 1 to 9 999 999
-    bool oldStyle = true;    // the old-style box, as the window starts
+    SharedTables tables;
+    PictureArea picture{PictureArea::Border::Sunken};
+    YearSheet sheet{picture, tables};
+
+    // `scale`: the image's pixel density; 0 follows the screen, as a widget does.
+    explicit SheetPicture(qreal scale = 0);
+    // The fixed layer, then the days of the year.
+    void draw(const YearModel &model, bool oldStyleChecked);
+    // The days alone, over what is drawn already.
+    void drawDays(const YearModel &model, bool oldStyleChecked);
 };
 
 // Returns: the sheet of the year as the window draws it, at the given pixel density.

@@ -1,16 +1,14 @@
 // Printing through QPrintDialog.
-#include "app/sheetprinter.h"
+#include "output/sheetprinter.h"
 
-#include "app/frmforma.h"
-#include "info/safewriter.h"
+#include "output/safewriter.h"
+#include "output/sheetpdf.h"
 #include "sheet/sheetpage.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -18,35 +16,28 @@ namespace ortelana {
 
 namespace {
 
-bool paintOnto(QPaintDevice &device, const frmForma &window)
+bool paintOnto(QPaintDevice &device, const SheetRequest &request)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    paintSheetPage(painter, QRectF(QPointF(0, 0), QSizeF(device.width(), device.height())),
-                   SheetRequest{window.computedYear(), window.oldStyleChecked()});
+    paintSheetPage(painter, QRectF(QPointF(0, 0), QSizeF(device.width(), device.height())), request);
     return painter.end();
 }
 
 // A printer's PDF file is written by Qt straight to the disk, where a full disk goes
 // unnoticed and a symbolic link is followed.  The same page is made in memory, with
 // the page layout and resolution chosen in the dialog, and written safely instead.
-bool printToFile(const frmForma &window, const QPrinter &printer, QString *error)
+bool printToFile(const SheetRequest &request, const QPrinter &printer, QString *error)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setPageLayout(printer.pageLayout());
-    writer.setResolution(printer.resolution());
-    writer.setTitle(QStringLiteral("Ортелана %1").arg(window.computedYear()));
-    writer.setCreator(QStringLiteral("Ортелана"));
     const QString file = printer.outputFileName();
-    if (!paintOnto(writer, window)) {
+    const QByteArray page = sheetPdf(request, printer.pageLayout(), printer.resolution());
+    if (page.isEmpty()) {
         if (error)
             *error = QStringLiteral("Не удалось подготовить страницу для «%1».").arg(file);
         return false;
     }
-    const SafeWriteResult written = writeFileSafely(QFile::encodeName(file), buffer.data());
+    const SafeWriteResult written = writeFileSafely(QFile::encodeName(file), page);
     if (!written.written() && error)
         *error = QStringLiteral("Не удаётся записать «%1»: %2.").arg(file, written.reason);
     return written.written();
@@ -54,31 +45,31 @@ bool printToFile(const frmForma &window, const QPrinter &printer, QString *error
 
 } // namespace
 
-bool printSheet(const frmForma &window, QPrinter &printer, QString *error)
+bool printSheet(const SheetRequest &request, QPrinter &printer, QString *error)
 {
-    if (window.computedYear() == 0)
+    if (request.year == 0)
         return false;
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        return printToFile(window, printer, error);
-    const bool printed = paintOnto(printer, window);
+        return printToFile(request, printer, error);
+    const bool printed = paintOnto(printer, request);
     if (!printed && error)
         *error = QStringLiteral("Не удалось напечатать лист.");
     return printed;
 }
 
-bool printSheet(frmForma &window)
+bool printSheet(QWidget *parent, const SheetRequest &request)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    QPrintDialog dialog(&printer, &window);
+    QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("printDialog"));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     QString error;
-    if (printSheet(window, printer, &error))
+    if (printSheet(request, printer, &error))
         return true;
     if (!error.isEmpty()) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Ошибка"), error, QMessageBox::Ok, &window);
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Ошибка"), error, QMessageBox::Ok, parent);
         box.setObjectName(QStringLiteral("printError"));
         box.exec();
     }

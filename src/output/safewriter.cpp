@@ -1,5 +1,5 @@
 // The safe file writer: plain POSIX calls on byte paths, every result checked.
-#include "info/safewriter.h"
+#include "output/safewriter.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,33 +1,13 @@
 // Writing the year sheet into files.
-#include "app/sheetexport.h"
+#include "output/sheetexport.h"
 
-#include "info/safewriter.h"
+#include "output/safewriter.h"
+#include "output/sheetpdf.h"
+#include "sheet/sheetpage.h"
 
 #include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 
 namespace ortelana {
-
-QByteArray sheetPdf(const SheetRequest &request)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-    writer.setTitle(QStringLiteral("Ортелана %1").arg(request.year));
-    writer.setCreator(QStringLiteral("Ортелана"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return {};
-    paintSheetPage(painter, QRectF(QPointF(0, 0), QSizeF(writer.width(), writer.height())), request);
-    if (!painter.end())
-        return {};
-    return buffer.data();
-}
 
 ExportResult exportSheet(const QByteArray &file, const SheetRequest &request)
 {

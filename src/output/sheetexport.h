@@ -2,7 +2,7 @@
 // year and its caption as a title.
 #pragma once
 
-#include "sheet/sheetpage.h"
+#include "calendar/sheetrequest.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -25,8 +25,5 @@ inline ExportResult exportSheet(const QString &file, const SheetRequest &request
 {
     return exportSheet(QFile::encodeName(file), request);
 }
-
-// Returns: the sheet page as a PDF document, in memory.
-QByteArray sheetPdf(const SheetRequest &request);
 
 } // namespace ortelana
