@@ -41,15 +41,22 @@ inline bool isBlank(const QImage &image, const QRect &area, const QColor &backgr
     return true;
 }
 
-// The bounding box of every pixel that differs from the background, in image pixels.
-inline QRect inkBounds(const QImage &image, const QColor &background)
+// The bounding box of every pixel that `isInk` picks, in image pixels.
+template<typename IsInk>
+QRect inkBoundsWhere(const QImage &image, IsInk isInk)
 {
     QRect bounds;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != background.rgb())
+            if (isInk(image.pixel(x, y)))
                 bounds |= QRect(x, y, 1, 1);
     return bounds;
+}
+
+// The bounding box of every pixel that differs from the background.
+inline QRect inkBounds(const QImage &image, const QColor &background)
+{
+    return inkBoundsWhere(image, [rgb = background.rgb()](QRgb pixel) { return pixel != rgb; });
 }
 
 // Weekday (Monday = 0) of a date, from <chrono>, independent of the program's arithmetic.

@@ -1,8 +1,10 @@
 // The command line of the real program: what each argument list does, its exit status
 // and its one line of complaint; the help and version texts and what happens when they
 // cannot be written; the display: modes without a window never touch one, the window
-// without one says so in one line; and the program's run path.
+// without one says so in one line.
 #include "app/commandline.h"
+
+#include "programrun.h"
 
 #include <QDir>
 #include <QProcess>
@@ -15,45 +17,16 @@ using namespace ortelana;
 
 namespace {
 
-struct Run
-{
-    bool finished = false;   // false: still running after the wait (a window is up)
-    QProcess::ExitStatus status = QProcess::NormalExit;
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
+using programrun::Run;
 
 // Runs the real program.  `env` changes the environment: "NAME=value" sets, "NAME"
 // removes.  The window, where one opens, runs off screen unless `env` says otherwise.
 Run runProgram(const QStringList &arguments, const QStringList &env = {}, int waitMs = 20000,
                const QString &workingDirectory = {})
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    for (const QString &change : env) {
-        const qsizetype equals = change.indexOf(QLatin1Char('='));
-        if (equals < 0)
-            environment.remove(change);
-        else
-            environment.insert(change.left(equals), change.mid(equals + 1));
-    }
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    if (!workingDirectory.isEmpty())
-        process.setWorkingDirectory(workingDirectory);
-    process.start(QStringLiteral(ORTELANA_BINARY), arguments);
-    Run run;
-    run.finished = process.waitForFinished(waitMs);
-    if (!run.finished) {
-        process.kill();
-        process.waitForFinished();
-    }
-    run.status = process.exitStatus();
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    const QStringList changes = QStringList{QStringLiteral("QT_QPA_PLATFORM=offscreen")} + env;
+    return programrun::run(QStringLiteral(ORTELANA_BINARY), arguments, programrun::environmentWith(changes), waitMs,
+                           workingDirectory);
 }
 
 QStringList lines(const QString &text)
@@ -95,7 +68,6 @@ private slots:
     void outputThatCannotBeWrittenFails();
     void display_data();
     void display();
-    void runPathHasNoEmptyEntry();
 };
 
 void tst_CommandLine::yearRules_data()
@@ -297,7 +269,7 @@ void tst_CommandLine::versionNamesTheLicence()
     QCOMPARE(run.exitCode, 0);
     const QStringList out = lines(QString::fromUtf8(run.out));
     QCOMPARE(out.size(), 2);
-    QCOMPARE(out[0], QStringLiteral("ortelana 4.1"));
+    QVERIFY2(QRegularExpression(QStringLiteral("^ortelana \\d+(\\.\\d+)+$")).match(out[0]).hasMatch(), qPrintable(out[0]));
     QVERIFY2(out[1].contains(QStringLiteral("MIT")), qPrintable(out[1]));
 }
 
@@ -372,34 +344,6 @@ void tst_CommandLine::display()
         QVERIFY2(err.front().startsWith(QStringLiteral("ortelana: ")) && err.front().contains(QStringLiteral("дисплея")), qPrintable(run.err));
     if (arguments.contains(QStringLiteral("--export")))
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("y.pdf"))).size() > 1000);
-}
-
-// An empty run path entry means the current directory: a library lying there would be
-// loaded into the program.  Neither the build-tree nor the installed program has one,
-// and any entry there is must be relative to the program itself.
-void tst_CommandLine::runPathHasNoEmptyEntry()
-{
-    const QString readelf = QStandardPaths::findExecutable(QStringLiteral("readelf"));
-    if (readelf.isEmpty())
-        QSKIP("readelf is not installed");
-    QTemporaryDir prefix;
-    QProcess install;
-    install.start(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(ORTELANA_BUILD_DIR),
-                                            QStringLiteral("--prefix"), prefix.path()});
-    QVERIFY(install.waitForFinished(60000));
-    QCOMPARE(install.exitCode(), 0);
-    for (const QString &program : {QStringLiteral(ORTELANA_BINARY), prefix.filePath(QStringLiteral("lib/ortelana/ortelana"))}) {
-        QProcess dump;
-        dump.start(readelf, {QStringLiteral("-d"), program});
-        QVERIFY(dump.waitForFinished(20000));
-        QCOMPARE(dump.exitCode(), 0);
-        const QString dynamic = QString::fromUtf8(dump.readAllStandardOutput());
-        QVERIFY2(dynamic.contains(QStringLiteral("NEEDED")), qPrintable(dynamic));
-        static const QRegularExpression path(QStringLiteral("\\((?:RPATH|RUNPATH)\\)[^\\[]*\\[([^\\]]*)\\]"));
-        for (const QRegularExpressionMatch &match : path.globalMatch(dynamic))
-            for (const QString &entry : match.captured(1).split(QLatin1Char(':')))
-                QVERIFY2(entry.startsWith(QStringLiteral("$ORIGIN")), qPrintable(program + QStringLiteral(": [") + match.captured(1) + QLatin1Char(']')));
-    }
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)

@@ -2,14 +2,18 @@
 // written whole keeps the old file byte for byte, leaves nothing else behind, says why
 // in one line and ends with status 1; the program is never killed by SIGXFSZ.  The
 // full disk is a preloaded fault-injection library, so the test needs no tmpfs.
+#include "fileprobe.h"
+#include "programrun.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
+
+using fileprobe::readAll;
 
 namespace {
 
@@ -22,36 +26,22 @@ bool writeOldSheet(const QString &file)
     return old.open(QIODevice::WriteOnly) && old.write(OldContent) == OldContent.size();
 }
 
-struct Run
-{
-    QProcess::ExitStatus status = QProcess::CrashExit;
-    int exitCode = -1;
-    QString err;
-};
+using programrun::Run;
 
 // Exports `file` with the real program; `fileSizeLimit` >= 0 sets RLIMIT_FSIZE in the
 // child, which leaves SIGXFSZ at its default (fatal) action: only the program's own
 // handling keeps it alive.
 Run exportWith(const QString &file, const QProcessEnvironment &env, long long fileSizeLimit = -1)
 {
-    QProcess program;
-    program.setProcessEnvironment(env);
-    program.setChildProcessModifier([fileSizeLimit] {
-        std::signal(SIGXFSZ, SIG_DFL);
-        if (fileSizeLimit >= 0) {
-            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        }
-    });
-    program.start(QStringLiteral(ORTELANA_BINARY),
-                  {QStringLiteral("--export"), file, QStringLiteral("--year"), QStringLiteral("2024")});
-    Run run;
-    if (!program.waitForFinished(60000))
-        return run;
-    run.status = program.exitStatus();
-    run.exitCode = program.exitCode();
-    run.err = QString::fromUtf8(program.readAllStandardError());
-    return run;
+    return programrun::run(QStringLiteral(ORTELANA_BINARY),
+                           {QStringLiteral("--export"), file, QStringLiteral("--year"), QStringLiteral("2024")}, env,
+                           60000, {}, [fileSizeLimit] {
+                               std::signal(SIGXFSZ, SIG_DFL);
+                               if (fileSizeLimit >= 0) {
+                                   const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+                                   ::setrlimit(RLIMIT_FSIZE, &limit);
+                               }
+                           });
 }
 
 QProcessEnvironment baseEnvironment()
@@ -61,12 +51,6 @@ QProcessEnvironment baseEnvironment()
     env.insert(QStringLiteral("ASAN_OPTIONS"),
                env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
     return env;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 QStringList entries(const QString &dir)

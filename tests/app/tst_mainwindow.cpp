@@ -143,6 +143,9 @@ void tst_MainWindow::layoutAndMenu()
     QCOMPARE(window->centralWidget()->size(), QSize(634, 508));
     QCOMPARE(window->minimumSize(), window->maximumSize());   // fixed size
     QCOMPARE(window->findChild<QWidget *>(QStringLiteral("picCalendar"))->geometry(), QRect(0, 77, 633, 393));
+    // The banner as its own test draws it, at the same size.
+    QCOMPARE(window->findChild<QWidget *>(QStringLiteral("usrReklamaX1"))->geometry(), QRect(0, 0, 633, 73));
+    QVERIFY(window->windowIcon().availableSizes().contains(QSize(32, 32)));
     QCOMPARE(box->geometry(), QRect(48, 474, 89, 31));
     QCOMPARE(oldStyle->text(), QStringLiteral("Старый стиль"));
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Год:"));

@@ -1,13 +1,16 @@
 // Start-up in a hostile setting: a current directory that no longer exists, no help
 // document beside the program, no substitute font installed; and dialogs opened and
 // closed a thousand times leave nothing behind.  Opening at a year given on the command
-// line, and Qt's own texts in Russian whatever the locale.
+// line, Qt's own texts in Russian whatever the locale, and no library taken from the
+// current directory.
 #include "app/frmforma.h"
-#include "app/russianqt.h"
 #include "app/startup.h"
 #include "app/yearbox.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
+
+#include "desktopstandin.h"
+#include "programrun.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,7 +26,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -34,36 +39,14 @@ using namespace ortelana;
 
 namespace {
 
-// Starts the real program and reports whether it is still up after `upMs`.
-bool staysUp(QProcess &process, int upMs = 1500)
-{
-    if (!process.waitForStarted(10000))
-        return false;
-    const bool ended = process.waitForFinished(upMs);
-    if (!ended) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return !ended;
-}
+using programrun::staysUp;
 
 QProcessEnvironment offscreen()
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    return env;
+    return programrun::environmentWith({QStringLiteral("QT_QPA_PLATFORM=offscreen")});
 }
 
 } // namespace
-
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
 
 class tst_Startup : public QObject
 {
@@ -79,6 +62,7 @@ private slots:
     void opensAtTheYearAsked_data();
     void opensAtTheYearAsked();
     void qtTextsAreRussian();
+    void runPathHasNoEmptyEntry();
 };
 
 void tst_Startup::survivesAVanishedCurrentDirectory()
@@ -135,9 +119,7 @@ void tst_Startup::survivesAnUnwritableCurrentDirectory()
 void tst_Startup::survivesAMissingHelpDocument()
 {
     QVERIFY(!QFile::exists(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Справка.html"))));
-    UrlRecorder recorder;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
-    const auto restore = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
+    DesktopStandIn recorder;
 
     SharedTables tables;
     const auto window = Main(tables);
@@ -279,6 +261,34 @@ void tst_Startup::qtTextsAreRussian()
         buttons << button->text().remove(QLatin1Char('&'));
     QVERIFY2(buttons.contains(QStringLiteral("Печать")) && buttons.contains(QStringLiteral("Отмена")),
              qPrintable(buttons.join(QLatin1Char('|'))));
+}
+
+// An empty run path entry means the current directory: a library lying there would be
+// loaded into the program.  Neither the build-tree nor the installed program has one,
+// and any entry there is must be relative to the program itself.
+void tst_Startup::runPathHasNoEmptyEntry()
+{
+    const QString readelf = QStandardPaths::findExecutable(QStringLiteral("readelf"));
+    if (readelf.isEmpty())
+        QSKIP("readelf is not installed");
+    QTemporaryDir prefix;
+    QProcess install;
+    install.start(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(ORTELANA_BUILD_DIR),
+                                            QStringLiteral("--prefix"), prefix.path()});
+    QVERIFY(install.waitForFinished(60000));
+    QCOMPARE(install.exitCode(), 0);
+    for (const QString &program : {QStringLiteral(ORTELANA_BINARY), prefix.filePath(QStringLiteral("lib/ortelana/ortelana"))}) {
+        QProcess dump;
+        dump.start(readelf, {QStringLiteral("-d"), program});
+        QVERIFY(dump.waitForFinished(20000));
+        QCOMPARE(dump.exitCode(), 0);
+        const QString dynamic = QString::fromUtf8(dump.readAllStandardOutput());
+        QVERIFY2(dynamic.contains(QStringLiteral("NEEDED")), qPrintable(dynamic));
+        static const QRegularExpression path(QStringLiteral("\\((?:RPATH|RUNPATH)\\)[^\\[]*\\[([^\\]]*)\\]"));
+        for (const QRegularExpressionMatch &match : path.globalMatch(dynamic))
+            for (const QString &entry : match.captured(1).split(QLatin1Char(':')))
+                QVERIFY2(entry.startsWith(QStringLiteral("$ORIGIN")), qPrintable(program + QStringLiteral(": [") + match.captured(1) + QLatin1Char(']')));
+    }
 }
 
 QTEST_MAIN(tst_Startup)

@@ -3,6 +3,8 @@
 // is the real one.
 #include "info/opurl.h"
 
+#include "desktopstandin.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -17,10 +19,6 @@ class tst_OpURL : public QObject
 {
     Q_OBJECT
 
-public slots:
-    // Stands in for the desktop: records what it is asked to open.
-    void openUrl(const QUrl &url) { opened << url; }
-
 private slots:
     void init();
     void cleanup();
@@ -32,7 +30,8 @@ private slots:
     void helpDocumentIsUtf8Html();
 
 private:
-    QList<QUrl> opened;
+    DesktopStandIn desktop;
+    QList<QUrl> &opened = desktop.opened;
     QTemporaryDir elsewhere;
     QString startDirectory;
 };
@@ -40,7 +39,6 @@ private:
 void tst_OpURL::init()
 {
     opened.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
     startDirectory = QDir::currentPath();
     QVERIFY(elsewhere.isValid());
     QVERIFY(QDir::setCurrent(elsewhere.path()));
@@ -48,7 +46,6 @@ void tst_OpURL::init()
 
 void tst_OpURL::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QDir::setCurrent(startDirectory);
 }
 

@@ -3,6 +3,9 @@
 // to open.
 #include "info/savefileurl.h"
 
+#include "fileprobe.h"
+#include "desktopstandin.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -30,11 +33,7 @@ QByteArray pageFor(const QByteArray &addressBytes)
     return Head + addressBytes + Tail;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
+using fileprobe::readAll;
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -64,10 +63,6 @@ class tst_SaveFileUrl : public QObject
 {
     Q_OBJECT
 
-public slots:
-    // Stands in for the desktop: records what it is asked to open.
-    void openUrl(const QUrl &url) { opened << url; }
-
 private slots:
     void init();
     void cleanup();
@@ -90,7 +85,8 @@ private:
     // Checks that exactly one file was asked to be opened, by absolute path: `path`.
     void expectOpened(const QString &path);
 
-    QList<QUrl> opened;
+    DesktopStandIn desktop;
+    QList<QUrl> &opened = desktop.opened;
     std::unique_ptr<QTemporaryDir> dir;
     QString startDirectory;
 };
@@ -98,7 +94,6 @@ private:
 void tst_SaveFileUrl::init()
 {
     opened.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
     // The current directory is a fresh folder, never the program folder.
     startDirectory = QDir::currentPath();
     dir = std::make_unique<QTemporaryDir>();
@@ -109,7 +104,6 @@ void tst_SaveFileUrl::init()
 
 void tst_SaveFileUrl::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QDir::setCurrent(startDirectory);
     // Let the folder be removed even where a test took its write permission away.
     ::chmod(QFile::encodeName(dir->path()).constData(), 0755);

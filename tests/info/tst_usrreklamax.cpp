@@ -1,13 +1,12 @@
 // The title banner: the page it shows, the title centred on the rendered pixels (alone
 // and on the main window), the resize rule with and without a minimised window, and
 // no scrolling of any kind.
-#include "app/frmforma.h"
-#include "calendar/sharedtables.h"
 #include "info/usrreklamax.h"
 #include "ui/fonts.h"
 
+#include "pixelprobe.h"
+
 #include <QApplication>
-#include <QIcon>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -23,12 +22,7 @@ namespace {
 // Returns: the box around every dark pixel, the rendered title.
 QRect inkBounds(const QImage &image)
 {
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                bounds |= QRect(x, y, 1, 1);
-    return bounds;
+    return probe::inkBoundsWhere(image, [](QRgb pixel) { return qGray(pixel) < 128; });
 }
 
 } // namespace
@@ -40,12 +34,10 @@ class tst_usrReklamaX : public QObject
 private slots:
     void initTestCase();
     void showsTheTitlePage();
-    void titleIsCentred_data();
     void titleIsCentred();
     void resizeCoversTheControl();
     void resizeWhileMinimisedLeavesTheViewer();
     void neverScrolls();
-    void mainWindowCarriesTheIcon();
 };
 
 void tst_usrReklamaX::initTestCase()
@@ -76,33 +68,14 @@ void tst_usrReklamaX::showsTheTitlePage()
     QCOMPARE(format.intProperty(QTextFormat::FontSizeAdjustment), 3);   // size 6 is 3 over normal
 }
 
-void tst_usrReklamaX::titleIsCentred_data()
-{
-    QTest::addColumn<bool>("onMainWindow");
-    QTest::newRow("banner alone") << false;
-    QTest::newRow("on the main window") << true;
-}
-
 void tst_usrReklamaX::titleIsCentred()
 {
-    QFETCH(bool, onMainWindow);
-
-    SharedTables tables;
-    std::unique_ptr<QWidget> host;
-    usrReklamaX *banner = nullptr;
-    if (onMainWindow) {
-        auto window = std::make_unique<frmForma>(tables);
-        banner = window->findChild<usrReklamaX *>(QStringLiteral("usrReklamaX1"));
-        host = std::move(window);
-    } else {
-        host = std::make_unique<QWidget>();
-        host->resize(633, 73);
-        banner = new usrReklamaX(host.get());
-        banner->setGeometry(0, 0, 633, 73);
-    }
-    QVERIFY(banner);
-    host->show();
-    QVERIFY(QTest::qWaitForWindowExposed(host.get()));
+    QWidget host;
+    host.resize(633, 73);
+    auto *banner = new usrReklamaX(&host);
+    banner->setGeometry(0, 0, 633, 73);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
 
     const QImage shown = banner->grab().toImage();
     QCOMPARE(shown.size(), QSize(633, 73));
@@ -173,15 +146,6 @@ void tst_usrReklamaX::neverScrolls()
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(browser->viewport(), &wheel);
     QCOMPARE(browser->verticalScrollBar()->value(), 0);
-}
-
-void tst_usrReklamaX::mainWindowCarriesTheIcon()
-{
-    SharedTables tables;
-    frmForma window(tables);
-    const QIcon icon = window.windowIcon();
-    QVERIFY(!icon.isNull());
-    QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
 }
 
 QTEST_MAIN(tst_usrReklamaX)

@@ -2,66 +2,37 @@
 // landscape page with real text, bad targets are refused without leftovers and left as
 // they were, names are bytes.
 #include "app/frmforma.h"
-#include "app/sheetexport.h"
-#include "app/sheetprinter.h"
-#include "app/yearbox.h"
+#include "output/sheetexport.h"
 #include "calendar/yeartables.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/qtext.h"
 #include "fileprobe.h"
+#include "programrun.h"
 #include "windowdriver.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
-#include <algorithm>
-#include <cstring>
-#include <dirent.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace ortelana;
 using namespace fileprobe;
+using programrun::Run;
 
 namespace {
 
-
-struct Run
-{
-    QProcess::ExitStatus status = QProcess::CrashExit;
-    int exitCode = -1;
-    QString err;
-};
-
-// Runs `script` in /bin/sh with the real program as $0 and `arguments` as $1 …, in
-// `dir`; the shell lets a test hand over file names that are not UTF-8.
+// Runs `script` in /bin/sh with the real program as $0 and `arguments` as $1 …, in `dir`.
 Run runShell(const QString &script, const QStringList &arguments, const QString &dir,
              const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
-    QProcess shell;
-    shell.setWorkingDirectory(dir);
-    shell.setProcessEnvironment(env);
-    shell.start(QStringLiteral("/bin/sh"), QStringList{QStringLiteral("-c"), script, QStringLiteral(ORTELANA_BINARY)} + arguments);
-    Run run;
-    if (!shell.waitForFinished(60000))
-        return run;
-    run.status = shell.exitStatus();
-    run.exitCode = shell.exitCode();
-    run.err = QString::fromUtf8(shell.readAllStandardError());
-    return run;
+    return programrun::runShell(script, QStringLiteral(ORTELANA_BINARY), arguments, dir, env);
 }
 
 Run exportTo(const QString &file, const QString &dir)

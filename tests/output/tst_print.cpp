@@ -1,7 +1,7 @@
 // Printing the year sheet: Ctrl+P opens the print dialog, the page is the year shown,
 // and printing to a file follows the rules of every file the program writes.
 #include "app/frmforma.h"
-#include "app/sheetprinter.h"
+#include "output/sheetprinter.h"
 #include "app/yearbox.h"
 #include "fileprobe.h"
 #include "windowdriver.h"
@@ -69,7 +69,7 @@ void tst_Print::printedPageIsTheShownYear()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
     printer.setPageOrientation(QPageLayout::Landscape);
-    QVERIFY(printSheet(*window, printer));
+    QVERIFY(printSheet(SheetRequest{window->computedYear(), window->oldStyleChecked()}, printer));
     const QString text = runTool(QStringLiteral("pdftotext"), {dir.filePath(QStringLiteral("printed.pdf")), QStringLiteral("-")});
     QVERIFY2(text.contains(QStringLiteral("1917")) && text.contains(QStringLiteral("ГОД ЗМЕИ")), qPrintable(text));
 }
@@ -121,7 +121,7 @@ void tst_Print::printingToAFileFollowsTheWriterRules()
     printer.setOutputFileName(target);
     printer.setPageOrientation(QPageLayout::Landscape);
     QString error;
-    const bool printed = printSheet(*window, printer, &error);
+    const bool printed = printSheet(SheetRequest{window->computedYear(), window->oldStyleChecked()}, printer, &error);
 
     QCOMPARE(readAll(victim), QByteArray("keep me"));
     if (reason.isEmpty()) {

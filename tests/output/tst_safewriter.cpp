@@ -1,6 +1,6 @@
 // The safe writer on its own: what a new file's mode is, how failures and refusals are
 // told apart, and that nothing is ever left beside the target.
-#include "info/safewriter.h"
+#include "output/safewriter.h"
 
 #include <QDir>
 #include <QFile>

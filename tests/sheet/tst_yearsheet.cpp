@@ -3,6 +3,7 @@
 // survives, and the substitute font fits the pixel layout.
 #include "pixelprobe.h"
 #include "calendar/yearmodel.h"
+#include "sheet/sheetpage.h"
 #include "sheet/yearsheet.h"
 #include "calendar/yeartables.h"
 #include "ui/fonts.h"
@@ -24,25 +25,11 @@ namespace {
 
 constexpr std::array<int, 13> kDays{0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-struct Sheet
+// The sheet as the window draws it, the fixed layer drawn once; draw() redraws the days.
+struct Sheet : SheetPicture
 {
-    SharedTables tables;
-    PictureArea picture{PictureArea::Border::Sunken};
-    YearSheet sheet{picture, tables};
-
-    explicit Sheet(qreal scale = 1)
-    {
-        picture.setFont(sansSerifFont(fontpx::Pt9_75, true));
-        picture.resize(633, 393);
-        picture.setImageScale(scale);
-        sheet.DrawSheet();
-    }
-    void draw(int year, bool checked = true)
-    {
-        const YearModel model = computeYear(year);
-        tables.takeYear(model);
-        sheet.DrawDays(model, checked);
-    }
+    explicit Sheet(qreal scale = 1) : SheetPicture(scale) { sheet.DrawSheet(); }
+    void draw(int year, bool checked = true) { drawDays(computeYear(year), checked); }
 };
 
 int inkWidth(const QImage &image, const QRect &area, const QColor &background)
