@@ -1,6 +1,7 @@
 // Benchmarks: exporting the year sheet as PNG and as PDF, beside drawing alone.
 // Run with `make bench`.
-#include "app/sheetexport.h"
+#include "output/sheetexport.h"
+#include "sheet/sheetpage.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
