@@ -31,8 +31,10 @@ deps:
 
 # The program alone: the suite and the benchmarks are built by `make test` and
 # `make bench`.
+# Every configure sets every option of ours, so that `make build` after `make test`
+# (or the other way round) in the same folder keeps nothing of the other's.
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DORTELANA_WERROR=OFF -DORTELANA_SANITIZE=OFF
 	cmake --build $(BUILD) -j $(JOBS) --target ortelana
 
 # Without a display the program says so itself, in one line.
@@ -42,7 +44,7 @@ run: build
 # The same suite twice: the ordinary build, then under AddressSanitizer and
 # UndefinedBehaviorSanitizer; here a compiler warning is an error.
 suite: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DORTELANA_WERROR=ON
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DORTELANA_WERROR=ON -DORTELANA_SANITIZE=OFF
 	cmake --build $(BUILD) -j $(JOBS)
 
 sanitized: deps

@@ -64,8 +64,6 @@ private slots:
     void everySlotHasTheRightInk();
     void workedPositions_data();
     void workedPositions();
-    void monthStartRows_data();
-    void monthStartRows();
     void redrawLeavesNothingBehind_data();
     void redrawLeavesNothingBehind();
     void fixedLayerSurvivesRedraws();
@@ -187,27 +185,6 @@ void tst_YearSheet::workedPositions()
     const QColor ink = inkIn(s.picture.image(), QRect(pen.x() + 1, pen.y() + 1, 20, 14), s.picture.BackColor());
     QVERIFY(ink.isValid());
     QCOMPARE(ink.rgb(), bgrToRgb(colour));
-}
-
-void tst_YearSheet::monthStartRows_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::addColumn<bool>("checked");
-    QTest::addColumn<QList<int>>("rows");
-    QTest::newRow("2005") << 2005 << true << QList<int>{5, 1, 1, 4, 6, 2, 4, 0, 3, 5, 1, 3};
-    QTest::newRow("1917 checked") << 1917 << true << QList<int>{0, 3, 3, 6, 1, 4, 6, 2, 5, 0, 3, 5};
-    QTest::newRow("1917 unchecked") << 1917 << false << QList<int>{6, 2, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-    QTest::newRow("2010, February and March on Monday") << 2010 << true << QList<int>{4, 0, 0, 3, 5, 1, 3, 6, 2, 4, 0, 2};
-}
-
-void tst_YearSheet::monthStartRows()
-{
-    QFETCH(int, year);
-    QFETCH(bool, checked);
-    QFETCH(QList<int>, rows);
-    Sheet s;
-    s.draw(year, checked);
-    QCOMPARE(QList<int>(s.tables.MonthStart.begin(), s.tables.MonthStart.end()), rows);
 }
 
 void tst_YearSheet::redrawLeavesNothingBehind_data()
