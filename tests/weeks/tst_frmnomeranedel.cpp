@@ -1,10 +1,9 @@
-// The week numbers window's drawing, on tables the real main window computed: the
+// The week numbers window's drawing, on tables the year sheet's drawing left: the
 // worked months with their week numbers, the colours of May and of Victory Day, the
 // clearing between months, old-style years against the year sheet, the font's fit,
 // and the controls as the user meets them.
-#include "app/frmforma.h"
-#include "app/startup.h"
-#include "app/yearbox.h"
+#include "calendar/yearmodel.h"
+#include "sheet/sheetpage.h"
 #include "sheet/yearsheet.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
@@ -13,10 +12,9 @@
 #include "calendar/weeknumbers.h"
 
 #include "pictureprobe.h"
-#include "windowdriver.h"
 
 #include <QApplication>
-#include <QCheckBox>
+#include <QDate>
 #include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -49,27 +47,36 @@ private slots:
     void selectionCannotBeEmptied();
 
 private:
-    void confirm(const QString &year) { driver::confirmYear(*window, year); }
+    // Draws the year on the sheet as the main window does after Enter or a click on the
+    // old-style box: the tables are what that drawing leaves.
+    void confirm(const QString &year, bool oldStyleChecked = true)
+    {
+        sheet->drawDays(computeYear(year.toLongLong()), oldStyleChecked);
+    }
     std::unique_ptr<frmNomeraNedel> openOn(int month);
 
-    std::unique_ptr<SharedTables> tables;
-    std::unique_ptr<frmForma> window;
+    std::unique_ptr<SheetPicture> sheet;
+    SharedTables *tables = nullptr;
 };
 
 void tst_frmNomeraNedel::initTestCase()
 {
-    driver::prepareApplication();
+    registerFontSubstitutes();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
 void tst_frmNomeraNedel::init()
 {
-    driver::startProgram(tables, window);
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    // As start-up leaves the program: the fixed layer, then the current year.
+    sheet = std::make_unique<SheetPicture>(1);
+    tables = &sheet->tables;
+    sheet->draw(computeYear(QDate::currentDate().year()), true);
 }
 
 void tst_frmNomeraNedel::cleanup()
 {
-    driver::stopProgram(tables, window);
+    tables = nullptr;
+    sheet.reset();
 }
 
 // Builds the window as the menu command does, without showing it: everything it
@@ -77,7 +84,7 @@ void tst_frmNomeraNedel::cleanup()
 std::unique_ptr<frmNomeraNedel> tst_frmNomeraNedel::openOn(int month)
 {
     tables->ChosenMonth = month;
-    return std::make_unique<frmNomeraNedel>(*tables, window.get());
+    return std::make_unique<frmNomeraNedel>(*tables);
 }
 
 void tst_frmNomeraNedel::controls()
@@ -87,7 +94,7 @@ void tst_frmNomeraNedel::controls()
     QCOMPARE(dialog->size(), QSize(328, 260));
     QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
     QVERIFY(!(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(dialog->windowType(), Qt::Dialog);   // owned by the main window: no task-bar entry
+    QCOMPARE(dialog->windowType(), Qt::Dialog);
     const QFontInfo font(dialog->font());
     QCOMPARE(font.family(), QStringLiteral("Liberation Sans"));
     QCOMPARE(font.pixelSize(), 16);
@@ -292,12 +299,7 @@ void tst_frmNomeraNedel::oldStyleYearMatchesTheSheet()
     QFETCH(bool, checked);
     QFETCH(int, januaryStart);
     QFETCH(int, lastJanuaryWeek);
-    confirm(QStringLiteral("1917"));
-    auto *oldStyle = window->findChild<QCheckBox *>(QStringLiteral("StilChck"));
-    QVERIFY(oldStyle && oldStyle->isVisible() && oldStyle->isChecked());
-    if (!checked)
-        QTest::mouseClick(oldStyle, Qt::LeftButton);
-    QCOMPARE(oldStyle->isChecked(), checked);
+    confirm(QStringLiteral("1917"), checked);
     QCOMPARE(tables->MonthStart[0], januaryStart);
 
     const auto dialog = openOn(0);
@@ -314,8 +316,8 @@ void tst_frmNomeraNedel::oldStyleYearMatchesTheSheet()
             QVERIFY(isBlank(picture->image(), slotBox(1, r), background));
     }
 
-    const QImage sheet = window->calendarPicture()->image();
-    const QColor sheetBackground = window->calendarPicture()->BackColor();
+    const QImage sheetImage = sheet->picture.image();
+    const QColor sheetBackground = sheet->picture.BackColor();
     for (int m = 0; m < 12; ++m) {
         list->setCurrentRow(m);
         const QImage &image = picture->image();
@@ -323,7 +325,7 @@ void tst_frmNomeraNedel::oldStyleYearMatchesTheSheet()
         for (int c = 1; c <= 6; ++c)
             for (int r = 0; r < 7; ++r) {
                 const QRect sheetSlot(cell.X + 4 + 22 * c + 1, cell.Y + 16 * (r + 1) + 1, 20, 14);
-                QVERIFY2(inkIn(image, slotBox(c, r), background) == inkIn(sheet, sheetSlot, sheetBackground),
+                QVERIFY2(inkIn(image, slotBox(c, r), background) == inkIn(sheetImage, sheetSlot, sheetBackground),
                          qPrintable(QStringLiteral("month %1 column %2 row %3").arg(m + 1).arg(c).arg(r)));
             }
         QVERIFY2(image == expectedPicture(ref, 1917, m + 1, checked ? 0 : 6), qPrintable(kMonths[m]));
