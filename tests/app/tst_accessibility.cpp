@@ -128,7 +128,6 @@ void tst_Accessibility::sheetDescriptionFollowsTheYear()
 
     window->setOldStyleChecked(checked);
     confirm(year);
-    QCOMPARE(window->computedYear(), year.toLongLong());
     QCOMPARE(accessibleText(window->calendarPicture(), QAccessible::Description), description);
 }
 

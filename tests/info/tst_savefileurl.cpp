@@ -143,7 +143,6 @@ void tst_SaveFileUrl::firstUseWritesThePage()
 
     const QByteArray written = readAll(page(0));
     QCOMPARE(written, pageFor(addressBytes));
-    QCOMPARE(written.size(), 178 + addressBytes.size());
     QVERIFY(!QFile::exists(page(1)));
     expectOpened(page(0));
 }
@@ -223,7 +222,6 @@ void tst_SaveFileUrl::searchStopsAfterNinetyNine()
         QVERIFY(QDir().mkdir(page(n)));
     SaveFileUrl(QStringLiteral("http://example.org/"));
     QVERIFY(opened.isEmpty());
-    QCOMPARE(RedirectPageNames, 100);
     QVERIFY(!QFile::exists(page(RedirectPageNames)));
 }
 

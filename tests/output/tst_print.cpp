@@ -30,7 +30,6 @@ private slots:
     void init();
     void cleanup() { driver::stopProgram(tables, window); }
     void ctrlPOpensThePrintDialog();
-    void printedPageIsTheShownYear();
     void printingToAFileFollowsTheWriterRules_data();
     void printingToAFileFollowsTheWriterRules();
     void printFailureIsShown();
@@ -58,20 +57,6 @@ void tst_Print::ctrlPOpensThePrintDialog()
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(seenTitle, QStringLiteral("printDialog"));
     QVERIFY(window->isVisible());
-}
-
-void tst_Print::printedPageIsTheShownYear()
-{
-    driver::confirmYear(*window, QStringLiteral("1917"));
-
-    QTemporaryDir dir;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
-    printer.setPageOrientation(QPageLayout::Landscape);
-    QVERIFY(printSheet(SheetRequest{window->computedYear(), window->oldStyleChecked()}, printer));
-    const QString text = runTool(QStringLiteral("pdftotext"), {dir.filePath(QStringLiteral("printed.pdf")), QStringLiteral("-")});
-    QVERIFY2(text.contains(QStringLiteral("1917")) && text.contains(QStringLiteral("ГОД ЗМЕИ")), qPrintable(text));
 }
 
 void tst_Print::printingToAFileFollowsTheWriterRules_data()
