@@ -4,6 +4,7 @@
 #include "app/frmforma.h"
 #include "info/safewriter.h"
 #include "sheet/sheetpage.h"
+#include "ui/fontcheck.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -58,6 +59,11 @@ bool printSheet(const frmForma &window, QPrinter &printer, QString *error)
 {
     if (window.computedYear() == 0)
         return false;
+    if (!sheetFontsAvailable()) {
+        if (error)
+            *error = QStringLiteral("Не найдено ни одного шрифта для листа: лист не напечатан.");
+        return false;
+    }
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
         return printToFile(window, printer, error);
     const bool printed = paintOnto(printer, window);
