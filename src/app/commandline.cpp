@@ -3,9 +3,9 @@
 #include "app/commandline.h"
 
 #include "calendar/yearmath.h"
+#include "output/sheetexport.h"
+#include "ui/messagetext.h"
 #include "version.h"
-
-#include <QFile>
 
 #include <algorithm>
 
@@ -28,7 +28,14 @@ constexpr Option Options[] = {
 // An argument as the user typed it, for messages; bytes that are no UTF-8 show as "?".
 QString shown(const QByteArray &argument)
 {
-    return QFile::decodeName(argument);
+    return quotedInMessage(argument);
+}
+
+// Whether the argument after an option is its value: a following option never is
+// ("--export --year 5"), a negative number is ("--year -1" names the bad year).
+bool isValue(const QByteArray &argument)
+{
+    return !argument.startsWith('-') || (argument.size() > 1 && argument[1] >= '0' && argument[1] <= '9');
 }
 
 CommandLine refusal(const QString &message)
@@ -96,7 +103,7 @@ CommandLine parseCommandLine(const QList<QByteArray> &arguments, long long curre
         }
         if (equals >= 0) {
             slot.value = argument.mid(equals + 1);
-        } else if (i + 1 < arguments.size() && !arguments[i + 1].startsWith('-')) {
+        } else if (i + 1 < arguments.size() && isValue(arguments[i + 1])) {
             slot.value = arguments[++i];
         } else if (mistake.isEmpty()) {
             // A following option is never taken as the value: "--export --year 5".
@@ -127,6 +134,8 @@ CommandLine parseCommandLine(const QList<QByteArray> &arguments, long long curre
             return refusal(QStringLiteral("лишний аргумент «%1»").arg(shown(plain.front())));
         if (exportTo.value.isEmpty())
             return refusal(QStringLiteral("после --export нужно имя файла"));
+        if (!isExportFormat(exportTo.value))
+            return refusal(QStringLiteral("неизвестный формат «%1»: нужен .png или .pdf").arg(shown(exportTo.value)));
     }
 
     SheetRequest request{currentYear, true};
@@ -181,8 +190,9 @@ QByteArray helpText()
         "\n"
         "Коды завершения:\n"
         "  0   успешно\n"
-        "  1   файл не записан, вывод не удался или нет дисплея для окна\n"
-        "  2   ошибка в командной строке\n"
+        "  1   файл не записан, вывод не удался, нет дисплея для окна,\n"
+        "      не хватает памяти, файловых дескрипторов или шрифтов\n"
+        "  2   ошибка в командной строке (также неизвестное расширение файла)\n"
         "\n"
         "Пример:\n"
         "  ortelana --export 1917.pdf --year 1917 --old-style off\n");

@@ -4,7 +4,10 @@
 #include "app/commandline.h"
 #include "app/display.h"
 #include "app/frmforma.h"
+#include "app/resourcelimits.h"
+#include "app/scalefactor.h"
 #include "app/startup.h"
+#include "app/xconnectionloss.h"
 #include "output/safewriter.h"
 #include "output/sheetexport.h"
 #include "ui/fonts.h"
@@ -15,6 +18,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <new>
 
 namespace {
 
@@ -47,10 +51,28 @@ void prepareApplication()
     ortelana::registerFontSubstitutes();
 }
 
+// Returns: false, with the line printed, when the limits leave Qt too little room;
+// bad scale factors are dropped on the way, and running out of memory is set to end
+// the program with one line.
+bool prepareEnvironment(bool window)
+{
+    const QString limit = ortelana::checkResourceLimits(window);
+    if (!limit.isEmpty()) {
+        printError(limit);
+        return false;
+    }
+    for (const QString &line : ortelana::dropUnusableScaleFactors())
+        printError(line);
+    ortelana::endOnOutOfMemory();
+    return true;
+}
+
 } // namespace
 
+// A std::bad_alloc that unwinds to here ends the program with one line; one thrown where
+// Qt lets nothing pass ends in the same line through endOnOutOfMemory().
 int main(int argc, char *argv[])
-{
+try {
     // A write over the file size limit then fails with EFBIG, which the writers report,
     // instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -60,7 +82,7 @@ int main(int argc, char *argv[])
         arguments.append(QByteArray(argv[i]));
     using Action = ortelana::CommandLine::Action;
     const ortelana::CommandLine command =
-        ortelana::parseCommandLine(arguments, ortelana::currentYearText().toLongLong());
+        ortelana::parseCommandLine(arguments, ortelana::currentYear());
     switch (command.action) {
     case Action::Help:
         return printOut(ortelana::helpText());
@@ -70,6 +92,8 @@ int main(int argc, char *argv[])
         printError(command.message);
         return command.exitCode;
     case Action::Export: {
+        if (!prepareEnvironment(false))
+            return 1;
         // Drawn off screen whatever display there is; Qt sees none of the arguments.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         ortelana::QuietPlatform quiet;
@@ -86,6 +110,8 @@ int main(int argc, char *argv[])
         break;
     }
 
+    if (!prepareEnvironment(true))
+        return 1;
     if (!ortelana::displayIsUsable()) {
         std::fprintf(stderr, "%s\n", ortelana::NoDisplayMessage);
         return 1;
@@ -93,8 +119,12 @@ int main(int argc, char *argv[])
     ortelana::QuietPlatform quiet;
     QApplication app(argc, argv);
     quiet.platformStarted();
+    const ortelana::XConnectionLossMessage connectionLoss;
     prepareApplication();
     ortelana::SharedTables tables;
     const auto window = ortelana::Main(tables, command.start);
     return app.exec();
+} catch (const std::bad_alloc &) {
+    std::fprintf(stderr, "%s\n", ortelana::OutOfMemoryMessage);
+    return 1;
 }

@@ -3,6 +3,7 @@
 
 #include "app/frmforma.h"
 #include "app/yearbox.h"
+#include "calendar/yearmath.h"
 #include "ui/windowplace.h"
 
 #include <QCoreApplication>
@@ -10,12 +11,20 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <algorithm>
+
 namespace ortelana {
 
-QString currentYearText()
+long long startYear(const QDate &today)
 {
-    // The last four characters of the date written month-day-year.
-    return QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")).right(4);
+    // A clock set past the last year, or broken, still opens at a year the box can hold.
+    const long long year = today.isValid() ? today.year() : kFirstYear;
+    return std::clamp<long long>(year, kFirstYear, kLastYear);
+}
+
+long long currentYear()
+{
+    return startYear(QDate::currentDate());
 }
 
 bool installRussianQtTexts()
@@ -43,8 +52,8 @@ std::unique_ptr<frmForma> Main(SharedTables &tables, const std::optional<SheetRe
         box->setCursorPosition(int(box->text().size()));
         window->setOldStyleChecked(start->oldStyle);
     } else {
-        box->setText(currentYearText());
-        box->setCursorPosition(4);
+        box->setText(QString::number(currentYear()));
+        box->setCursorPosition(int(box->text().size()));
     }
     box->deselect();
 

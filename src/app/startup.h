@@ -5,6 +5,7 @@
 #include "calendar/sharedtables.h"
 #include "calendar/sheetrequest.h"
 
+#include <QDate>
 #include <QString>
 
 #include <memory>
@@ -19,8 +20,12 @@ class frmForma;
 // tables must outlive the window.
 std::unique_ptr<frmForma> Main(SharedTables &tables, const std::optional<SheetRequest> &start = std::nullopt);
 
-// Returns: the year of the system date, as the year box shows it.
-QString currentYearText();
+// Returns: the whole year of `today`, held to 1 … 9 999 999 (a clock set to the
+// year 10 000 opens at 10 000, not at 0000).
+long long startYear(const QDate &today);
+
+// Returns: the start-up year of the system date: the year box's and the export's default.
+long long currentYear();
 
 // Installs Qt's Russian translation (qtbase_ru.qm from Qt's translations folder), so
 // that Qt's own texts (context menus, dialog buttons, the print dialog) are Russian

@@ -4,18 +4,37 @@
 #include "output/safewriter.h"
 #include "output/sheetpdf.h"
 #include "sheet/sheetpage.h"
+#include "ui/fontcheck.h"
+#include "ui/messagetext.h"
 
 #include <QBuffer>
 
 namespace ortelana {
 
+namespace {
+
+QByteArray suffixOf(const QByteArray &file)
+{
+    const qsizetype dot = file.lastIndexOf('.');
+    return dot > file.lastIndexOf('/') ? file.mid(dot + 1).toLower() : QByteArray();
+}
+
+} // namespace
+
+bool isExportFormat(const QByteArray &file)
+{
+    const QByteArray suffix = suffixOf(file);
+    return suffix == "png" || suffix == "pdf";
+}
+
 ExportResult exportSheet(const QByteArray &file, const SheetRequest &request)
 {
-    const QString name = QFile::decodeName(file);
-    const qsizetype dot = file.lastIndexOf('.');
-    const QByteArray suffix = dot > file.lastIndexOf('/') ? file.mid(dot + 1).toLower() : QByteArray();
-    if (suffix != "png" && suffix != "pdf")
+    const QString name = quotedInMessage(file);
+    if (!isExportFormat(file))
         return {1, QStringLiteral("ortelana: неизвестный формат «%1»: нужен .png или .pdf").arg(name)};
+    if (!sheetFontsAvailable())
+        return {1, QString::fromUtf8(NoSheetFontsMessage)};
+    const QByteArray suffix = suffixOf(file);
 
     // Encoded in memory, so that every write to the disk goes through one place that
     // checks it; the encoders never see a disk error half way.

@@ -18,12 +18,16 @@ struct ExportResult
 
 // Writes the sheet to `file` (bytes as the system names it); the extension (.png or
 // .pdf) chooses the format.  Written through writeFileSafely: a failure leaves the old
-// file as it was and nothing else behind.
+// file as it was and nothing else behind.  With no font to draw the sheet's text,
+// nothing is written.
 ExportResult exportSheet(const QByteArray &file, const SheetRequest &request);
 
 inline ExportResult exportSheet(const QString &file, const SheetRequest &request)
 {
     return exportSheet(QFile::encodeName(file), request);
 }
+
+// Returns: whether the file's extension names a format the export writes.
+bool isExportFormat(const QByteArray &file);
 
 } // namespace ortelana

@@ -4,6 +4,7 @@
 #include "output/safewriter.h"
 #include "output/sheetpdf.h"
 #include "sheet/sheetpage.h"
+#include "ui/fontcheck.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -49,6 +50,11 @@ bool printSheet(const SheetRequest &request, QPrinter &printer, QString *error)
 {
     if (request.year == 0)
         return false;
+    if (!sheetFontsAvailable()) {
+        if (error)
+            *error = QStringLiteral("Не найдено ни одного шрифта для листа: лист не напечатан.");
+        return false;
+    }
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
         return printToFile(request, printer, error);
     const bool printed = paintOnto(printer, request);

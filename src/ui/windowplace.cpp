@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace ortelana {
 
 void centreOnScreen(QWidget &window)
@@ -13,7 +15,11 @@ void centreOnScreen(QWidget &window)
     const QScreen *screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    window.move(screen->availableGeometry().center() - window.rect().center());
+    const QRect area = screen->availableGeometry();
+    const QPoint centred = area.center() - window.rect().center();
+    // On a screen smaller than the window the top-left corner, and with it the menu,
+    // stays on the screen; the rest is cut at the right and the bottom.
+    window.move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
 }
 
 } // namespace ortelana

@@ -1,9 +1,11 @@
 // The command line of the real program: what each argument list does, its exit status
 // and its one line of complaint; the help and version texts and what happens when they
 // cannot be written; the display: modes without a window never touch one, the window
-// without one says so in one line.
+// without one says so in one line; and a hostile system: a far clock, short memory,
+// few descriptors, bad scale factors, no fonts.
 #include "app/commandline.h"
 
+#include "fileprobe.h"
 #include "programrun.h"
 
 #include <QDir>
@@ -68,6 +70,8 @@ private slots:
     void outputThatCannotBeWrittenFails();
     void display_data();
     void display();
+    void hostileEnvironment_data();
+    void hostileEnvironment();
 };
 
 void tst_CommandLine::yearRules_data()
@@ -138,7 +142,10 @@ void tst_CommandLine::parsing_data()
     QTest::newRow("export twice") << QStringList{"--export", "a.png", "--export", "b.png"} << refuse << "" << 0LL << true << "--export";
     QTest::newRow("year twice") << QStringList{"--export", "a.png", "--year", "1", "--year=2"} << refuse << "" << 0LL << true << "--year";
     QTest::newRow("year 0") << QStringList{"--export", "y.png", "--year", "0"} << refuse << "" << 0LL << true << "«0»";
-    QTest::newRow("year -5") << QStringList{"--export", "y.png", "--year", "-5"} << refuse << "" << 0LL << true << "--year";
+    QTest::newRow("year -5") << QStringList{"--export", "y.png", "--year", "-5"} << refuse << "" << 0LL << true << "«-5»";
+    QTest::newRow("window, year -1") << QStringList{"--year", "-1"} << refuse << "" << 0LL << true << "«-1»";
+    QTest::newRow("a long value is cut") << QStringList{"--year", QString(100000, QLatin1Char('9'))} << refuse << "" << 0LL << true << "99…»";
+    QTest::newRow("unknown extension") << QStringList{"--export", "y.txt"} << refuse << "" << 0LL << true << "«y.txt»";
     QTest::newRow("year 12345678") << QStringList{"--export", "y.png", "--year=12345678"} << refuse << "" << 0LL << true << "12345678";
     QTest::newRow("year without value") << QStringList{"--export", "y.png", "--year"} << refuse << "" << 0LL << true << "--year";
     QTest::newRow("old style maybe") << QStringList{"--export", "y.png", "--old-style", "maybe"} << refuse << "" << 0LL << true << "maybe";
@@ -164,6 +171,7 @@ void tst_CommandLine::parsing()
         QVERIFY(command.message.startsWith(QStringLiteral("ortelana: ")));
         QVERIFY(!command.message.contains(QLatin1Char('\n')));
         QVERIFY2(command.message.contains(named), qPrintable(command.message));
+        QVERIFY2(command.message.size() < 160, qPrintable(command.message.left(200)));
         break;
     case CommandLine::Action::Export:
         QCOMPARE(command.file, file.toUtf8());
@@ -205,10 +213,14 @@ void tst_CommandLine::program_data()
     QTest::newRow("misspelt option") << QStringList{"--export", "a.png", "--yaer", "1917"} << 2 << "--yaer" << "";
     QTest::newRow("missing file") << QStringList{"--export", "--year", "5"} << 2 << "--export" << "";
     QTest::newRow("export twice") << QStringList{"--export", "a.png", "--export", "b.png"} << 2 << "--export" << "";
-    QTest::newRow("year -5") << QStringList{"--export", "a.png", "--year", "-5"} << 2 << "--year" << "";
+    QTest::newRow("year -5") << QStringList{"--export", "a.png", "--year", "-5"} << 2 << "«-5»" << "";
+    QTest::newRow("window, year -1") << QStringList{"--year", "-1"} << 2 << "а не «-1»" << "";
+    QTest::newRow("a 100 000-character file name") << QStringList{"--export", QString(100000, QLatin1Char('x')) + ".txt"} << 2 << "xx…»" << "";
     QTest::newRow("year 12345678") << QStringList{"--export", "a.png", "--year", "12345678"} << 2 << "12345678" << "";
     QTest::newRow("year empty") << QStringList{"--export", "a.png", "--year", ""} << 2 << "«»" << "";
-    QTest::newRow("unknown extension") << QStringList{"--export", "a.txt"} << 1 << "a.txt" << "";
+    QTest::newRow("unknown extension") << QStringList{"--export", "a.txt"} << 2 << "a.txt" << "";
+    QTest::newRow("a 4000-character name that cannot be written")
+        << QStringList{"--export", QString(4000, QLatin1Char('y')) + ".png"} << 1 << "yy…»" << "";
 }
 
 void tst_CommandLine::program()
@@ -231,7 +243,8 @@ void tst_CommandLine::program()
         QCOMPARE(err, QStringList());
     } else {
         QCOMPARE(err.size(), 1);
-        QVERIFY2(err.front().startsWith(QStringLiteral("ortelana: ")) && err.front().contains(complaint), qPrintable(run.err));
+        QVERIFY2(err.front().startsWith(QStringLiteral("ortelana: ")) && err.front().contains(complaint), qPrintable(run.err.left(200)));
+        QVERIFY2(err.front().size() < 160, qPrintable(err.front().left(200)));
     }
     const QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     QCOMPARE(left, written.isEmpty() ? QStringList() : QStringList{written});
@@ -344,6 +357,107 @@ void tst_CommandLine::display()
         QVERIFY2(err.front().startsWith(QStringLiteral("ortelana: ")) && err.front().contains(QStringLiteral("дисплея")), qPrintable(run.err));
     if (arguments.contains(QStringLiteral("--export")))
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("y.pdf"))).size() > 1000);
+}
+
+// The real program where the system is against it: a clock past the last four-digit
+// year, too little memory, too few file descriptors, scale factors Qt cannot use, no
+// fonts.  Each ends with one line and status 1, or works as it should.
+void tst_CommandLine::hostileEnvironment_data()
+{
+    QTest::addColumn<QString>("setup");        // shell commands that end in exec'ing the program
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");         // -1: the window stays up
+    QTest::addColumn<QString>("complaint");    // the one line on stderr contains it; empty: silence
+    QTest::addColumn<QStringList>("sameAs");   // an export must equal the one with these arguments
+                                               // (a PDF in its text, the title with the year included)
+    const QStringList png{"--export", "y.png"};
+    const QStringList pdf{"--export", "y.pdf", "--year", "5"};
+    const QStringList window;
+    for (const auto &[clock, year] : {std::pair{"10000-03-01", "10000"}, std::pair{"10011-07-15", "10011"},
+                                      std::pair{"12339-12-31", "12339"}, std::pair{"0003-06-01", "3"}})
+        QTest::newRow(QByteArray("clock at ") + clock) << QStringLiteral("exec faketime '%1 12:00:00' ").arg(QLatin1String(clock))
+                                                     << QStringList{"--export", "y.pdf"} << 0 << "" << QStringList{"--year", year};
+    const QString memory = QStringLiteral("ulimit -v %1; exec ");
+    QTest::newRow("PDF, ulimit -v 110000") << memory.arg(110000) << pdf << 1 << "не хватает памяти" << QStringList{};
+    QTest::newRow("PNG, ulimit -v 80000") << memory.arg(80000) << png << 1 << "не хватает памяти" << QStringList{};
+    QTest::newRow("window, ulimit -v 100000") << memory.arg(100000) << window << 1 << "не хватает памяти" << QStringList{};
+    QTest::newRow("window, ulimit -v 110000") << memory.arg(110000) << window << 1 << "не хватает памяти" << QStringList{};
+    QTest::newRow("window, ulimit -n 8") << "ulimit -n 8; exec " << window << 1 << "дескрипторов" << QStringList{};
+    QTest::newRow("export, ulimit -n 8") << "ulimit -n 8; exec " << png << 1 << "дескрипторов" << QStringList{};
+    QTest::newRow("window, QT_SCREEN_SCALE_FACTORS=a=1;b=nan") << "QT_SCREEN_SCALE_FACTORS='a=1;b=nan' exec " << window << -1
+                                                               << "QT_SCREEN_SCALE_FACTORS" << QStringList{};
+    QTest::newRow("export, QT_SCALE_FACTOR=0") << "QT_SCALE_FACTOR=0 exec " << QStringList{"--export", "y.png", "--year", "2005"}
+                                               << 0 << "QT_SCALE_FACTOR" << QStringList{"--year", "2005"};
+    const QString noFonts = QStringLiteral("printf '<fontconfig></fontconfig>' > ../fonts.conf; FONTCONFIG_FILE=$PWD/../fonts.conf exec ");
+    QTest::newRow("PNG, no fonts") << noFonts << png << 1 << "шрифта" << QStringList{};
+    QTest::newRow("PDF, no fonts") << noFonts << pdf << 1 << "шрифта" << QStringList{};
+}
+
+void tst_CommandLine::hostileEnvironment()
+{
+    QFETCH(QString, setup);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, complaint);
+    QFETCH(QStringList, sameAs);
+    for (const char *tool : {"faketime", "pdftotext"})
+        if (setup.contains(QLatin1String("faketime")) && QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            QSKIP("needs faketime and pdftotext");
+#if defined(__SANITIZE_ADDRESS__)
+    if (setup.contains(QLatin1String("ulimit -v")))
+        QSKIP("AddressSanitizer reserves more address space than any such limit");
+#endif
+    QTemporaryDir parent;
+    const QString dir = parent.filePath(QStringLiteral("work"));
+    QVERIFY(QDir().mkdir(dir));
+    const QString old = QDir(dir).filePath(arguments.value(1));   // an export's file, there before
+    if (!arguments.isEmpty()) {
+        QFile file(old);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("old");
+    }
+    // A sanitized program must accept faketime's library loaded before its runtime.
+    const QProcessEnvironment environment = programrun::environmentWith(
+        {QStringLiteral("QT_QPA_PLATFORM=offscreen"),
+         QStringLiteral("ASAN_OPTIONS=") + qEnvironmentVariable("ASAN_OPTIONS") + QStringLiteral(":verify_asan_link_order=0")});
+    const Run run = programrun::run(QStringLiteral("/bin/sh"),
+                                    QStringList{QStringLiteral("-c"), setup + QStringLiteral("\"$0\" \"$@\""),
+                                                QStringLiteral(ORTELANA_BINARY)} + arguments,
+                                    environment, exitCode < 0 ? 3000 : 30000, dir);
+    const bool ended = run.finished;
+    const QString err = run.err;
+    QStringList errLines = lines(err);
+    // The off-screen plug-in's own notice about the fixed-size window; a display gives none.
+    errLines.removeAll(QStringLiteral("This plugin does not support propagateSizeHints()"));
+    if (complaint.isEmpty()) {
+        QVERIFY2(errLines.isEmpty(), qPrintable(err.left(500)));
+    } else {
+        QVERIFY2(errLines.size() == 1 && errLines.front().startsWith(QStringLiteral("ortelana: "))
+                     && errLines.front().contains(complaint), qPrintable(err.left(500)));
+    }
+    if (exitCode < 0) {
+        QVERIFY2(!ended, "the window must stay up");
+        return;
+    }
+    QVERIFY2(ended, "the program must end by itself");
+    QCOMPARE(run.status, QProcess::NormalExit);   // no abort, no core, no trap
+    QCOMPARE(run.exitCode, exitCode);
+    if (arguments.isEmpty())
+        return;
+    QFile written(old);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    if (exitCode != 0) {
+        QCOMPARE(written.readAll(), QByteArray("old"));
+        return;
+    }
+    const QString expected = parent.filePath(QStringLiteral("reference.") + QFileInfo(old).suffix());
+    QCOMPARE(runProgram(QStringList{arguments.value(0), expected} + sameAs).exitCode, 0);
+    if (old.endsWith(QLatin1String(".pdf"))) {
+        QCOMPARE(fileprobe::runTool(QStringLiteral("pdftotext"), {old, QStringLiteral("-")}),
+                 fileprobe::runTool(QStringLiteral("pdftotext"), {expected, QStringLiteral("-")}));
+    } else {
+        QVERIFY2(written.readAll() == fileprobe::readAll(expected), "the export differs from the one for the expected year");
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -16,6 +17,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -41,6 +43,7 @@ struct Xvfb
 {
     pid_t pid = -1;
     int display = -1;
+    std::string screen = "1280x1024x24";
 
     bool start()
     {
@@ -54,7 +57,7 @@ struct Xvfb
             dup2(quiet, STDOUT_FILENO);
             dup2(quiet, STDERR_FILENO);
             const std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
                    "-noreset", static_cast<char *>(nullptr));
             _exit(127);
         }
@@ -184,6 +187,9 @@ private:
     std::unique_ptr<QTemporaryDir> workDir;
     std::unique_ptr<QProcess> program;
     Geometry main;
+    Xvfb *ownServer = nullptr;   // a row's own screen, which the row may end
+    QStringList rowEnv;          // a row's own NAME=value settings
+    rlim_t softFiles = 0;        // a row's soft limit on open files, or 0
 };
 
 void tst_RealX::initTestCase()
@@ -208,16 +214,26 @@ bool tst_RealX::startProgram(qint64 fileSizeLimit)
     for (const char *name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
                              "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID", "QT_SCALE_FACTOR"})
         env.remove(QLatin1String(name));
+    for (const QString &setting : rowEnv)
+        env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
     env.insert(QStringLiteral("PATH"), stubs.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
     env.insert(QStringLiteral("ORTELANA_STUB_LOG"), stubLog);
+    // A sanitized program must accept faketime's library loaded before its runtime.
+    env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
     program = std::make_unique<QProcess>();
     program->setProcessEnvironment(env);
     program->setWorkingDirectory(workDir->path());
-    program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    if (fileSizeLimit >= 0) {
-        program->setChildProcessModifier([fileSizeLimit] {
+    // On a row's own screen or environment the program's complaints are read by the row.
+    program->setProcessChannelMode(ownServer || !rowEnv.isEmpty() ? QProcess::SeparateChannels : QProcess::ForwardedErrorChannel);
+    if (fileSizeLimit >= 0 || softFiles > 0) {
+        program->setChildProcessModifier([fileSizeLimit, files = softFiles] {
             const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
-            setrlimit(RLIMIT_FSIZE, &limit);
+            if (fileSizeLimit >= 0)
+                setrlimit(RLIMIT_FSIZE, &limit);
+            rlimit open{};
+            getrlimit(RLIMIT_NOFILE, &open);
+            open.rlim_cur = files > 0 ? files : open.rlim_cur;
+            setrlimit(RLIMIT_NOFILE, &open);
         });
     }
     program->start(QStringLiteral(ORTELANA_BINARY), {});
@@ -261,6 +277,13 @@ void tst_RealX::stopProgram()
 //   absent:F       no file F in the working folder
 //   exit:N         the program ended with status N
 //   alive          the program still runs
+//   onscreen       the window's top-left corner is on the screen
+//   xdeath         the row's own X server ends
+//   err:T          the program said exactly one line, containing T
+// A row may begin with, in this order: screen:WxH, an X server of its own of that size;
+// clock:YYYY-MM-DD, libfaketime at that date (preloaded into the program, so that
+// ending the program ends the window); files:N, a soft limit of N open files; and
+// env:NAME=value, set for the program.
 bool tst_RealX::act(const QString &step, QString &failure)
 {
     const QString verb = step.section(QLatin1Char(':'), 0, 0);
@@ -403,6 +426,22 @@ bool tst_RealX::act(const QString &step, QString &failure)
             failure = QStringLiteral("the program died, status %1").arg(program->exitCode());
             return false;
         }
+    } else if (verb == QLatin1String("onscreen")) {
+        const QStringList size = QString::fromStdString(ownServer ? ownServer->screen : Xvfb().screen).split(QLatin1Char('x'));
+        const QRect screen(0, 0, size[0].toInt(), size[1].toInt());
+        main = findWindow(QStringLiteral("Ортелана"));
+        if (!screen.contains(main.rect.topLeft())) {
+            failure = QStringLiteral("the window stands at %1,%2").arg(main.rect.x()).arg(main.rect.y());
+            return false;
+        }
+    } else if (verb == QLatin1String("xdeath") && ownServer) {
+        ownServer->stop();
+    } else if (verb == QLatin1String("err")) {
+        const QStringList lines = QString::fromUtf8(program->readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        if (lines.size() != 1 || !lines.front().contains(arg)) {
+            failure = QStringLiteral("the program said: ") + lines.join(QLatin1Char('|'));
+            return false;
+        }
     } else {
         failure = QStringLiteral("unknown step ") + step;
         return false;
@@ -453,15 +492,56 @@ void tst_RealX::scenarios_data()
                                                             "opened:none absent:0.html alive key:Return "
                                                             "gone:О~программе alive" << qint64(0);
     QTest::newRow("Выход ends the program") << "menu:4 exit:0" << none;
+    QTest::newRow("a clock at 10 000") << "clock:10000-03-01 sheet:10000 box:10000" << none;
+    QTest::newRow("a clock at year 3") << "clock:0003-06-01 sheet:3 box:3" << none;
+    for (const char *factor : {"0", "nan", "-1"})
+        QTest::newRow(QByteArray("QT_SCALE_FACTOR=") + factor + " is dropped")
+            << QStringLiteral("env:QT_SCALE_FACTOR=%1 onscreen ").arg(QLatin1String(factor)) + clear
+                   + "type:1917 key:Return sheet:1917 box:1917 err:QT_SCALE_FACTOR" << none;
+    QTest::newRow("a soft limit of 8 open files is raised") << "files:8 " + clear + "type:1917 key:Return sheet:1917" << none;
+    QTest::newRow("a 320 x 240 screen: the menu is on it") << "screen:320x240x24 onscreen menu:4 exit:0" << none;
+    QTest::newRow("the X server ends") << "screen:640x480x24 onscreen xdeath exit:1 err:X-сервером" << none;
 }
 
 void tst_RealX::scenarios()
 {
     QFETCH(QString, steps);
     QFETCH(qint64, fileSizeLimit);
-    const auto cleanup = qScopeGuard([this] { stopProgram(); });
+    QStringList list = steps.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    Xvfb own;
+    const QByteArray sharedDisplay = qgetenv("DISPLAY");
+    if (list.front().startsWith(QLatin1String("screen:"))) {
+        own.screen = list.takeFirst().section(QLatin1Char(':'), 1).toStdString();
+        if (!own.start())
+            QSKIP("a second Xvfb could not start");
+        ownServer = &own;
+        // The program and xdotool go to the row's server; this process stays on its own.
+        qputenv("DISPLAY", QByteArray(":") + QByteArray::number(own.display));
+    }
+    if (list.front().startsWith(QLatin1String("clock:"))) {
+        if (QStandardPaths::findExecutable(QStringLiteral("faketime")).isEmpty())
+            QSKIP("faketime is not installed");
+        // As the faketime command sets it: an offset in seconds, which reaches any year.
+        const QStringList ymd = list.takeFirst().section(QLatin1Char(':'), 1).split(QLatin1Char('-'));
+        const QDate date(ymd[0].toInt(), ymd[1].toInt(), ymd[2].toInt());   // "yyyy" reads four digits only
+        const qint64 offset = QDateTime(date, QTime(12, 0), Qt::UTC).toSecsSinceEpoch() - QDateTime::currentSecsSinceEpoch();
+        rowEnv << QStringLiteral("LD_PRELOAD=/usr/$LIB/faketime/libfaketime.so.1")
+               << QStringLiteral("FAKETIME=%1%2").arg(offset < 0 ? "" : "+").arg(offset);
+    }
+    if (list.front().startsWith(QLatin1String("files:")))
+        softFiles = list.takeFirst().section(QLatin1Char(':'), 1).toULong();
+    while (list.front().startsWith(QLatin1String("env:")))
+        rowEnv << list.takeFirst().section(QLatin1Char(':'), 1);
+    const auto cleanup = qScopeGuard([&] {
+        stopProgram();
+        own.stop();
+        ownServer = nullptr;
+        rowEnv.clear();
+        softFiles = 0;
+        qputenv("DISPLAY", sharedDisplay);
+    });
     QVERIFY2(startProgram(fileSizeLimit), "the program's window did not appear");
-    for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString &step : list) {
         QString failure;
         QVERIFY2(act(step, failure), qPrintable(step + QStringLiteral(": ") + failure));
     }

@@ -61,6 +61,9 @@ private slots:
     void dialogsLeaveNothingBehind();
     void opensAtTheYearAsked_data();
     void opensAtTheYearAsked();
+    // The clock's own years, 3 and 10 000 among them, are tested on the real program.
+    void startYearIsTheWholeYear_data();
+    void startYearIsTheWholeYear();
     void qtTextsAreRussian();
     void runPathHasNoEmptyEntry();
 };
@@ -229,6 +232,23 @@ void tst_Startup::opensAtTheYearAsked()
     typed.NewGod();
     QCOMPARE(tables.MonthStart, typedTables.MonthStart);
     QCOMPARE(window->calendarPicture()->image(), typed.calendarPicture()->image());
+}
+
+void tst_Startup::startYearIsTheWholeYear_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<long long>("year");
+    QTest::newRow("12 339") << QDate(12339, 12, 31) << 12339LL;
+    QTest::newRow("past the last year") << QDate(10000000, 1, 1) << 9999999LL;
+    QTest::newRow("before the first") << QDate(-44, 3, 15) << 1LL;
+    QTest::newRow("no date") << QDate() << 1LL;
+}
+
+void tst_Startup::startYearIsTheWholeYear()
+{
+    QFETCH(QDate, today);
+    QFETCH(long long, year);
+    QCOMPARE(startYear(today), year);
 }
 
 // Under a plain C locale, the year box's context menu, a message box and the print

@@ -278,24 +278,29 @@ void tst_Export::replacedFileKeepsModeAndOwner()
 void tst_Export::successIsQuiet_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("runtimeDirectory");
-    QTest::newRow("png") << "y.png" << true;
-    QTest::newRow("pdf") << "y.pdf" << true;
-    QTest::newRow("png, no XDG_RUNTIME_DIR") << "y.png" << false;
-    QTest::newRow("pdf, no XDG_RUNTIME_DIR") << "y.pdf" << false;
+    QTest::addColumn<QString>("runtimeDirectory");   // private, none, open to all, a file
+    QTest::newRow("png") << "y.png" << "private";
+    QTest::newRow("pdf") << "y.pdf" << "private";
+    QTest::newRow("png, no XDG_RUNTIME_DIR") << "y.png" << "none";
+    QTest::newRow("pdf, no XDG_RUNTIME_DIR") << "y.pdf" << "none";
+    QTest::newRow("png, XDG_RUNTIME_DIR open to all") << "y.png" << "open to all";
+    QTest::newRow("pdf, XDG_RUNTIME_DIR a file") << "y.pdf" << "a file";
 }
 
 void tst_Export::successIsQuiet()
 {
     QFETCH(QString, file);
-    QFETCH(bool, runtimeDirectory);
+    QFETCH(QString, runtimeDirectory);
     QTemporaryDir dir;
     QTemporaryDir runtime;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (runtimeDirectory)
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    else
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    if (runtimeDirectory == QLatin1String("none"))
         env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    else if (runtimeDirectory == QLatin1String("open to all"))
+        QVERIFY(QFile::setPermissions(runtime.path(), QFile::Permissions(0x7777)));
+    else if (runtimeDirectory == QLatin1String("a file"))
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QStringLiteral(ORTELANA_BINARY));
     const Run run = runShell(QStringLiteral("exec \"$0\" --export \"$1\""), {file}, dir.path(), env);
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.err, QString());
