@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -87,12 +88,21 @@ int main(int argc, char *argv[])
         break;
     }
 
-    if (!ortelana::displayIsUsable()) {
-        std::fprintf(stderr, "%s\n", ortelana::NoDisplayMessage);
+    const ortelana::DisplayChoice display = ortelana::chooseDisplay();
+    if (display.platform.isEmpty()) {
+        std::fprintf(stderr, "%s\n", display.message);
         return 1;
     }
-    ortelana::QuietPlatform quiet;
-    QApplication app(argc, argv);
+    // Qt is handed the platform chosen, so it cannot choose another; the environment
+    // of the programs started from the window (the browser) stays as it was.
+    QByteArray platform = display.platform;
+    char platformOption[] = "-platform";
+    std::vector<char *> qtArgv(argv, argv + argc);
+    qtArgv.insert(qtArgv.begin() + 1, {platformOption, platform.data()});
+    int qtArgc = int(qtArgv.size());
+    qtArgv.push_back(nullptr);
+    ortelana::QuietPlatform quiet(display.message);
+    QApplication app(qtArgc, qtArgv.data());
     quiet.platformStarted();
     prepareApplication();
     ortelana::SharedTables tables;
