@@ -29,6 +29,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -259,6 +260,8 @@ void tst_RealX::stopProgram()
 //   opened:page    the opener was given 0.html of the working folder, written whole
 //   opened:none    the opener was not asked for anything
 //   absent:F       no file F in the working folder
+//   centred        the main window's frame (with the window manager's decoration, if
+//                  any) stands centred on the screen, within 2 pixels
 //   exit:N         the program ended with status N
 //   alive          the program still runs
 bool tst_RealX::act(const QString &step, QString &failure)
@@ -390,6 +393,31 @@ bool tst_RealX::act(const QString &step, QString &failure)
             failure = arg + QStringLiteral(" was written");
             return false;
         }
+    } else if (verb == QLatin1String("centred")) {
+        // The client's place on the screen, grown by the frame extents a manager sets.
+        QRect frame;
+        for (const QString &line : run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), main.id}).split(QLatin1Char('\n'))) {
+            const int value = line.section(QLatin1Char(':'), 1).trimmed().toInt();
+            if (line.contains(QLatin1String("Absolute upper-left X")))
+                frame.moveLeft(value);
+            else if (line.contains(QLatin1String("Absolute upper-left Y")))
+                frame.moveTop(value);
+            else if (line.trimmed().startsWith(QLatin1String("Width:")))
+                frame.setWidth(value);
+            else if (line.trimmed().startsWith(QLatin1String("Height:")))
+                frame.setHeight(value);
+        }
+        const QStringList extents = run(QStringLiteral("xprop"), {QStringLiteral("-id"), main.id, QStringLiteral("_NET_FRAME_EXTENTS")})
+                                        .section(QLatin1Char('='), 1).split(QLatin1Char(','));
+        if (extents.size() == 4)
+            frame.adjust(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
+        const QPointF offset = QRectF(frame).center() - QRectF(QGuiApplication::primaryScreen()->geometry()).center();
+        if (frame.isEmpty() || std::abs(offset.x()) > 2 || std::abs(offset.y()) > 2) {
+            failure = QStringLiteral("the frame %1 × %2 at (%3, %4) is off the centre by (%5, %6)")
+                          .arg(frame.width()).arg(frame.height()).arg(frame.x()).arg(frame.y())
+                          .arg(offset.x()).arg(offset.y());
+            return false;
+        }
     } else if (verb == QLatin1String("exit")) {
         if (!poll([&] { return program->state() == QProcess::NotRunning; }, QStringLiteral("the program still runs")))
             return false;
@@ -453,13 +481,31 @@ void tst_RealX::scenarios_data()
                                                             "opened:none absent:0.html alive key:Return "
                                                             "gone:О~программе alive" << qint64(0);
     QTest::newRow("Выход ends the program") << "menu:4 exit:0" << none;
+    QTest::newRow("centred") << "centred" << none;
+    QTest::newRow("centred under a window manager") << "openbox centred key:F4 see:Номера~недель" << none;
 }
 
 void tst_RealX::scenarios()
 {
     QFETCH(QString, steps);
     QFETCH(qint64, fileSizeLimit);
-    const auto cleanup = qScopeGuard([this] { stopProgram(); });
+    // "openbox" first: the row runs under that window manager, started before the program.
+    QProcess manager;
+    const auto cleanup = qScopeGuard([&] {
+        stopProgram();
+        manager.kill();
+        manager.waitForFinished();
+    });
+    if (steps.startsWith(QLatin1String("openbox "))) {
+        steps.remove(0, 8);
+        manager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        QVERIFY2(manager.waitForStarted(), "openbox is missing");
+        QElapsedTimer waited;
+        waited.start();
+        while (!run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                    .contains(QLatin1String("window id")) && waited.elapsed() < 10000)
+            settle(100);
+    }
     QVERIFY2(startProgram(fileSizeLimit), "the program's window did not appear");
     for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         QString failure;
