@@ -6,6 +6,7 @@
 #include "sheet/sheetpage.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -13,6 +14,7 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 
 namespace ortelana {
 
@@ -52,6 +54,17 @@ bool printToFile(const frmForma &window, const QPrinter &printer, QString *error
     return written.written();
 }
 
+// The file the dialog offers for printing to a file: named after the year, in the
+// documents folder, or in the home folder when there is none.  Qt itself offers a
+// name only on X11, and on other platforms the bare home folder.
+QString offeredFile(long long year)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("Ортелана-%1.pdf").arg(year));
+}
+
 } // namespace
 
 bool printSheet(const frmForma &window, QPrinter &printer, QString *error)
@@ -70,6 +83,12 @@ bool printSheet(frmForma &window)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
+    // The title a print queue shows for the job.
+    printer.setDocName(QStringLiteral("Ортелана %1").arg(window.computedYear()));
+    // A file name makes the printer a PDF file; back to the system's printer, which
+    // keeps the name for the dialog to offer when printing to a file is chosen.
+    printer.setOutputFileName(offeredFile(window.computedYear()));
+    printer.setOutputFormat(QPrinter::NativeFormat);
     QPrintDialog dialog(&printer, &window);
     dialog.setObjectName(QStringLiteral("printDialog"));
     if (dialog.exec() != QDialog::Accepted)
