@@ -250,10 +250,12 @@ void tst_Wayland::input()
         } else {
             done = false;
         }
-        if (!done)   // what the compositor showed, for the one who reads the failure
-            QGuiApplication::primaryScreen()->grabWindow(0).save(QDir::temp().filePath(QStringLiteral("tst_wayland-failed.png")));
+        // What the compositor showed, beside the test, for the one who reads the failure.
+        const QString picture = QDir::current().absoluteFilePath(QStringLiteral("tst_wayland-failed.png"));
+        if (!done)
+            QGuiApplication::primaryScreen()->grabWindow(0).save(picture);
         QVERIFY2(done, qPrintable(step + QStringLiteral(" failed; program state %1, the screen is in %2")
-                                      .arg(program->state()).arg(QDir::temp().filePath(QStringLiteral("tst_wayland-failed.png")))));
+                                      .arg(program->state()).arg(picture)));
     }
 }
 
