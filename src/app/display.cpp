@@ -1,8 +1,9 @@
-// The display check: libxcb, loaded only when it is asked for, connects as Qt would.
+// The display check: libxcb, loaded only when it is asked for, connects as Qt would;
+// the Wayland socket and plug-in are asked about by waylandprobe.  The quiet start-up
+// holds Qt's messages until the platform is up.
 #include "app/display.h"
 
-#include <QByteArray>
-#include <QString>
+#include "app/waylandprobe.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +17,8 @@ namespace {
 // libxcb is not there to ask (Qt will say the rest).
 bool xDisplayAnswers()
 {
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
     void *xcb = ::dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
     if (!xcb)
         return true;
@@ -37,56 +40,98 @@ bool xDisplayAnswers()
 
 bool isRuntimeDirectoryWarning(const QString &message)
 {
-    return message.startsWith(QLatin1String("QStandardPaths: "));   // unset, wrong mode, not a folder
+    return message.startsWith(QLatin1String("QStandardPaths: "))   // unset, wrong mode, not a folder
+           || message == QLatin1String("XDG_RUNTIME_DIR is invalid or not set in the environment.");
 }
 
-void passOn(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, message).toLocal8Bit().constData());
-}
-
-void quietMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!isRuntimeDirectoryWarning(message))
-        passOn(type, context, message);
-}
-
-void quietPlatformStart(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", NoDisplayMessage);
-        std::_Exit(1);
-    }
-    const bool fromPlatform = context.category && qstrncmp(context.category, "qt.qpa", 6) == 0;
-    if (!fromPlatform)
-        quietMessages(type, context, message);
-}
+// Qt's message handler is a bare function: it reaches the one QuietPlatform that
+// main() creates through this pointer, set and cleared by that object alone.
+QuietPlatform *active = nullptr;
 
 } // namespace
 
-bool displayIsUsable()
+DisplayChoice chooseDisplay()
 {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty() && !platform.startsWith("xcb"))
-        return true;
-    if (!qEnvironmentVariableIsEmpty("DISPLAY") && xDisplayAnswers())
-        return true;
-    return platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const QByteArray asked = qgetenv("QT_QPA_PLATFORM");
+    if (!asked.isEmpty()) {
+        // Qt tries the entries of a list in turn; "name:options" names a plug-in too.
+        const char *why = NoDisplayMessage;
+        for (const QByteArray &entry : asked.split(';')) {
+            const QByteArray name = entry.split(':').constFirst();
+            if (name == "xcb") {
+                if (xDisplayAnswers())
+                    return {entry, NoDisplayMessage};
+            } else if (name.startsWith("wayland")) {
+                if (!waylandPluginInstalled())
+                    why = NoWaylandPluginMessage;
+                else if (waylandDisplayAnswers())
+                    return {entry, NoWaylandAskedMessage};
+                else
+                    why = NoWaylandAskedMessage;
+            } else if (!entry.isEmpty()) {
+                return {entry, NoDisplayMessage};   // offscreen and the like: Qt's to try
+            }
+        }
+        return {{}, why};
+    }
+    const bool waylandNamed = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const bool waylandAnswers = waylandNamed && waylandDisplayAnswers();
+    const bool waylandPlugin = waylandAnswers && waylandPluginInstalled();
+    if (waylandPlugin)
+        return {QByteArrayLiteral("wayland"), NoWaylandMessage};
+    if (xDisplayAnswers())
+        return {QByteArrayLiteral("xcb"), NoDisplayMessage};
+    if (waylandAnswers)
+        return {{}, NoWaylandPluginMessage};
+    return {{}, waylandNamed ? NoWaylandMessage : NoDisplayMessage};
 }
 
-QuietPlatform::QuietPlatform()
+QuietPlatform::QuietPlatform(const char *failureMessage)
+    : failureMessage(failureMessage)
 {
-    qInstallMessageHandler(quietPlatformStart);
+    active = this;
+    previous = qInstallMessageHandler(handle);
 }
 
 void QuietPlatform::platformStarted()
 {
-    qInstallMessageHandler(quietMessages);
+    QList<Held> shown;
+    {
+        const QMutexLocker locker(&lock);
+        starting = false;
+        shown.swap(held);
+    }
+    for (const Held &message : shown) {
+        const QMessageLogContext context(message.file.constData(), message.line, message.function.constData(),
+                                         message.category.constData());
+        previous(message.type, context, message.message);
+    }
 }
 
 QuietPlatform::~QuietPlatform()
 {
-    qInstallMessageHandler(nullptr);
+    qInstallMessageHandler(previous);
+    active = nullptr;
+}
+
+void QuietPlatform::handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    QuietPlatform *self = active;
+    if (!self || isRuntimeDirectoryWarning(message))
+        return;
+    {
+        const QMutexLocker locker(&self->lock);
+        if (self->starting) {
+            if (type == QtFatalMsg) {
+                std::fprintf(stderr, "%s\n", self->failureMessage);
+                std::_Exit(1);
+            }
+            self->held.append({type, QByteArray(context.file), QByteArray(context.function),
+                               QByteArray(context.category), context.line, message});
+            return;
+        }
+    }
+    self->previous(type, context, message);
 }
 
 } // namespace ortelana

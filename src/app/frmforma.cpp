@@ -7,6 +7,7 @@
 #include "info/opurl.h"
 #include "info/usrreklamax.h"
 #include "output/sheetprinter.h"
+#include "ui/fixedsize.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/qtext.h"
@@ -64,6 +65,7 @@ frmForma::frmForma(SharedTables &tables, QWidget *parent)
     // Fixed size, no maximise: the sheet is laid out to the pixel.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    keepNormalState(*this);
 
     // Printing answers Ctrl+P without a menu item: the menu keeps its five items.
     auto *print = new QAction(this);

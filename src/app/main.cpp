@@ -19,6 +19,7 @@
 #include <csignal>
 #include <cstdio>
 #include <new>
+#include <vector>
 
 namespace {
 
@@ -112,12 +113,21 @@ try {
 
     if (!prepareEnvironment(true))
         return 1;
-    if (!ortelana::displayIsUsable()) {
-        std::fprintf(stderr, "%s\n", ortelana::NoDisplayMessage);
+    const ortelana::DisplayChoice display = ortelana::chooseDisplay();
+    if (display.platform.isEmpty()) {
+        std::fprintf(stderr, "%s\n", display.message);
         return 1;
     }
-    ortelana::QuietPlatform quiet;
-    QApplication app(argc, argv);
+    // Qt is handed the platform chosen, so it cannot choose another; the environment
+    // of the programs started from the window (the browser) stays as it was.
+    QByteArray platform = display.platform;
+    char platformOption[] = "-platform";
+    std::vector<char *> qtArgv(argv, argv + argc);
+    qtArgv.insert(qtArgv.begin() + 1, {platformOption, platform.data()});
+    int qtArgc = int(qtArgv.size());
+    qtArgv.push_back(nullptr);
+    ortelana::QuietPlatform quiet(display.message);
+    QApplication app(qtArgc, qtArgv.data());
     quiet.platformStarted();
     const ortelana::XConnectionLossMessage connectionLoss;
     prepareApplication();

@@ -3,6 +3,7 @@
 
 #include "info/aboutinfo.h"
 #include "info/savefileurl.h"
+#include "ui/fixedsize.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/vbcolor.h"
@@ -25,6 +26,7 @@ frmOprog::frmOprog(QWidget *parent)
     setObjectName(QStringLiteral("frmOprog"));
     setWindowTitle(QStringLiteral("О программе"));
     setFixedSize(ClientSize);
+    keepNormalState(*this);
     setFont(sansSerifFont(fontpx::Pt12, true));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, vbColor(colors::LightGrey));

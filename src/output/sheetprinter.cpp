@@ -6,12 +6,14 @@
 #include "sheet/sheetpage.h"
 #include "ui/fontcheck.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 
 namespace ortelana {
 
@@ -44,6 +46,17 @@ bool printToFile(const SheetRequest &request, const QPrinter &printer, QString *
     return written.written();
 }
 
+// The file the dialog offers for printing to a file: named after the year, in the
+// documents folder, or in the home folder when there is none.  Qt itself offers a
+// name only on X11, and on other platforms the bare home folder.
+QString offeredFile(long long year)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("Ортелана-%1.pdf").arg(year));
+}
+
 } // namespace
 
 bool printSheet(const SheetRequest &request, QPrinter &printer, QString *error)
@@ -67,6 +80,12 @@ bool printSheet(QWidget *parent, const SheetRequest &request)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
+    // The title a print queue shows for the job.
+    printer.setDocName(QStringLiteral("Ортелана %1").arg(request.year));
+    // A file name makes the printer a PDF file; back to the system's printer, which
+    // keeps the name for the dialog to offer when printing to a file is chosen.
+    printer.setOutputFileName(offeredFile(request.year));
+    printer.setOutputFormat(QPrinter::NativeFormat);
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("printDialog"));
     if (dialog.exec() != QDialog::Accepted)

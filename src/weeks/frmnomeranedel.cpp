@@ -4,6 +4,7 @@
 #include "calendar/monthlayout.h"
 #include "calendar/yeartables.h"
 #include "calendar/yearmodel.h"
+#include "ui/fixedsize.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/qtext.h"
@@ -38,6 +39,7 @@ frmNomeraNedel::frmNomeraNedel(SharedTables &tables, QWidget *parent)
     setWindowTitle(QStringLiteral("Номера недель"));
     setFont(sansSerifFont(fontpx::Pt12, true));   // before the controls, which inherit it
     setFixedSize(ClientSize);
+    keepNormalState(*this);
     createControls();
     centreOnScreen(*this);
     Form_Load();

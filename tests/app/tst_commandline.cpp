@@ -15,6 +15,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using namespace ortelana;
 
 namespace {
@@ -58,6 +62,7 @@ class tst_CommandLine : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void yearRules_data();
     void yearRules();
     void parsing_data();
@@ -72,7 +77,27 @@ private slots:
     void display();
     void hostileEnvironment_data();
     void hostileEnvironment();
+
+private:
+    QTemporaryDir scratch;
+    QString listening;   // a socket that accepts connections, as a compositor's would
 };
+
+void tst_CommandLine::initTestCase()
+{
+    QVERIFY(scratch.isValid());
+    QVERIFY(QDir(scratch.path()).mkdir(QStringLiteral("platforms")));   // no plug-in in it
+    listening = scratch.filePath(QStringLiteral("wayland-test"));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(listening);
+    QVERIFY(std::size_t(path.size()) < sizeof address.sun_path);
+    std::copy(path.begin(), path.end(), address.sun_path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    QCOMPARE(::listen(fd, 8), 0);   // left open until the test ends
+}
 
 void tst_CommandLine::yearRules_data()
 {
@@ -319,22 +344,33 @@ void tst_CommandLine::display_data()
     QTest::addColumn<QStringList>("env");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<int>("errLines");
+    QTest::addColumn<QString>("named");   // the one line names this
 
     const QStringList none{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
     const QStringList stale{"DISPLAY=:99", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
     const QStringList staleXcb{"DISPLAY=:99", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb"};
     const QStringList staleWayland{"DISPLAY", "WAYLAND_DISPLAY=wayland-99", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE=wayland"};
+    const QStringList staleWaylandOnly{"DISPLAY", "WAYLAND_DISPLAY=wayland-99", "QT_QPA_PLATFORM"};
+    const QStringList waylandAskedFor{"DISPLAY", "WAYLAND_DISPLAY=wayland-99", "QT_QPA_PLATFORM=wayland"};
+    // A compositor answers, but Qt's Wayland plug-in is not where Qt is told to look.
+    const QStringList noPlugin{"DISPLAY", "WAYLAND_DISPLAY=" + listening, "QT_QPA_PLATFORM",
+                               "QT_QPA_PLATFORM_PLUGIN_PATH=" + scratch.filePath(QStringLiteral("platforms"))};
     const QStringList exporting{"--export", "y.pdf", "--year", "2027"};
-    for (const auto &[name, env] : {std::pair{"no display", none}, std::pair{"stale display", stale},
-                                    std::pair{"stale display, xcb asked for", staleXcb},
-                                    std::pair{"stale Wayland display", staleWayland}}) {
+    for (const auto &[name, env, named] :
+         {std::tuple{"no display", none, "дисплея"}, std::tuple{"stale display", stale, "дисплея"},
+          std::tuple{"stale display, xcb asked for", staleXcb, "дисплея"},
+          std::tuple{"stale Wayland display", staleWayland, "Wayland"},
+          std::tuple{"stale Wayland display, no session type", staleWaylandOnly, "Wayland"},
+          std::tuple{"Wayland asked for, no compositor", waylandAskedFor, "Wayland"},
+          std::tuple{"Wayland without its plug-in", noPlugin, "qt6-wayland"}}) {
         const QByteArray n(name);
-        QTest::newRow(n + ", --help") << QStringList{"--help"} << env << 0 << 0;
-        QTest::newRow(n + ", --version") << QStringList{"--version"} << env << 0 << 0;
-        QTest::newRow(n + ", --export") << exporting << env << 0 << 0;
-        QTest::newRow(n + ", --export=FILE") << QStringList{"--export=y.png"} << env << 0 << 0;
-        QTest::newRow(n + ", window") << QStringList{} << env << 1 << 1;
-        QTest::newRow(n + ", window at a year") << QStringList{"--year", "1917"} << env << 1 << 1;
+        const QString line = QString::fromUtf8(named);
+        QTest::newRow(n + ", --help") << QStringList{"--help"} << env << 0 << 0 << line;
+        QTest::newRow(n + ", --version") << QStringList{"--version"} << env << 0 << 0 << line;
+        QTest::newRow(n + ", --export") << exporting << env << 0 << 0 << line;
+        QTest::newRow(n + ", --export=FILE") << QStringList{"--export=y.png"} << env << 0 << 0 << line;
+        QTest::newRow(n + ", window") << QStringList{} << env << 1 << 1 << line;
+        QTest::newRow(n + ", window at a year") << QStringList{"--year", "1917"} << env << 1 << 1 << line;
     }
 }
 
@@ -344,6 +380,7 @@ void tst_CommandLine::display()
     QFETCH(QStringList, env);
     QFETCH(int, exitCode);
     QFETCH(int, errLines);
+    QFETCH(QString, named);
     if (!displayIsFree(99))
         QSKIP("something answers on display :99 here");
     QTemporaryDir dir;
@@ -354,7 +391,7 @@ void tst_CommandLine::display()
     const QStringList err = lines(run.err);
     QVERIFY2(err.size() == errLines, qPrintable(run.err));
     if (errLines == 1)
-        QVERIFY2(err.front().startsWith(QStringLiteral("ortelana: ")) && err.front().contains(QStringLiteral("дисплея")), qPrintable(run.err));
+        QVERIFY2(err.front().startsWith(QStringLiteral("ortelana: ")) && err.front().contains(named), qPrintable(run.err));
     if (arguments.contains(QStringLiteral("--export")))
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("y.pdf"))).size() > 1000);
 }

@@ -4,6 +4,7 @@
 // server against the program's own off-screen drawing of the expected year, the year
 // box's text through the clipboard, the windows that are open, and what a stub
 // xdg-open was asked to open.  Exits with 77 (skipped) when Xvfb cannot start.
+#include "privatexvfb.h"
 #include "sheet/sheetpage.h"
 #include "ui/fonts.h"
 
@@ -23,72 +24,17 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+
+using realserver::locate;
+using realserver::SkipExitCode;
+using realserver::Xvfb;
 
 namespace {
-
-constexpr int SkipExitCode = 77;
-
-// A private Xvfb on a display number it picks itself (-displayfd).
-struct Xvfb
-{
-    pid_t pid = -1;
-    int display = -1;
-    std::string screen = "1280x1024x24";
-
-    bool start()
-    {
-        int fds[2];
-        if (pipe(fds) != 0)
-            return false;
-        pid = fork();
-        if (pid == 0) {
-            close(fds[0]);
-            const int quiet = open("/dev/null", O_WRONLY);
-            dup2(quiet, STDOUT_FILENO);
-            dup2(quiet, STDERR_FILENO);
-            const std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
-                   "-noreset", static_cast<char *>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        if (pid < 0) {
-            close(fds[0]);
-            return false;
-        }
-        std::string number;
-        pollfd wait{fds[0], POLLIN, 0};
-        char c = 0;
-        while (poll(&wait, 1, 20000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
-            number += c;
-        close(fds[0]);
-        if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos) {
-            stop();
-            return false;
-        }
-        display = std::stoi(number);
-        return true;
-    }
-
-    void stop()
-    {
-        if (pid > 0) {
-            kill(pid, SIGTERM);
-            waitpid(pid, nullptr, 0);
-            pid = -1;
-        }
-    }
-};
 
 // Runs a command to its end while this process keeps answering the X server (the
 // program may ask us for the clipboard in the middle of it).  Returns: its output.
@@ -146,24 +92,6 @@ Geometry findWindow(const QString &title)
             rect.setHeight(value.toInt());
     }
     return {id, rect};
-}
-
-// Returns: where `part` stands inside `whole`, exactly, pixel for pixel; or (-1, -1).
-QPoint locate(const QImage &whole, const QImage &part)
-{
-    const QImage w = whole.convertToFormat(QImage::Format_RGB32);
-    const QImage p = part.convertToFormat(QImage::Format_RGB32);
-    for (int dy = 0; dy + p.height() <= w.height(); ++dy)
-        for (int dx = 0; dx + p.width() <= w.width(); ++dx) {
-            bool same = true;
-            for (int y = 0; same && y < p.height(); ++y)
-                same = std::equal(reinterpret_cast<const QRgb *>(p.constScanLine(y)),
-                                  reinterpret_cast<const QRgb *>(p.constScanLine(y)) + p.width(),
-                                  reinterpret_cast<const QRgb *>(w.constScanLine(y + dy)) + dx);
-            if (same)
-                return {dx, dy};
-        }
-    return {-1, -1};
 }
 
 } // namespace
@@ -275,6 +203,8 @@ void tst_RealX::stopProgram()
 //   opened:page    the opener was given 0.html of the working folder, written whole
 //   opened:none    the opener was not asked for anything
 //   absent:F       no file F in the working folder
+//   centred        the main window's frame (with the window manager's decoration, if
+//                  any) stands centred on the screen, within 2 pixels
 //   exit:N         the program ended with status N
 //   alive          the program still runs
 //   onscreen       the window's top-left corner is on the screen
@@ -413,6 +343,31 @@ bool tst_RealX::act(const QString &step, QString &failure)
             failure = arg + QStringLiteral(" was written");
             return false;
         }
+    } else if (verb == QLatin1String("centred")) {
+        // The client's place on the screen, grown by the frame extents a manager sets.
+        QRect frame;
+        for (const QString &line : run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), main.id}).split(QLatin1Char('\n'))) {
+            const int value = line.section(QLatin1Char(':'), 1).trimmed().toInt();
+            if (line.contains(QLatin1String("Absolute upper-left X")))
+                frame.moveLeft(value);
+            else if (line.contains(QLatin1String("Absolute upper-left Y")))
+                frame.moveTop(value);
+            else if (line.trimmed().startsWith(QLatin1String("Width:")))
+                frame.setWidth(value);
+            else if (line.trimmed().startsWith(QLatin1String("Height:")))
+                frame.setHeight(value);
+        }
+        const QStringList extents = run(QStringLiteral("xprop"), {QStringLiteral("-id"), main.id, QStringLiteral("_NET_FRAME_EXTENTS")})
+                                        .section(QLatin1Char('='), 1).split(QLatin1Char(','));
+        if (extents.size() == 4)
+            frame.adjust(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
+        const QPointF offset = QRectF(frame).center() - QRectF(QGuiApplication::primaryScreen()->geometry()).center();
+        if (frame.isEmpty() || std::abs(offset.x()) > 2 || std::abs(offset.y()) > 2) {
+            failure = QStringLiteral("the frame %1 × %2 at (%3, %4) is off the centre by (%5, %6)")
+                          .arg(frame.width()).arg(frame.height()).arg(frame.x()).arg(frame.y())
+                          .arg(offset.x()).arg(offset.y());
+            return false;
+        }
     } else if (verb == QLatin1String("exit")) {
         if (!poll([&] { return program->state() == QProcess::NotRunning; }, QStringLiteral("the program still runs")))
             return false;
@@ -501,6 +456,8 @@ void tst_RealX::scenarios_data()
     QTest::newRow("a soft limit of 8 open files is raised") << "files:8 " + clear + "type:1917 key:Return sheet:1917" << none;
     QTest::newRow("a 320 x 240 screen: the menu is on it") << "screen:320x240x24 onscreen menu:4 exit:0" << none;
     QTest::newRow("the X server ends") << "screen:640x480x24 onscreen xdeath exit:1 err:X-сервером" << none;
+    QTest::newRow("centred") << "centred" << none;
+    QTest::newRow("centred under a window manager") << "openbox centred key:F4 see:Номера~недель" << none;
 }
 
 void tst_RealX::scenarios()
@@ -532,14 +489,28 @@ void tst_RealX::scenarios()
         softFiles = list.takeFirst().section(QLatin1Char(':'), 1).toULong();
     while (list.front().startsWith(QLatin1String("env:")))
         rowEnv << list.takeFirst().section(QLatin1Char(':'), 1);
+    // "openbox": the row runs under that window manager, started before the program.
+    QProcess manager;
     const auto cleanup = qScopeGuard([&] {
         stopProgram();
+        manager.kill();
+        manager.waitForFinished();
         own.stop();
         ownServer = nullptr;
         rowEnv.clear();
         softFiles = 0;
         qputenv("DISPLAY", sharedDisplay);
     });
+    if (list.front() == QLatin1String("openbox")) {
+        list.removeFirst();
+        manager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        QVERIFY2(manager.waitForStarted(), "openbox is missing");
+        QElapsedTimer waited;
+        waited.start();
+        while (!run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                    .contains(QLatin1String("window id")) && waited.elapsed() < 10000)
+            settle(100);
+    }
     QVERIFY2(startProgram(fileSizeLimit), "the program's window did not appear");
     for (const QString &step : list) {
         QString failure;

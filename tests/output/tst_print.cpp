@@ -1,5 +1,7 @@
 // Printing the year sheet: Ctrl+P opens the print dialog, the page is the year shown,
-// and printing to a file follows the rules of every file the program writes.
+// the job carries a title and the dialog offers a file named after the year, and
+// printing to a file follows the rules of every file the program writes.  The title
+// is read where a print queue shows it, on a private cupsd, when one starts here.
 #include "app/frmforma.h"
 #include "output/sheetprinter.h"
 #include "app/yearbox.h"
@@ -7,7 +9,9 @@
 #include "windowdriver.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -26,18 +30,91 @@ class tst_Print : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { driver::prepareApplication(); }
+    void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup() { driver::stopProgram(tables, window); }
     void ctrlPOpensThePrintDialog();
     void printingToAFileFollowsTheWriterRules_data();
     void printingToAFileFollowsTheWriterRules();
     void printFailureIsShown();
+    void jobIsTitledAndOffersAFile();
 
 private:
+    bool startCups();
+
+    QTemporaryDir cupsDir;
+    QProcess cupsd;
+    bool cupsRunning = false;
     std::unique_ptr<SharedTables> tables;
     std::unique_ptr<frmForma> window;
 };
+
+// A private cupsd on a socket in its own folder, with one queue that prints into a
+// file there; false when it does not answer within a few seconds.
+bool tst_Print::startCups()
+{
+    const QString cupsdPath = QStandardPaths::findExecutable(QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin")});
+    if (cupsdPath.isEmpty() || !cupsDir.isValid())
+        return false;
+    const QString root = cupsDir.path(), socket = root + QStringLiteral("/cups.sock");
+    for (const char *folder : {"spool", "cache", "state", "log", "out"})
+        QDir(root).mkdir(QLatin1String(folder));
+    const auto write = [&](const char *name, const QString &text) {
+        QFile file(root + QLatin1Char('/') + QLatin1String(name));
+        return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) > 0;
+    };
+    write("cupsd.conf", QStringLiteral("Listen %1\nLogLevel debug\nWebInterface No\nBrowsing Off\n"
+                                       "<Location />\nOrder allow,deny\nAllow all\n</Location>\n").arg(socket));
+    write("cups-files.conf", QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
+                                            "ErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
+                                            "FileDevice Yes\nSandboxing Relaxed\n").arg(root));
+    cupsd.start(cupsdPath, {QStringLiteral("-f"), QStringLiteral("-c"), root + QStringLiteral("/cupsd.conf"),
+                            QStringLiteral("-s"), root + QStringLiteral("/cups-files.conf")});
+    QElapsedTimer waited;
+    waited.start();
+    while (!QFileInfo::exists(socket) && waited.elapsed() < 5000 && cupsd.state() == QProcess::Running)
+        QTest::qWait(50);
+    // The socket may be there a moment before cupsd takes connections on it.
+    const auto lpadmin = [&](const QStringList &arguments) {
+        QProcess admin;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("CUPS_SERVER"), socket);
+        admin.setProcessEnvironment(env);
+        do {
+            admin.start(QStringLiteral("lpadmin"), arguments);
+            if (admin.waitForFinished(5000) && admin.exitStatus() == QProcess::NormalExit && admin.exitCode() == 0)
+                return true;
+            QTest::qWait(200);
+        } while (waited.elapsed() < 5000);
+        qInfo("lpadmin: %s", admin.readAllStandardError().constData());
+        return false;
+    };
+    if (!lpadmin({QStringLiteral("-p"), QStringLiteral("ortelana-test"), QStringLiteral("-E"), QStringLiteral("-v"),
+                  QStringLiteral("file://%1/out/job.pdf").arg(root), QStringLiteral("-P"),
+                  QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")})
+        || !lpadmin({QStringLiteral("-d"), QStringLiteral("ortelana-test")}))
+        return false;
+    qputenv("CUPS_SERVER", QFile::encodeName(socket));   // before Qt first asks for printers
+    return true;
+}
+
+void tst_Print::initTestCase()
+{
+    driver::prepareApplication();
+    cupsRunning = startCups();
+    if (!cupsRunning) {
+        qInfo("no private cupsd: the job title is read from the printer the dialog accepted");
+        // No queue at all then, so no test ever prints on a real printer of this machine.
+        qputenv("CUPS_SERVER", QFile::encodeName(cupsDir.filePath(QStringLiteral("none.sock"))));
+    }
+}
+
+void tst_Print::cleanupTestCase()
+{
+    cupsd.kill();
+    cupsd.waitForFinished();
+}
 
 void tst_Print::init()
 {
@@ -140,6 +217,9 @@ void tst_Print::printFailureIsShown()
                 dialog->reject();
                 return;
             }
+            // «Print to file» is the last entry, after any queue.
+            if (auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers")))
+                printers->setCurrentIndex(printers->count() - 1);
             name->setText(target);
             dialog->accept();
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
@@ -152,6 +232,61 @@ void tst_Print::printFailureIsShown()
     QVERIFY2(message.startsWith(QStringLiteral("printError:")), qPrintable(message));
     QVERIFY2(message.contains(QStringLiteral("папка")), qPrintable(message));
     QVERIFY(QFileInfo(target).isDir());
+}
+
+// Ctrl+P: the dialog offers «Ортелана-1917.pdf» in the documents folder, never a bare
+// folder; accepted as offered, the job is titled «Ортелана 1917» (on the queue, when
+// there is one, else on the file the dialog chose).
+void tst_Print::jobIsTitledAndOffersAFile()
+{
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", oldHome);
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+    });
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+    driver::confirmYear(*window, QStringLiteral("1917"));
+
+    QString offered, title, printerChosen;
+    QTimer accepter;
+    connect(&accepter, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        accepter.stop();
+        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("filename")))
+            offered = name->text();
+        if (auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers")))
+            printerChosen = printers->currentText();
+        title = dialog->printer()->docName();
+        dialog->accept();
+    });
+    accepter.start(20);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+
+    const QString expected = home.filePath(QStringLiteral("Documents/Ортелана-1917.pdf"));
+    QCOMPARE(offered, expected);
+    QCOMPARE(title, QStringLiteral("Ортелана 1917"));
+    if (!cupsRunning) {
+        const QString text = runTool(QStringLiteral("pdftotext"), {expected, QStringLiteral("-")});
+        QVERIFY2(text.contains(QStringLiteral("ГОД ЗМЕИ")), qPrintable(text));
+        return;
+    }
+    QCOMPARE(printerChosen, QStringLiteral("ortelana-test"));   // the default queue, not a file
+    QVERIFY(!QFileInfo::exists(expected));
+    // The queue hands the title to every filter as its third argument.
+    QElapsedTimer waited;
+    waited.start();
+    QByteArray log;
+    while (!log.contains("argv[3]=\"Ортелана 1917\"") && waited.elapsed() < 15000) {
+        QTest::qWait(100);
+        log = readAll(cupsDir.filePath(QStringLiteral("log/error_log")));
+    }
+    QVERIFY2(log.contains("argv[3]=\"Ортелана 1917\""), "the queue shows no job titled «Ортелана 1917»");
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(cupsDir.filePath(QStringLiteral("out/job.pdf"))).size() > 1000, 15000);
 }
 
 QTEST_MAIN(tst_Print)
