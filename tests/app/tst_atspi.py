@@ -168,6 +168,8 @@ try:
     subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], timeout=20)
 
     sheet = find(app, pyatspi.ROLE_TABLE, "Календарь")
+    if sheet is None:
+        raise SystemExit("FAIL: no table «Календарь»")
     year_box = find(app, pyatspi.ROLE_TEXT, "Год")
     old_style = find(app, pyatspi.ROLE_CHECK_BOX, "Старый стиль")
 
