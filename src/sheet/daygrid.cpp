@@ -60,8 +60,8 @@ void DayGrid::setCurrentKey(int key)
 void DayGrid::announceFocus() const
 {
     const int index = indexOfKey(current);
-    if (index < 0 || !picture()->hasFocus())
-        return;
+    if (!QAccessible::isActive() || index < 0 || !picture()->hasFocus())
+        return;   // nobody listens, or no cell has the focus
     QAccessibleInterface *table = QAccessible::queryAccessibleInterface(picture());
     if (QAccessibleInterface *cell = table ? table->child(index) : nullptr) {
         QAccessibleEvent event(cell, QAccessible::Focus);
