@@ -8,7 +8,6 @@ keys through XTest (xdotool).  A stub xdg-open first on PATH only notes what it 
 asked to open.  Exits with 77 (skipped) only when Xvfb or the accessibility bus
 cannot start.  Usage: tst_atspi.py PROGRAM
 """
-import datetime
 import os
 import shutil
 import subprocess
@@ -104,10 +103,15 @@ def on_name(event):
 
 
 def find(root, role, name=None, timeout=10):
-    found = []
-    pump(timeout, lambda: found.append(pyatspi.findDescendant(
-        root, lambda o: o is not None and o.getRole() == role and (name is None or o.name == name))) or found[-1])
-    return found[-1] if found else None
+    """The first object under `root` with this role (and name), waited for."""
+    found = [None]
+
+    def look():
+        found[0] = pyatspi.findDescendant(
+            root, lambda o: o is not None and o.getRole() == role and (name is None or o.name == name))
+        return found[0] is not None
+    pump(timeout, look)
+    return found[0]
 
 
 def key(*keys):
@@ -116,7 +120,7 @@ def key(*keys):
 
 def wait_focus(name):
     """The accessible focus reaches the object `name` (the last announcement)."""
-    pump(5, lambda: focused and focused[-1] == name)
+    pump(10, lambda: focused and focused[-1] == name)
     return focused[-1] if focused else None
 
 
