@@ -8,6 +8,7 @@ keys through XTest (xdotool).  A stub xdg-open first on PATH only notes what it 
 asked to open.  Exits with 77 (skipped) only when Xvfb or the accessibility bus
 cannot start.  Usage: tst_atspi.py PROGRAM
 """
+import atexit
 import os
 import shutil
 import subprocess
@@ -52,6 +53,7 @@ def start_xvfb():
 
 
 xvfb, display = start_xvfb()
+atexit.register(xvfb.kill)   # whatever fails later, the server goes with the test
 os.environ["DISPLAY"] = display
 
 from gi.repository import Gio, GLib  # noqa: E402
