@@ -12,7 +12,7 @@
 namespace ortelana {
 
 namespace {
-int monthOf(int key) { return key / sheetDayKey(1, 0); }
+int monthOf(int key) { return key / KeysPerMonth; }
 } // namespace
 
 DayCursor::DayCursor(QWidget *picture, DayGrid &grid)

@@ -41,11 +41,24 @@ int DayGrid::indexAt(int row, int column) const
     return -1;
 }
 
-void DayGrid::setContent(std::vector<GridCell> cells, QStringList rows, QStringList columns)
+void DayGrid::setHeaders(QStringList rows, QStringList columns)
 {
-    content = std::move(cells);
     rowHeaders = std::move(rows);
     columnHeaders = std::move(columns);
+}
+
+QString DayGrid::name(int index) const
+{
+    GridCell &cell = content[std::size_t(index)];
+    if (cell.name.isEmpty() && namer)
+        cell.name = namer(cell);
+    return cell.name;
+}
+
+void DayGrid::setContent(std::vector<GridCell> cells, Namer makeName)
+{
+    content = std::move(cells);
+    namer = std::move(makeName);
     emit contentChanged();
     QAccessibleTableModelChangeEvent event(picture(), QAccessibleTableModelChangeEvent::ModelReset);
     QAccessible::updateAccessibility(&event);

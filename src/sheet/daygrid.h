@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -19,7 +20,7 @@ struct GridCell
     int key = 0;        // stays with the day across redrawings (month and day, or similar)
     int row = 0;        // [0, rows)
     int column = 0;     // [0, columns)
-    QString name;       // what a screen reader says
+    QString name;       // what a screen reader says; empty: the grid's namer makes it
     QRect rect;         // the slot, in the picture widget's coordinates
 };
 
@@ -47,8 +48,15 @@ public:
     int indexOfKey(int key) const;
     int indexAt(int row, int column) const;
 
+    // Makes the name of a cell that has none, when it is first asked for: a drawing
+    // then costs no text until a screen reader reads it.
+    using Namer = std::function<QString(const GridCell &)>;
+
     // Replaces the content (a new drawing) and tells assistive technologies.
-    void setContent(std::vector<GridCell> cells, QStringList rowHeaders, QStringList columnHeaders);
+    void setContent(std::vector<GridCell> cells, Namer namer = {});
+    void setHeaders(QStringList rowHeaders, QStringList columnHeaders);
+    // Returns: the name of cell `index` of cells().
+    QString name(int index) const;
 
     // The day cursor's cell, by key (-1: none); announced as the accessible focus
     // while the picture has the keyboard focus.
@@ -61,7 +69,8 @@ signals:
     void contentChanged();
 
 private:
-    std::vector<GridCell> content;
+    mutable std::vector<GridCell> content;   // names filled in as they are asked for
+    Namer namer;
     QStringList rowHeaders;
     QStringList columnHeaders;
     int current = -1;

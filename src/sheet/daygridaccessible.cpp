@@ -75,8 +75,7 @@ public:
     bool isValid() const override { return cell() != nullptr; }
     QString text(QAccessible::Text t) const override
     {
-        const GridCell *c = cell();
-        return c && t == QAccessible::Name ? c->name : QString();
+        return cell() && t == QAccessible::Name ? grid()->name(grid()->indexOfKey(key)) : QString();
     }
     QRect rect() const override
     {

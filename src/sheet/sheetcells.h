@@ -9,8 +9,10 @@ namespace ortelana {
 
 class DayGrid;
 
-// Returns: the key of a day of the sheet, in date order; 1 January is the smallest.
-constexpr int sheetDayKey(int month0, int day) noexcept { return month0 * 32 + day; }
+// The key of a day of the sheet: month (0 = January) times 32 plus the day, so keys run
+// in date order and a key's month is key / KeysPerMonth.
+inline constexpr int KeysPerMonth = 32;
+constexpr int sheetDayKey(int month0, int day) noexcept { return month0 * KeysPerMonth + day; }
 
 // Puts the sheet of `model` with the old-style box in the given state into `grid`,
 // whose picture is the sheet's picture area.

@@ -42,7 +42,8 @@ void describeWeeks(DayGrid &grid, const SharedTables &tables, int month)
     for (int row = 1; row <= 7; ++row)
         rows << weekdayName(row);
     rows << QStringLiteral("номер недели");
-    grid.setContent(std::move(cells), rows, columns);
+    grid.setHeaders(rows, columns);
+    grid.setContent(std::move(cells));
 }
 
 } // namespace ortelana
