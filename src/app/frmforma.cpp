@@ -7,6 +7,9 @@
 #include "info/opurl.h"
 #include "info/usrreklamax.h"
 #include "output/sheetprinter.h"
+#include "sheet/daycursor.h"
+#include "sheet/daygrid.h"
+#include "sheet/sheetcells.h"
 #include "ui/fixedsize.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
@@ -60,6 +63,9 @@ frmForma::frmForma(SharedTables &tables, QWidget *parent)
     setWindowTitle(QStringLiteral("Ортелана"));
     setWindowIcon(programIcon());
     setFont(sansSerifFont(fontpx::Pt9_75, true));
+    // The days for screen readers and the keyboard's day cursor.
+    sheetDays = new DayGrid(picCalendar);
+    new DayCursor(picCalendar, *sheetDays);
     createControls();
     createMenus();
     // Fixed size, no maximise: the sheet is laid out to the pixel.
@@ -218,6 +224,7 @@ void frmForma::DrawDays()
         return;   // no year computed yet: nothing to draw
     const bool checked = StilChck->isChecked();
     sheet.DrawDays(model, checked);
+    describeSheet(*sheetDays, model, checked);
     picCalendar->setAccessibleDescription(sheetDescription(model.year, model.offersOldStyle && checked));
 }
 

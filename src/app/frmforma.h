@@ -16,6 +16,7 @@ class QMenu;
 
 namespace ortelana {
 
+class DayGrid;
 class PictureArea;
 class YearBox;
 class usrReklamaX;
@@ -62,6 +63,7 @@ private:
 
     usrReklamaX *usrReklamaX1 = nullptr;
     PictureArea *picCalendar = nullptr;
+    DayGrid *sheetDays = nullptr;   // the drawn days, for assistive technologies
     QLabel *Label1 = nullptr;
     YearBox *DATA = nullptr;
     QLabel *YEAR = nullptr;

@@ -19,15 +19,19 @@ struct SharedTables
     // Weekday (Monday = 0) of the 1st of each month as last drawn, index 0 to 11.
     std::array<int, 12> MonthStart{};
 
+    // The year last computed (0 before the first); screen readers hear it with each day.
+    long long Year = 0;
+
     // True while the year last computed marks 9 May.
     bool VictoryDay = false;
 
     // The month last chosen in the week numbers window; outlives the window.
     int ChosenMonth = 0;
 
-    // Enters the entries that follow the year computed: February and 9 May.
+    // Enters the entries that follow the year computed: the year, February and 9 May.
     void takeYear(const YearModel &model)
     {
+        Year = model.year;
         VictoryDay = model.victoryDay;
         MonthDays[2] = model.februaryDays;
     }

@@ -2,9 +2,11 @@
 #include "info/frmoprog.h"
 
 #include "info/aboutinfo.h"
+#include "info/linkaccessible.h"
 #include "info/savefileurl.h"
 #include "ui/fixedsize.h"
 #include "ui/fonts.h"
+#include "ui/dialogaccessible.h"
 #include "ui/picturearea.h"
 #include "ui/vbcolor.h"
 #include "ui/windowplace.h"
@@ -23,6 +25,7 @@ frmOprog::frmOprog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint)
 {
+    reportModality(this);
     setObjectName(QStringLiteral("frmOprog"));
     setWindowTitle(QStringLiteral("О программе"));
     setFixedSize(ClientSize);
@@ -43,6 +46,7 @@ void frmOprog::createControls()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(16, 8, 71, 126);
     Image1->setPixmap(QPixmap(QStringLiteral(":/emblem.png")));
+    Image1->setAccessibleName(QStringLiteral("Эмблема: солнце над листком календаря"));
 
     addLabel2(3, QStringLiteral("Автор: ") + QString::fromUtf8(about::Author), QRect(104, 8, 220, 20));
     addLabel2(4, QStringLiteral("E-mail: ") + QString::fromUtf8(about::Email), QRect(104, 32, 242, 20));
@@ -57,6 +61,7 @@ void frmOprog::createControls()
     linkPalette.setColor(QPalette::WindowText, vbColor(colors::DarkBlue));
     Label1->setPalette(linkPalette);
     Label1->setProperty("Tag", QString::fromUtf8(about::Site));
+    presentAsLink(Label1, QString::fromUtf8(about::Site));
     // The hand's fingertip is its hot spot, at the top-left corner.
     Label1->setCursor(QCursor(QPixmap(QStringLiteral(":/hand.png")), 0, 0));
     Label1->installEventFilter(this);
@@ -74,6 +79,7 @@ void frmOprog::createControls()
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(8, 160, 80, 45);
     Picture1->setBackColor(vbColor(colors::White));
+    Picture1->setAccessibleName(QStringLiteral("Флаг России: белая, синяя и красная полосы"));
 
     OK = new QPushButton(QStringLiteral("OK"), this);
     OK->setObjectName(QStringLiteral("OK"));

@@ -1,6 +1,7 @@
 // Title banner.
 #include "info/usrreklamax.h"
 
+#include "info/banneraccessible.h"
 #include "ui/focusframe.h"
 #include "ui/vbcolor.h"
 
@@ -93,6 +94,7 @@ usrReklamaX::usrReklamaX(QWidget *parent)
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(QStringLiteral("Ортелана"));
     setAccessibleDescription(QStringLiteral("Заголовок программы"));
+    presentAsBanner(this);
     focusOverlay = new FocusOverlay(this);
 
     Navigate(QString::fromUtf8(TitlePage));

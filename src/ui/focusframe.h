@@ -4,11 +4,14 @@
 #pragma once
 
 class QPainter;
+class QRect;
 class QWidget;
 
 namespace ortelana {
 
 // Draws a dotted focus rectangle on the outermost pixels of `widget` with `painter`.
 void drawFocusFrame(QPainter &painter, const QWidget &widget);
+// Draws the same rectangle on the outermost pixels of `rect` (in widget coordinates).
+void drawFocusFrame(QPainter &painter, const QWidget &widget, const QRect &rect);
 
 } // namespace ortelana

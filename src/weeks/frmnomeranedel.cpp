@@ -11,6 +11,9 @@
 #include "ui/vbcolor.h"
 #include "ui/windowplace.h"
 #include "calendar/weeknumbers.h"
+#include "sheet/daygrid.h"
+#include "ui/dialogaccessible.h"
+#include "weeks/weekcells.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -19,11 +22,9 @@
 namespace ortelana {
 
 namespace {
-// The grid on Picture1: weekday labels in the column left of x = 26, one 26-px column
-// per week, one 20-px row per weekday, the week numbers under the Sunday row.
-constexpr int ColumnWidth = 26;
-constexpr int RowHeight = 20;
-constexpr int WeekNumberY = 140;
+using weeksgrid::ColumnWidth;
+using weeksgrid::RowHeight;
+using weeksgrid::WeekNumberY;
 // The cleared day area reaches past the picture's edges; the labels left of it stay.
 constexpr int ClearLeft = 26;
 constexpr int ClearRight = 185;
@@ -35,6 +36,7 @@ frmNomeraNedel::frmNomeraNedel(SharedTables &tables, QWidget *parent)
                           | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       tables(tables)
 {
+    reportModality(this);
     setObjectName(QStringLiteral("frmNomeraNedel"));
     setWindowTitle(QStringLiteral("Номера недель"));
     setFont(sansSerifFont(fontpx::Pt12, true));   // before the controls, which inherit it
@@ -63,6 +65,7 @@ void frmNomeraNedel::createControls()
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     Picture1 = new PictureArea(PictureArea::Border::Sunken, this);
+    days = new DayGrid(Picture1);   // the month's days and week numbers for screen readers
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(128, 32, 185, 169);
     Picture1->setAccessibleName(QStringLiteral("Номера недель"));
@@ -126,6 +129,7 @@ void frmNomeraNedel::List1_Click(int month)
         Picture1->CurrentY = WeekNumberY;
         Picture1->Print(firstWeek + c - 1);
     }
+    describeWeeks(*days, tables, month);
 }
 
 // A single-choice list always shows its choice: Ctrl+click on the chosen month would

@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace ortelana {
 
+class DayGrid;
 class PictureArea;
 
 class frmNomeraNedel : public QDialog
@@ -38,6 +39,7 @@ private:
     QListWidget *List1 = nullptr;
     QLabel *Label1 = nullptr;
     PictureArea *Picture1 = nullptr;
+    DayGrid *days = nullptr;
     QPushButton *kOK = nullptr;
 };
 

@@ -1,9 +1,13 @@
 // What a screen reader meets: the names of the year box, the old-style box, the menu
-// and the list of months, and the sheet's description naming the year it shows.
+// and the list of months, the sheet's description naming the year it shows, the
+// sheet's day cells as the model lays them out, and the day cursor, whose frame is
+// drawn on screen only.
 #include "app/frmforma.h"
 #include "app/startup.h"
 #include "app/yearbox.h"
 #include "ui/fonts.h"
+#include "sheet/sheetpage.h"
+#include "sheet/yearsheet.h"
 #include "ui/picturearea.h"
 
 #include "windowdriver.h"
@@ -58,6 +62,9 @@ private slots:
     void sheetDescriptionFollowsTheYear();
     void unconfirmedYearDoesNotChangeTheDescription();
     void monthListAndPictureHaveNames();
+    void dayCellsFollowTheModel_data();
+    void dayCellsFollowTheModel();
+    void cursorFrameStaysOffTheImage();
 
 private:
     void confirm(const QString &year) { driver::confirmYear(*window, year); }
@@ -172,6 +179,88 @@ void tst_Accessibility::monthListAndPictureHaveNames()
     QCOMPARE(pictureName, QStringLiteral("Номера недель"));
     QCOMPARE(pictureDescription, QStringLiteral("Дни и номера недель: Январь"));
     QCOMPARE(afterDown, QStringLiteral("Дни и номера недель: Февраль"));
+}
+
+void tst_Accessibility::dayCellsFollowTheModel_data()
+{
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<int>("index");   // day of the year, 0 = 1 January
+    QTest::addColumn<int>("days");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPoint>("slot");   // week column and weekday row as drawn (1-based)
+
+    QTest::newRow("1 January 2005") << "2005" << true << 0 << 365 << "суббота, 1 января 2005 года" << QPoint(1, 6);
+    QTest::newRow("9 May 2005") << "2005" << true << 128 << 365 << "понедельник, 9 мая 2005 года, День Победы"
+                                << QPoint(3, 1);
+    QTest::newRow("9 May 1944 not marked") << "1944" << true << 129 << 366 << "вторник, 9 мая 1944 года"
+                                           << QPoint(2, 2);
+    QTest::newRow("29 February 2024") << "2024" << true << 59 << 366 << "четверг, 29 февраля 2024 года"
+                                      << QPoint(5, 4);
+    QTest::newRow("1917 checked") << "1917" << true << 0 << 365 << "понедельник, 1 января 1917 года" << QPoint(1, 1);
+    QTest::newRow("1917 unchecked: Sunday row") << "1917" << false << 0 << 365 << "воскресенье, 1 января 1917 года"
+                                                << QPoint(1, 7);
+    QTest::newRow("31 December 9999999") << "9999999" << true << 364 << 365
+                                         << "пятница, 31 декабря 9999999 года" << QPoint(5, 5);
+}
+
+void tst_Accessibility::dayCellsFollowTheModel()
+{
+    QFETCH(QString, year);
+    QFETCH(bool, checked);
+    QFETCH(int, index);
+    QFETCH(int, days);
+    QFETCH(QString, name);
+    QFETCH(QPoint, slot);
+
+    window->setOldStyleChecked(checked);
+    confirm(year);
+    PictureArea *picture = window->calendarPicture();
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(picture);
+    QVERIFY(table && table->tableInterface());
+    QCOMPARE(table->role(), QAccessible::Table);
+    QCOMPARE(table->childCount(), days);
+    QAccessibleInterface *cell = table->child(index);
+    QVERIFY(cell && cell->tableCellInterface());
+    QCOMPARE(cell->role(), QAccessible::Cell);
+    QCOMPARE(cell->text(QAccessible::Name), name);
+    QCOMPARE(cell->tableCellInterface()->rowIndex(), slot.y() - 1);
+    // Its row header is the weekday it is named by.
+    QCOMPARE(cell->tableCellInterface()->rowHeaderCells().value(0)->text(QAccessible::Name),
+             name.section(QLatin1Char(','), 0, 0));
+    // Its extents are its slot on the sheet, on screen.
+    const int month = cell->tableCellInterface()->columnIndex() / 6;
+    const MonthCellCorner corner = MonthCell[std::size_t(month)];
+    const QPoint at = picture->mapToGlobal(picture->contentsRect().topLeft()
+                                           + QPoint(sheet::dayX(corner.X, slot.x()), sheet::dayY(corner.Y, slot.y())));
+    QCOMPARE(cell->rect(), QRect(at, QSize(sheet::ColumnWidth, sheet::RowHeight)));
+}
+
+void tst_Accessibility::cursorFrameStaysOffTheImage()
+{
+    confirm(QStringLiteral("2005"));
+    PictureArea *picture = window->calendarPicture();
+    const QImage drawn = picture->image().copy();
+    const auto onScreen = [&] { return picture->grab(picture->contentsRect()).toImage().convertToFormat(drawn.format()); };
+    QCOMPARE(onScreen(), drawn);   // no frame before the sheet has the focus
+
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(picture);
+    const auto focusName = [table] {
+        QAccessibleInterface *focus = table->focusChild();
+        return focus ? focus->text(QAccessible::Name) : QStringLiteral("<no focus>");
+    };
+    picture->setFocus(Qt::TabFocusReason);
+    QVERIFY(picture->hasFocus());
+    for (const int key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_End})
+        QTest::keyClick(picture, Qt::Key(key));
+    QCOMPARE(focusName(), QStringLiteral("понедельник, 31 января 2005 года"));
+    QVERIFY(onScreen() != drawn);   // the frame shows on screen...
+    QCOMPARE(picture->image(), drawn);   // ...and never in the image or the export
+    QCOMPARE(picture->image(), ortelana::sheetImage({2005, true}, 1));
+
+    // Page Down keeps the day and month.
+    QTest::keyClick(picture, Qt::Key_PageDown);
+    QCOMPARE(focusName(), QStringLiteral("вторник, 31 января 2006 года"));
 }
 
 QTEST_MAIN(tst_Accessibility)

@@ -1,0 +1,85 @@
+// The day cells a picture offers to assistive technologies, and their announcements.
+#include "sheet/daygrid.h"
+
+#include "sheet/daygridaccessible.h"
+
+#include <QAccessible>
+#include <QWidget>
+
+namespace ortelana {
+
+DayGrid::DayGrid(QWidget *picture)
+    : QObject(picture)
+{
+    setObjectName(QStringLiteral("DayGrid"));
+    useDayGridAccessibility(picture);
+}
+
+DayGrid *DayGrid::of(const QObject *object)
+{
+    return object ? object->findChild<DayGrid *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+QWidget *DayGrid::picture() const
+{
+    return static_cast<QWidget *>(parent());
+}
+
+int DayGrid::indexOfKey(int key) const
+{
+    for (std::size_t i = 0; i < content.size(); ++i)
+        if (content[i].key == key)
+            return int(i);
+    return -1;
+}
+
+int DayGrid::indexAt(int row, int column) const
+{
+    for (std::size_t i = 0; i < content.size(); ++i)
+        if (content[i].row == row && content[i].column == column)
+            return int(i);
+    return -1;
+}
+
+void DayGrid::setHeaders(QStringList rows, QStringList columns)
+{
+    rowHeaders = std::move(rows);
+    columnHeaders = std::move(columns);
+}
+
+QString DayGrid::name(int index) const
+{
+    GridCell &cell = content[std::size_t(index)];
+    if (cell.name.isEmpty() && namer)
+        cell.name = namer(cell);
+    return cell.name;
+}
+
+void DayGrid::setContent(std::vector<GridCell> cells, Namer makeName)
+{
+    content = std::move(cells);
+    namer = std::move(makeName);
+    emit contentChanged();
+    QAccessibleTableModelChangeEvent event(picture(), QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&event);
+}
+
+void DayGrid::setCurrentKey(int key)
+{
+    current = key;
+    announceFocus();
+}
+
+void DayGrid::announceFocus() const
+{
+    const int index = indexOfKey(current);
+    if (!QAccessible::isActive() || index < 0 || !picture()->hasFocus())
+        return;   // nobody listens, or no cell has the focus
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(picture());
+    if (QAccessibleInterface *cell = table ? table->child(index) : nullptr) {
+        QAccessibleEvent event(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+} // namespace ortelana

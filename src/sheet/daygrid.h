@@ -1,0 +1,79 @@
+// What a picture of days offers to assistive technologies: the day cells it draws,
+// each with its row and column in a table of weekday rows and week columns, its
+// spoken name and its slot on the widget, the header texts, and the cell the day
+// cursor stands on.  A picture carries one as a child; the table interface reads it.
+#pragma once
+
+#include <QObject>
+#include <QRect>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace ortelana {
+
+struct GridCell
+{
+    int key = 0;        // stays with the day across redrawings (month and day, or similar)
+    int row = 0;        // [0, rows)
+    int column = 0;     // [0, columns)
+    QString name;       // what a screen reader says; empty: the grid's namer makes it
+    QRect rect;         // the slot, in the picture widget's coordinates
+};
+
+class DayGrid : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Attaches to `picture`; create it before the picture is first named, so that the
+    // picture's accessible interface is made as a table.
+    explicit DayGrid(QWidget *picture);
+
+    // Returns: the grid attached to `object`, or nullptr.
+    static DayGrid *of(const QObject *object);
+
+    QWidget *picture() const;
+    int rows() const { return int(rowHeaders.size()); }
+    int columns() const { return int(columnHeaders.size()); }
+    QString rowHeader(int row) const { return rowHeaders.value(row); }
+    QString columnHeader(int column) const { return columnHeaders.value(column); }
+    const std::vector<GridCell> &cells() const { return content; }
+
+    // Returns: the index in cells() of the cell with this key or at this row and
+    // column, or -1.
+    int indexOfKey(int key) const;
+    int indexAt(int row, int column) const;
+
+    // Makes the name of a cell that has none, when it is first asked for: a drawing
+    // then costs no text until a screen reader reads it.
+    using Namer = std::function<QString(const GridCell &)>;
+
+    // Replaces the content (a new drawing) and tells assistive technologies.
+    void setContent(std::vector<GridCell> cells, Namer namer = {});
+    void setHeaders(QStringList rowHeaders, QStringList columnHeaders);
+    // Returns: the name of cell `index` of cells().
+    QString name(int index) const;
+
+    // The day cursor's cell, by key (-1: none); announced as the accessible focus
+    // while the picture has the keyboard focus.
+    int currentKey() const { return current; }
+    void setCurrentKey(int key);
+    // Tells assistive technologies that the cursor's cell holds the focus.
+    void announceFocus() const;
+
+signals:
+    void contentChanged();
+
+private:
+    mutable std::vector<GridCell> content;   // names filled in as they are asked for
+    Namer namer;
+    QStringList rowHeaders;
+    QStringList columnHeaders;
+    int current = -1;
+};
+
+} // namespace ortelana

@@ -1,0 +1,274 @@
+// Table, cell and header interfaces over a DayGrid.
+#include "sheet/daygridaccessible.h"
+
+#include "sheet/daygrid.h"
+#include "ui/accessiblefactory.h"
+
+#include <QAccessibleWidget>
+#include <QHash>
+#include <QWidget>
+
+namespace ortelana {
+
+namespace {
+
+class GridTable;
+
+// The parts of a cell or header that never change: no object, no children.
+class GridPart : public QAccessibleInterface
+{
+public:
+    explicit GridPart(GridTable *table) : owner(table) {}
+
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override;
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *parent() const override;
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    void setText(QAccessible::Text, const QString &) override {}
+
+protected:
+    DayGrid *grid() const;
+    GridTable *owner;
+};
+
+// A weekday name (a row) or a month name (a column).
+class GridHeader : public GridPart
+{
+public:
+    GridHeader(GridTable *table, Qt::Orientation orientation, int index)
+        : GridPart(table), orientation(orientation), index(index)
+    {
+    }
+
+    bool isValid() const override { return grid() && !headerText().isEmpty(); }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? headerText() : QString(); }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override
+    {
+        return orientation == Qt::Horizontal ? QAccessible::ColumnHeader : QAccessible::RowHeader;
+    }
+    QAccessible::State state() const override { return {}; }
+
+private:
+    QString headerText() const
+    {
+        const DayGrid *g = grid();
+        return !g ? QString() : orientation == Qt::Horizontal ? g->columnHeader(index) : g->rowHeader(index);
+    }
+
+    Qt::Orientation orientation;
+    int index;
+};
+
+// One drawn day, followed by its key: a new drawing renames it, and it goes invalid
+// when the new year has no such day (29 February).
+class GridCellAccessible : public GridPart, public QAccessibleTableCellInterface
+{
+public:
+    GridCellAccessible(GridTable *table, int key) : GridPart(table), key(key) {}
+
+    const int key;
+
+    bool isValid() const override { return cell() != nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        return cell() && t == QAccessible::Name ? grid()->name(grid()->indexOfKey(key)) : QString();
+    }
+    QRect rect() const override
+    {
+        const GridCell *c = cell();
+        return c ? QRect(grid()->picture()->mapToGlobal(c->rect.topLeft()), c->rect.size()) : QRect();
+    }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        const DayGrid *g = grid();
+        if (!g)
+            return state;
+        state.focusable = true;
+        state.selectable = true;
+        state.selected = isSelected();
+        state.focused = state.selected && g->picture()->hasFocus();
+        state.invisible = !g->picture()->isVisible();
+        return state;
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface *>(this) : nullptr;
+    }
+
+    bool isSelected() const override { return grid() && grid()->currentKey() == key; }
+    QList<QAccessibleInterface *> columnHeaderCells() const override;
+    QList<QAccessibleInterface *> rowHeaderCells() const override;
+    int columnIndex() const override { return cell() ? cell()->column : -1; }
+    int rowIndex() const override { return cell() ? cell()->row : -1; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface *table() const override;
+
+private:
+    const GridCell *cell() const
+    {
+        const DayGrid *g = grid();
+        const int index = g ? g->indexOfKey(key) : -1;
+        return index < 0 ? nullptr : &g->cells()[std::size_t(index)];
+    }
+};
+
+// The picture itself.  Its cells and headers are made on first demand and kept (Qt's
+// registry owns them) until the picture goes; they read the grid whenever asked.
+class GridTable : public QAccessibleWidget, public QAccessibleTableInterface
+{
+public:
+    explicit GridTable(QWidget *picture)
+        : QAccessibleWidget(picture, QAccessible::Table)
+    {
+        // A client that read a cell before the redrawing hears its new name.
+        DayGrid *g = grid();
+        renaming = QObject::connect(g, &DayGrid::contentChanged, g, [this] {
+            for (const QAccessible::Id id : std::as_const(cellIds)) {
+                QAccessibleInterface *cell = QAccessible::accessibleInterface(id);
+                if (cell && cell->isValid()) {
+                    QAccessibleEvent event(cell, QAccessible::NameChanged);
+                    QAccessible::updateAccessibility(&event);
+                }
+            }
+        });
+    }
+
+    ~GridTable() override
+    {
+        QObject::disconnect(renaming);
+        for (const QAccessible::Id id : std::as_const(cellIds))
+            QAccessible::deleteAccessibleInterface(id);
+        for (const QAccessible::Id id : std::as_const(headerIds))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    DayGrid *grid() const { return DayGrid::of(object()); }
+
+    bool isValid() const override { return QAccessibleWidget::isValid() && grid(); }
+    int childCount() const override { return grid() ? int(grid()->cells().size()) : 0; }
+    QAccessibleInterface *child(int index) const override
+    {
+        const DayGrid *g = grid();
+        if (!g || index < 0 || index >= int(g->cells().size()))
+            return nullptr;
+        return cellFor(g->cells()[std::size_t(index)].key);
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        const auto *cell = dynamic_cast<const GridCellAccessible *>(child);
+        return cell && grid() ? grid()->indexOfKey(cell->key) : -1;
+    }
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        const DayGrid *g = grid();
+        const QPoint local = g ? g->picture()->mapFromGlobal(QPoint(x, y)) : QPoint();
+        for (int i = 0; g && i < int(g->cells().size()); ++i)
+            if (g->cells()[std::size_t(i)].rect.contains(local))
+                return child(i);
+        return nullptr;
+    }
+    QAccessibleInterface *focusChild() const override
+    {
+        const DayGrid *g = grid();
+        return g && g->picture()->hasFocus() ? child(g->indexOfKey(g->currentKey())) : nullptr;
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessibleInterface *caption() const override { return nullptr; }
+    QAccessibleInterface *summary() const override { return nullptr; }
+    QAccessibleInterface *cellAt(int row, int column) const override
+    {
+        return grid() ? child(grid()->indexAt(row, column)) : nullptr;
+    }
+    // The cursor's day is the one selected cell.
+    int selectedCellCount() const override { return int(selectedCells().size()); }
+    QList<QAccessibleInterface *> selectedCells() const override
+    {
+        const DayGrid *g = grid();
+        QAccessibleInterface *cell = g ? child(g->indexOfKey(g->currentKey())) : nullptr;
+        return cell ? QList<QAccessibleInterface *>{cell} : QList<QAccessibleInterface *>{};
+    }
+    QString columnDescription(int column) const override { return grid() ? grid()->columnHeader(column) : QString(); }
+    QString rowDescription(int row) const override { return grid() ? grid()->rowHeader(row) : QString(); }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return grid() ? grid()->columns() : 0; }
+    int rowCount() const override { return grid() ? grid()->rows() : 0; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    // Cells follow their keys through every redrawing; nothing to rebuild.
+    void modelChange(QAccessibleTableModelChangeEvent *) override {}
+
+    QAccessibleInterface *header(Qt::Orientation orientation, int index)
+    {
+        const int key = orientation == Qt::Horizontal ? index : -1 - index;
+        if (!headerIds.contains(key))
+            headerIds.insert(key, QAccessible::registerAccessibleInterface(new GridHeader(this, orientation, index)));
+        return QAccessible::accessibleInterface(headerIds.value(key));
+    }
+
+private:
+    QAccessibleInterface *cellFor(int key) const
+    {
+        if (!cellIds.contains(key))
+            cellIds.insert(key, QAccessible::registerAccessibleInterface(
+                                    new GridCellAccessible(const_cast<GridTable *>(this), key)));
+        return QAccessible::accessibleInterface(cellIds.value(key));
+    }
+
+    QMetaObject::Connection renaming;
+    mutable QHash<int, QAccessible::Id> cellIds;
+    QHash<int, QAccessible::Id> headerIds;
+};
+
+QWindow *GridPart::window() const { return owner->window(); }
+QAccessibleInterface *GridPart::parent() const { return owner; }
+DayGrid *GridPart::grid() const { return owner->grid(); }
+
+QList<QAccessibleInterface *> GridCellAccessible::columnHeaderCells() const
+{
+    return cell() ? QList<QAccessibleInterface *>{owner->header(Qt::Horizontal, cell()->column)}
+                  : QList<QAccessibleInterface *>{};
+}
+
+QList<QAccessibleInterface *> GridCellAccessible::rowHeaderCells() const
+{
+    return cell() ? QList<QAccessibleInterface *>{owner->header(Qt::Vertical, cell()->row)}
+                  : QList<QAccessibleInterface *>{};
+}
+
+QAccessibleInterface *GridCellAccessible::table() const { return owner; }
+
+QAccessibleInterface *makeInterface(const QString &, QObject *object)
+{
+    return object && object->isWidgetType() && DayGrid::of(object)
+               ? new GridTable(static_cast<QWidget *>(object))
+               : nullptr;
+}
+
+} // namespace
+
+void useDayGridAccessibility(QWidget *picture)
+{
+    useAccessibleFactory(picture, makeInterface);
+}
+
+} // namespace ortelana
