@@ -26,5 +26,6 @@ else
 fi
 (cd "$tree" && dpkg-buildpackage -us -uc "$@") >"$work/build.log" 2>&1 || { tail -n 60 "$work/build.log"; exit 1; }
 cp "$work/build.log" "$out/ortelana_${version}_build.log"
-find "$work" -maxdepth 1 -type f -name "ortelana*_${version}*" -exec cp {} "$out/" \;
-ls "$out"/ortelana*_"${version}"* | grep -v build.log
+for result in "$work"/ortelana*_"$version"*; do
+    [ -f "$result" ] && cp "$result" "$out/" && echo "$out/$(basename "$result")"
+done
