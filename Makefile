@@ -2,7 +2,8 @@
 # CMake does the real work in build/.
 
 # Debian packages in three sets, so that a first `make run` fetches only what it needs.
-# Building and running the program:
+# Building and running the program, without the packages these recommend (a desktop,
+# systemd, GTK): the program needs none of them.
 RUN_PACKAGES     := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
                     qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core
 # What the suite drives or reads back besides the program:
@@ -25,18 +26,20 @@ all: build
 # those need.  A package manager holding apt's lock is waited for (five minutes at most).
 install_missing = @scripts/install_packages.sh $(1)
 
+RUN_OPTIONS := --no-install-recommends
 deps:
-	$(call install_missing,$(RUN_PACKAGES))
+	$(call install_missing,$(RUN_OPTIONS) $(RUN_PACKAGES))
 deps-test:
 	$(call install_missing,$(sort $(RUN_PACKAGES) $(TEST_PACKAGES) $(PACKAGE_PACKAGES)))
 deps-package:
 	$(call install_missing,$(sort $(RUN_PACKAGES) $(PACKAGE_PACKAGES)))
 deps-bench:
-	$(call install_missing,$(RUN_PACKAGES) time)
+	$(call install_missing,$(RUN_OPTIONS) $(RUN_PACKAGES) time)
 
-# The three sets, one a line, for scripts/check_package.sh's figures.
+# The three sets, one a line with the options they are installed with, for
+# scripts/check_package.sh's figures and the package test.
 list-packages:
-	@echo "run: $(RUN_PACKAGES)"
+	@echo "run: $(RUN_OPTIONS) $(RUN_PACKAGES)"
 	@echo "test: $(sort $(RUN_PACKAGES) $(TEST_PACKAGES) $(PACKAGE_PACKAGES))"
 	@echo "package: $(sort $(RUN_PACKAGES) $(PACKAGE_PACKAGES))"
 

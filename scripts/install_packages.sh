@@ -4,12 +4,16 @@
 # PackageKit on a freshly booted desktop) may hold apt's locks: then this waits up to
 # five minutes and says what it waits for, instead of failing at once.
 #
-#     scripts/install_packages.sh PACKAGE...
+#     scripts/install_packages.sh [APT-GET OPTION...] PACKAGE...
+#
+# Options (such as --no-install-recommends) are handed to apt-get install.
 set -eu
 wait_seconds=${APT_LOCK_WAIT:-300}
 
+options=
 missing=
 for package in "$@"; do
+    case $package in -*) options="$options $package"; continue ;; esac
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
         || missing="$missing $package"
 done
@@ -43,5 +47,5 @@ until apt update >"$log" 2>&1; do
     waited=$((waited + 5))
 done
 tail -n 1 "$log"
-# shellcheck disable=SC2086 # one word per package
-apt install -y $missing
+# shellcheck disable=SC2086 # one word per option and package
+apt install -y $options $missing
