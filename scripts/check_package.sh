@@ -91,7 +91,8 @@ git clone -q --bare "$repository" "$root/srv/ortelana.git"
 in_root sh -c 'cd /root && git clone -q /srv/ortelana.git ortelana'
 
 echo "== what each package set fetches on this root"
-in_root make -s -C /root/ortelana list-packages | while read -r set packages; do
+{ in_root make -s -C /root/ortelana list-packages 2>/dev/null || echo "(no package sets in this tree's Makefile)" >&2; } |
+while read -r set packages; do
     # shellcheck disable=SC2086 # one word per package
     summary=$(in_root apt-get install --assume-no $packages </dev/null 2>/dev/null || true)
     printf '%-9s %s packages, %s\n' "$set" \
