@@ -24,8 +24,8 @@ if git -C "$source_dir" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
 else
     tar -C "$source_dir" --exclude=./.git --exclude='./build*' -cf - . | tar -xf - -C "$tree"
 fi
-(cd "$tree" && dpkg-buildpackage -us -uc "$@") >"$work/build.log" 2>&1 || { tail -n 60 "$work/build.log"; exit 1; }
-cp "$work/build.log" "$out/ortelana_${version}_build.log"
+log="$out/ortelana_${version}_build.log"
+(cd "$tree" && dpkg-buildpackage -us -uc "$@") >"$log" 2>&1 || { tail -n 60 "$log"; echo "whole log: $log"; exit 1; }
 for result in "$work"/ortelana*_"$version"*; do
     [ -f "$result" ] && cp "$result" "$out/" && echo "$out/$(basename "$result")"
 done
