@@ -82,9 +82,9 @@ in_root=(chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=
          TERM=dumb DISPLAY=":$display")
 in_root() { "${in_root[@]}" "$@"; }
 
-echo "== apt-get install git make"
-in_root apt-get update -qq
-in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq git make >/dev/null
+echo "== apt-get update; apt-get install git make (answering its question with y)"
+in_root sh -c 'apt-get update && apt-get install git make' <<<"y" >"$root.git-make.log" 2>&1 \
+    || { tail -20 "$root.git-make.log"; exit 1; }
 
 echo "== git clone"
 git clone -q --bare "$repository" "$root/srv/ortelana.git"
