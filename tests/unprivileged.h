@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QStandardPaths>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -14,24 +13,19 @@
 
 namespace unprivileged {
 
-constexpr QFile::Permissions Open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
-                                    | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
-
 class Copy
 {
 public:
-    // Copies `program`; `error()` says what is missing when that cannot work here.
+    // Copies `program`; error() says what is missing when that cannot work here.
     explicit Copy(const QString &program)
     {
+        const auto open = QFile::Permissions(0x7755);   // rwxr-xr-x, in QFile's bits
         const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
         const passwd *nobody = ::getpwnam("nobody");
         const QString copy = folder_.filePath(QStringLiteral("program"));
-        if (setpriv.isEmpty())
-            error_ = QStringLiteral("setpriv (util-linux) is not installed");
-        else if (nobody == nullptr)
-            error_ = QStringLiteral("there is no user nobody");
-        else if (!folder_.isValid() || !QFile::copy(program, copy) || !QFile::setPermissions(folder_.path(), Open)
-                 || !QFile::setPermissions(copy, Open))
+        if (setpriv.isEmpty() || nobody == nullptr)
+            error_ = setpriv.isEmpty() ? QStringLiteral("setpriv is not installed") : QStringLiteral("there is no user nobody");
+        else if (!QFile::copy(program, copy) || !QFile::setPermissions(folder_.path(), open) || !QFile::setPermissions(copy, open))
             error_ = QStringLiteral("cannot copy the program into ") + folder_.path();
         else
             command_ = {setpriv, QStringLiteral("--reuid=%1").arg(nobody->pw_uid),
@@ -39,8 +33,7 @@ public:
     }
 
     QString error() const { return error_; }
-    // setpriv and its arguments, then the copy: the command line up to the program's
-    // own arguments.
+    // setpriv and its three arguments, then the copy: the program's own arguments follow.
     QStringList command() const { return command_; }
 
 private:
