@@ -1,33 +1,47 @@
 # Front door: `make run` and `make test` install what is missing, build, then run.
 # CMake does the real work in build/.
 
-PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
-            libgl-dev fonts-liberation2 fonts-dejavu-core poppler-utils time \
-            desktop-file-utils appstream qt6-translations-l10n xvfb xdotool \
-            lintian man-db tidy
+# Debian packages in three sets, so that a first `make run` fetches only what it needs.
+# Building and running the program, without the packages these recommend (a desktop,
+# systemd, GTK): the program needs none of them.
+RUN_PACKAGES     := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev \
+                    qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core
+# What the suite drives or reads back besides the program:
+TEST_PACKAGES    := poppler-utils time desktop-file-utils appstream xvfb xdotool man-db tidy \
+                    lintian weston qt6-wayland openbox cups cups-client printer-driver-cups-pdf \
+                    dbus at-spi2-core python3-pyatspi faketime
+# Building the Debian package from debian/ (its Build-Depends beyond the run set):
+PACKAGE_PACKAGES := build-essential debhelper dpkg-dev lintian poppler-utils
 BUILD    := build
 SANBUILD := build-asan
 SANENV   := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
             LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build suite sanitized run test realx package monkey bench clean
+.PHONY: all deps deps-test deps-package deps-bench list-packages build suite sanitized run test realx package monkey bench clean
 
 all: build
 
+# `make deps` installs the run set; deps-test, deps-package and deps-bench add what
+# those need.  A package manager holding apt's lock is waited for (five minutes at most).
+install_missing = @scripts/install_packages.sh $(1)
+
+RUN_OPTIONS := --no-install-recommends
 deps:
-	@missing=$$(for p in $(PACKAGES); do \
-	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing missing packages:" $$missing; \
-	  if [ "$$(id -u)" = 0 ]; then \
-	    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
-	  elif command -v sudo >/dev/null 2>&1; then \
-	    sudo apt-get update && sudo DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
-	  else \
-	    echo "Please run as root: apt-get install -y $$missing"; exit 1; \
-	  fi; \
-	fi
+	$(call install_missing,$(RUN_OPTIONS) $(RUN_PACKAGES))
+deps-test:
+	$(call install_missing,$(sort $(RUN_PACKAGES) $(TEST_PACKAGES) $(PACKAGE_PACKAGES)))
+deps-package:
+	$(call install_missing,$(sort $(RUN_PACKAGES) $(PACKAGE_PACKAGES)))
+deps-bench:
+	$(call install_missing,$(RUN_OPTIONS) $(RUN_PACKAGES) time)
+
+# The three sets, one a line with the options they are installed with, for
+# scripts/check_package.sh's figures and the package test.
+list-packages:
+	@echo "run: $(RUN_OPTIONS) $(RUN_PACKAGES)"
+	@echo "test: $(sort $(RUN_PACKAGES) $(TEST_PACKAGES) $(PACKAGE_PACKAGES))"
+	@echo "package: $(sort $(RUN_PACKAGES) $(PACKAGE_PACKAGES))"
 
 # The program alone: the suite and the benchmarks are built by `make test` and
 # `make bench`.
@@ -43,11 +57,11 @@ run: build
 
 # The same suite twice: the ordinary build, then under AddressSanitizer and
 # UndefinedBehaviorSanitizer; here a compiler warning is an error.
-suite: deps
+suite: deps-test
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DORTELANA_WERROR=ON -DORTELANA_SANITIZE=OFF
 	cmake --build $(BUILD) -j $(JOBS)
 
-sanitized: deps
+sanitized: deps-test
 	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORTELANA_SANITIZE=ON \
 	      -DBUILD_TESTING=ON -DORTELANA_WERROR=ON
 	cmake --build $(SANBUILD) -j $(JOBS)
@@ -56,20 +70,21 @@ test: suite sanitized
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cd $(SANBUILD) && QT_QPA_PLATFORM=offscreen $(SANENV) ctest --output-on-failure -j $(JOBS)
 
-# Only the tests that drive the real program on a private Xvfb.
+# Only the tests that drive the real program with real clients: Xvfb, weston, AT-SPI.
 realx: suite
-	cd $(BUILD) && ctest --output-on-failure -R tst_realx
+	cd $(BUILD) && ctest --output-on-failure -L realclient
 
-# A Debian package of the build, under /usr, in build/.
-package: build
-	cd $(BUILD) && cpack -G DEB
+# The Debian package from debian/, built by dpkg-buildpackage in a clean copy of the
+# tree, with the offscreen tests; the results land in build/.
+package: deps-package
+	scripts/build_deb.sh $(BUILD)
 
 # The careless-user test with a fresh seed, printed first so a failure can be replayed
 # with ORTELANA_MONKEY_SEED=<seed>.
 monkey: suite
 	QT_QPA_PLATFORM=offscreen ORTELANA_MONKEY_SEED=$${ORTELANA_MONKEY_SEED:-fresh} ./$(BUILD)/tests/app/tst_monkey
 
-bench: build
+bench: deps-bench build
 	cmake --build $(BUILD) -j $(JOBS) --target bench_newgod bench_export bench_dialogs bench_memory
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_newgod
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_export

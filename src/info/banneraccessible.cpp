@@ -59,7 +59,7 @@ private:
     QString title() const { return widget()->accessibleName(); }
 };
 
-QAccessibleInterface *makeInterface(const QString &, QObject *object)
+QAccessibleInterface *makeBannerInterface(const QString &, QObject *object)
 {
     return object && object->isWidgetType() && object->property(Marker).toBool()
                ? new BannerAccessible(static_cast<QWidget *>(object))
@@ -71,7 +71,7 @@ QAccessibleInterface *makeInterface(const QString &, QObject *object)
 void presentAsBanner(QWidget *banner)
 {
     banner->setProperty(Marker, true);
-    useAccessibleFactory(banner, makeInterface);
+    useAccessibleFactory(banner, makeBannerInterface);
 }
 
 } // namespace ortelana

@@ -50,7 +50,7 @@ public:
     }
 };
 
-QAccessibleInterface *makeInterface(const QString &, QObject *object)
+QAccessibleInterface *makeLinkInterface(const QString &, QObject *object)
 {
     auto *label = qobject_cast<QLabel *>(object);
     return label && label->property(AddressProperty).isValid() ? new LinkAccessible(label) : nullptr;
@@ -61,7 +61,7 @@ QAccessibleInterface *makeInterface(const QString &, QObject *object)
 void presentAsLink(QLabel *label, const QString &address)
 {
     label->setProperty(AddressProperty, address);
-    useAccessibleFactory(label, makeInterface);
+    useAccessibleFactory(label, makeLinkInterface);
 }
 
 } // namespace ortelana

@@ -257,7 +257,7 @@ QList<QAccessibleInterface *> GridCellAccessible::rowHeaderCells() const
 
 QAccessibleInterface *GridCellAccessible::table() const { return owner; }
 
-QAccessibleInterface *makeInterface(const QString &, QObject *object)
+QAccessibleInterface *makeDayGridInterface(const QString &, QObject *object)
 {
     return object && object->isWidgetType() && DayGrid::of(object)
                ? new GridTable(static_cast<QWidget *>(object))
@@ -268,7 +268,7 @@ QAccessibleInterface *makeInterface(const QString &, QObject *object)
 
 void useDayGridAccessibility(QWidget *picture)
 {
-    useAccessibleFactory(picture, makeInterface);
+    useAccessibleFactory(picture, makeDayGridInterface);
 }
 
 } // namespace ortelana

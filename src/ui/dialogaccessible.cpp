@@ -29,7 +29,7 @@ public:
     }
 };
 
-QAccessibleInterface *makeInterface(const QString &, QObject *object)
+QAccessibleInterface *makeDialogInterface(const QString &, QObject *object)
 {
     auto *dialog = qobject_cast<QDialog *>(object);
     return dialog && dialog->property(Marker).toBool() ? new ModalDialogAccessible(dialog) : nullptr;
@@ -40,7 +40,7 @@ QAccessibleInterface *makeInterface(const QString &, QObject *object)
 void reportModality(QDialog *dialog)
 {
     dialog->setProperty(Marker, true);
-    useAccessibleFactory(dialog, makeInterface);
+    useAccessibleFactory(dialog, makeDialogInterface);
 }
 
 } // namespace ortelana

@@ -8,6 +8,7 @@
 #include "app/yearbox.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
+#include "unprivileged.h"
 
 #include "desktopstandin.h"
 #include "programrun.h"
@@ -33,6 +34,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <optional>
 #include <unistd.h>
 
 using namespace ortelana;
@@ -91,24 +93,27 @@ void tst_Startup::survivesAVanishedCurrentDirectory()
 }
 
 // A folder without write permission; root writes anyway, so then the program runs as
-// "nobody" (when that user can reach it).
+// the user nobody, from a copy that user can reach.
 void tst_Startup::survivesAnUnwritableCurrentDirectory()
 {
-    QTemporaryDir dir;
+    const bool root = ::geteuid() == 0;
+    QTemporaryDir dir(root ? QStringLiteral("/tmp/ortelana-XXXXXX") : QDir::tempPath() + QStringLiteral("/ortelana-XXXXXX"));
     QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
                                                   | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
     const auto restore = qScopeGuard([&dir] { QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
     QStringList command{QStringLiteral(ORTELANA_BINARY)};
-    if (::geteuid() == 0) {
-        const QStringList asNobody{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                                   QStringLiteral("--clear-groups")};
+    std::optional<unprivileged::Copy> copy;
+    if (root) {
+        copy.emplace(command.first());
+        if (!copy->error().isEmpty())
+            QSKIP(qPrintable(QStringLiteral("running as root, and ") + copy->error()));
+        command = copy->command();
+        // The folder is really out of that user's reach for writing.
         QProcess probe;
         probe.setWorkingDirectory(dir.path());
-        probe.start(asNobody.first(), asNobody.mid(1) + QStringList{QStringLiteral("sh"), QStringLiteral("-c"),
-                    QStringLiteral("test -x \"$0\" && ! touch probe 2>/dev/null"), command.first()});
-        if (!probe.waitForFinished(10000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
-            QSKIP("running as root, and the user nobody cannot reach the program here");
-        command = asNobody + command;
+        probe.start(command.first(), command.mid(1, 3) + QStringList{QStringLiteral("touch"), QStringLiteral("probe")});
+        QVERIFY(probe.waitForFinished(10000));
+        QVERIFY(probe.exitCode() != 0);
     }
     QProcess window;
     window.setWorkingDirectory(dir.path());

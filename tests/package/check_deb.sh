@@ -1,25 +1,46 @@
 #!/usr/bin/env bash
-# Builds the Debian package into a scratch folder and reads it back: the control
-# fields, the dependencies on Qt, its platform plugins, translations and the fonts,
-# the files under /usr, the copyright file, changelog and manual pages Debian asks
-# for, and lintian's verdict.  Usage: check_deb.sh BUILD_DIR
+# Builds the Debian source and binary packages from debian/ (dpkg-buildpackage, once,
+# without the suite, which has just run) and reads them back: the control fields, the
+# dependencies dh_shlibdeps found and those named by hand (Qt's platform plugins, its
+# translations, the fonts), the files under /usr, the copyright file, changelog and
+# manual pages Debian asks for, and lintian's verdict on source and binary.
+# Usage: check_deb.sh SOURCE_DIR
 set -euo pipefail
-build=$1
+source_dir=$1
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 . "$(dirname "$0")/checks.sh"
+shopt -s nullglob
 
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >"$out/cpack.log" 2>&1 || { cat "$out/cpack.log"; exit 1; }
-debs=("$out"/*.deb)
+DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" "$source_dir/scripts/build_deb.sh" "$out" -Pnocheck >"$out/build.out" 2>&1 \
+    || { cat "$out/build.out"; exit 1; }
+debs=("$out"/ortelana_*.deb)
 check test "${#debs[@]}" -eq 1
 deb=${debs[0]}
+changes=("$out"/ortelana_*.changes)
+dsc=("$out"/ortelana_*.dsc)
+
+# Everything the package build needs, `make package` installs.
+package_set=" $(make -s -C "$source_dir" list-packages | sed -n 's/^package: //p') "
+build_depends() { sed -n '/^Build-Depends:/,/^[A-Z]/p' "$source_dir/debian/control" | sed '$d; s/^Build-Depends://'; }
+in_package_set() { [[ $1 == debhelper-compat ]] && set -- debhelper; [[ $package_set == *" $1 "* ]]; }
+for package in $(build_depends | tr ',' '\n' | sed 's/[(<].*//' | xargs); do
+    check in_package_set "$package"
+done
+# The source package is the tree, with no build folder in it.
+source_listing=$(tar -tf "$out"/ortelana_*.tar.xz)
+check grep -qx 'ortelana-[0-9.]*/debian/rules' <<<"$source_listing"
+check test -z "$(grep -E '^[^/]+/(build[^/]*|obj-[^/]*|\.git)/' <<<"$source_listing" || true)"
 
 check test "$(dpkg-deb -f "$deb" Package)" = ortelana
 check test "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)"
-depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-liberation2 qt6-translations-l10n; do
-    check grep -qE "(^|, )$package( |,|$)" <<<"$depends"
+# The names in Depends, one a line, without versions.
+depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/[ (].*//')
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libc6 libstdc++6 \
+               qt6-qpa-plugins fonts-liberation2 qt6-translations-l10n; do
+    check grep -qxF "$package" <<<"$depends"
 done
+check test "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, xdg-utils"
 
 listing=$(dpkg-deb -c "$deb")
 has() { grep -qF -- "$1" <<<"$listing"; }
@@ -60,15 +81,17 @@ rendered() {
 check rendered "$out/root/usr/share/man/man1/ortelana.1.gz"
 check rendered "$out/root/usr/share/man/ru/man1/ortelana.1.gz"
 
-# lintian finds no error and no warning.  Its status also tells a package it could
-# not read at all, which would print no tag.
+# lintian finds no error and no warning, in the source package, the binary package
+# or the upload as a whole.  Its status also tells a package it could not read at
+# all, which would print no tag.
+check test "${#changes[@]}" -eq 1
+check test "${#dsc[@]}" -eq 1
+check grep -qF "$(basename "$deb")" "${changes[0]}"
 lintian_clean() {
     local report status=0
-    report=$(lintian --info --fail-on error,warning "$deb" 2>&1) || status=$?
-    if grep -qE '^[EW]: ' <<<"$report" || [ "$status" -ne 0 ]; then
-        echo "$report"
-        return 1
-    fi
+    report=$(lintian --info --fail-on error,warning "${changes[0]}" 2>&1) || status=$?
+    echo "$report" | sed 's/^/lintian: /'
+    ! grep -qE '^[EW]: ' <<<"$report" && [ "$status" -eq 0 ]
 }
 check lintian_clean
 

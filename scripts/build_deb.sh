@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the Debian source and binary packages from debian/ with dpkg-buildpackage,
+# in a clean copy of the tree (the files git knows, as they are now), so that no
+# build folder of the work tree gets into the source package.  The results
+# (ortelana_VERSION.dsc, .tar.xz, _ARCH.deb, .changes, .buildinfo) land in OUT.
+#
+#     scripts/build_deb.sh OUT [dpkg-buildpackage options...]
+#
+# DEB_BUILD_OPTIONS=nocheck leaves out the suite (dh_auto_test), with -Pnocheck also
+# its Build-Depends.
+set -euo pipefail
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+out=$(mkdir -p "$1" && cd "$1" && pwd)
+shift
+version=$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Version)
+work=$(mktemp -d "$out/.debian-build-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+tree="$work/ortelana-$version"
+mkdir "$tree"
+if git -C "$source_dir" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    (cd "$source_dir" && git ls-files -z --cached --others --exclude-standard \
+        | xargs -0 sh -c 'for f; do [ -e "$f" ] || [ -L "$f" ] && printf "%s\0" "$f"; done' sh \
+        | tar --null -T - -cf -) | tar -xf - -C "$tree"
+else
+    tar -C "$source_dir" --exclude=./.git --exclude='./build*' -cf - . | tar -xf - -C "$tree"
+fi
+log="$out/ortelana_${version}_build.log"
+(cd "$tree" && dpkg-buildpackage -us -uc "$@") >"$log" 2>&1 || { tail -n 60 "$log"; echo "whole log: $log"; exit 1; }
+for result in "$work"/ortelana*_"$version"*; do
+    [ -f "$result" ] && cp "$result" "$out/" && echo "$out/$(basename "$result")"
+done
