@@ -18,6 +18,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <new>
 #include <vector>
 
@@ -133,7 +134,15 @@ try {
     prepareApplication();
     ortelana::SharedTables tables;
     const auto window = ortelana::Main(tables, command.start);
-    return app.exec();
+    const int status = app.exec();
+    // Qt 6.4's Wayland plug-in may hang for good while it is torn down (its event
+    // thread waits for a read the main thread never finishes).  Nothing is left to save
+    // by then, every file having been written whole, so the process ends without it.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 } catch (const std::bad_alloc &) {
     std::fprintf(stderr, "%s\n", ortelana::OutOfMemoryMessage);
     return 1;
