@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace ortelana {
 
@@ -22,8 +23,11 @@ QtMessageHandler &replaced()
 void sayConnectionLost(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (message.startsWith(QLatin1String("The X11 connection broke"))) {
+        // Qt would call exit(1) next, running exit handlers over a platform that has
+        // lost its display; nothing is left to save, so the program ends here, at once.
         std::fprintf(stderr, "%s\n", XConnectionLostMessage);
-        return;
+        std::fflush(stderr);
+        std::_Exit(1);
     }
     if (const QtMessageHandler next = replaced())
         next(type, context, message);
