@@ -1,0 +1,15 @@
+// The title banner across the top of the main window: the program's title page,
+// «Ортелана» in Times New Roman at HTML size 6, centred on a white page without
+// scroll bars.  Drawn once by the program itself: no browser control, nothing
+// loaded, no dialogs, nothing waited for.
+#pragma once
+
+#include <windows.h>
+
+namespace ortelana::win32 {
+
+// Makes the banner at (0, 0), width × height, under `parent`; `titleFont` must live
+// as long as the banner.
+HWND createBanner(HWND parent, int width, int height, HFONT titleFont);
+
+} // namespace ortelana::win32

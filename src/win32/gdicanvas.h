@@ -1,0 +1,52 @@
+// The scene's canvas on GDI: a persistent 32-bit DIB section with its memory device
+// context, font and background, which the picture windows copy to the screen and the
+// export hands to the image encoder.
+#pragma once
+
+#include "calendar/canvas.h"
+#include "win32/gdi.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace ortelana::win32 {
+
+class Surface
+{
+public:
+    // A width × height picture filled with `background`, texts in `font` (not owned).
+    Surface(int width, int height, COLORREF background, HFONT font);
+    Surface(const Surface &) = delete;
+    Surface &operator=(const Surface &) = delete;
+
+    HDC dc() const { return memory.get(); }
+    int width() const { return w; }
+    int height() const { return h; }
+    COLORREF background() const { return back; }
+    // Top-down rows of 32-bit BGRX pixels, width() * 4 bytes each.
+    const std::uint32_t *pixels() const { return bits; }
+
+private:
+    MemoryDc memory;
+    Bitmap bitmap;
+    std::uint32_t *bits = nullptr;
+    int w, h;
+    COLORREF back;
+    Selected bitmapIn;
+    Selected fontIn;
+};
+
+class GdiCanvas final : public Canvas
+{
+public:
+    explicit GdiCanvas(Surface &surface) : surface(surface) {}
+
+    void text(int x, int y, Colour colour, std::string_view utf8) override;
+    int textWidth(std::string_view utf8) override;
+    void fillBox(int x1, int y1, int x2, int y2, Colour colour) override;
+
+private:
+    Surface &surface;
+};
+
+} // namespace ortelana::win32

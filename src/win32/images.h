@@ -1,0 +1,20 @@
+// PNG in and out through the system's imaging component (WIC): the About window's
+// emblem from the program's resources, and the sheet exported to a file.
+// COM must be initialised on the calling thread.
+#pragma once
+
+#include "win32/gdi.h"
+#include "win32/gdicanvas.h"
+
+#include <string>
+
+namespace ortelana::win32 {
+
+// Returns: the PNG stored as resource `id` (RCDATA) as a 32-bit bitmap, or none.
+Bitmap loadPngResource(int id, SIZE *size);
+
+// Writes the surface's pixels to `path` as a PNG, whole or not at all: a failure
+// leaves an existing file as it was.  Returns: 0, or the system's error code.
+unsigned long savePng(const std::wstring &path, const Surface &surface);
+
+} // namespace ortelana::win32

@@ -1,0 +1,34 @@
+// Opening documents and web links through the shell.  A web address is never handed
+// over itself: it goes into a one-line redirect page in the current directory, and
+// the page is what the shell is asked to open.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ortelana::win32 {
+
+// The page names tried in turn, 0.html to 99.html; a directory where none of them
+// can be written is given up on instead of being tried for ever.
+inline constexpr int RedirectPageNames = 100;
+
+// Returns: the redirect page for `address`: head, the address in code page 1251,
+// tail and CR LF.
+std::string redirectPage(std::wstring_view address);
+
+// Writes the page for `address` as the first N.html in the current directory that
+// may be replaced (not read-only, not a folder, not held open by another program),
+// whole or not at all, and asks the shell to open it.  Reports nothing: when no page
+// can be written (a missing or read-only directory), nothing is opened.
+// Returns: the full path of the page written, or empty.
+std::wstring SaveFileUrl(std::wstring_view address);
+
+// Asks the shell to open `fileName` from the program's folder with the verb "open",
+// that folder as working directory.  A missing file is passed over in silence.
+// Returns: whether the shell was asked.
+bool OpenInShell(std::wstring_view fileName);
+
+// Returns: the folder that holds the program, without a trailing backslash.
+std::wstring programFolder();
+
+} // namespace ortelana::win32

@@ -1,0 +1,144 @@
+// Entry point of the Windows program: the window, the export, or the help and
+// version texts.  A refused command line is told in one line on standard error when
+// there is somewhere to write it, in a message box «Ошибка» otherwise.
+#include "calendar/scene.h"
+#include "calendar/yearmodel.h"
+#include "win32/commandline.h"
+#include "win32/gdicanvas.h"
+#include "win32/images.h"
+#include "win32/mainwindow.h"
+#include "win32/text.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+using namespace ortelana;
+using namespace ortelana::win32;
+
+namespace {
+
+// The arguments as the system split them, program name first.
+std::vector<std::wstring> arguments()
+{
+    std::vector<std::wstring> list;
+    int count = 0;
+    if (wchar_t **split = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        list.assign(split, split + count);
+        LocalFree(split);
+    }
+    return list;
+}
+
+// Returns: a handle to write the program's text to, or null when it has none
+// (started from a desktop rather than from a console or with output redirected).
+HANDLE outputHandle(DWORD which)
+{
+    HANDLE handle = GetStdHandle(which);
+    if (handle && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN)
+        return handle;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS))
+        return nullptr;
+    handle = GetStdHandle(which);
+    return handle && handle != INVALID_HANDLE_VALUE ? handle : nullptr;
+}
+
+// Writes `text` (lines ending in "\n") where it can be read; returns false when there
+// is no such place.
+bool writeOut(DWORD which, const std::wstring &text)
+{
+    const HANDLE handle = outputHandle(which);
+    if (!handle)
+        return false;
+    std::wstring lines;
+    for (const wchar_t c : text) {
+        if (c == L'\n')
+            lines += L'\r';
+        lines += c;
+    }
+    DWORD mode = 0, done = 0;
+    if (GetConsoleMode(handle, &mode))
+        return WriteConsoleW(handle, lines.c_str(), DWORD(lines.size()), &done, nullptr);
+    const std::string bytes = narrow(lines);
+    return WriteFile(handle, bytes.data(), DWORD(bytes.size()), &done, nullptr) && done == bytes.size();
+}
+
+void tell(DWORD which, const std::wstring &text, UINT icon)
+{
+    if (!writeOut(which, text))
+        MessageBoxW(nullptr, text.c_str(), icon == MB_ICONERROR ? L"Ошибка" : L"Ортелана", MB_OK | icon);
+}
+
+std::wstring systemMessage(unsigned long error)
+{
+    wchar_t *buffer = nullptr;
+    const DWORD size = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
+                                          | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, error, 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
+    std::wstring text = size ? std::wstring(buffer, size) : L"ошибка " + std::to_wstring(error);
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ' || text.back() == L'.'))
+        text.pop_back();
+    return text;
+}
+
+// Draws the sheet off screen, exactly as the window shows it, and writes it as a PNG.
+int exportSheet(const CommandLine &command)
+{
+    const Font font = makeFont(L"MS Sans Serif", fontpx::Pt9_75, true);
+    const YearModel model = computeYear(command.request.year);
+    const Scene scene = sheetScene(model, command.request.oldStyle);
+    Surface sheet(629, 389, GetSysColor(COLOR_BTNFACE), font.get());
+    GdiCanvas canvas(sheet);
+    draw(scene.fixedLayer, canvas);
+    draw(scene.dayLayer, canvas);
+    GdiFlush();
+    const unsigned long error = savePng(command.file, sheet);
+    if (error == 0)
+        return 0;
+    tell(STD_ERROR_HANDLE, L"ortelana: не удаётся записать «" + command.file + L"»: " + systemMessage(error) + L"\n",
+         MB_ICONERROR);
+    return 1;
+}
+
+long long thisYear()
+{
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return now.wYear;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    const CommandLine command = parseCommandLine(arguments(), thisYear());
+    switch (command.action) {
+    case CommandLine::Action::Help:
+        tell(STD_OUTPUT_HANDLE, helpText(), MB_ICONINFORMATION);
+        return 0;
+    case CommandLine::Action::Version:
+        tell(STD_OUTPUT_HANDLE, versionText(), MB_ICONINFORMATION);
+        return 0;
+    case CommandLine::Action::Refuse:
+        tell(STD_ERROR_HANDLE, command.message + L"\n", MB_ICONERROR);
+        return command.exitCode;
+    case CommandLine::Action::Export:
+    case CommandLine::Action::Window:
+        break;
+    }
+
+    // The imaging component and the accessibility annotations are COM objects.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    const int status = command.action == CommandLine::Action::Export ? exportSheet(command)
+                                                                      : MainWindow::run(command.start);
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return status;
+}

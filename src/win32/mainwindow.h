@@ -1,0 +1,52 @@
+// The main window «Ортелана»: the banner, the year sheet, the year box with its caption
+// and the old-style box, the menu and its commands.  It owns the year computed last,
+// the old-style box's state and the month last chosen in the week numbers window.
+#pragma once
+
+#include "calendar/yearmodel.h"
+#include "win32/commandline.h"
+#include "win32/gdi.h"
+
+#include <windows.h>
+
+#include <optional>
+
+namespace ortelana::win32 {
+
+class PictureWindow;
+
+class MainWindow
+{
+public:
+    // Creates and shows the window, draws the sheet for `start` (or the current year)
+    // and runs the program until the window is closed.  Returns: the exit status.
+    static int run(const std::optional<StartRequest> &start);
+
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    HWND window = nullptr;
+
+private:
+    bool create();
+    void createControls();
+    void start(const std::optional<StartRequest> &request);
+    void DrawSheet();
+    void NewGod();
+    void DrawDays();
+    void confirmYear();
+    void stepYear(int step);
+    void wheel(WPARAM wParam, LPARAM lParam);
+    void command(WORD id, WORD code);
+
+    Font sheetFont = makeFont(L"MS Sans Serif", fontpx::Pt9_75, true);
+    Font labelFont = makeFont(L"MS Sans Serif", fontpx::Pt12, true);
+    Font yearFont = makeFont(L"MS Sans Serif", fontpx::Pt13_5, false);
+    // The title page's HTML size 6: 24 pt, 32 pixels.
+    Font bannerFont = makeFont(L"Times New Roman", 32, false);
+    HWND DATA = nullptr, YEAR = nullptr, Label1 = nullptr, StilChck = nullptr;
+    PictureWindow *picCalendar = nullptr;
+    YearModel model;
+    int chosenMonth = 0;   // the week numbers window's month, kept between openings
+    int wheelTravel = 0;
+};
+
+} // namespace ortelana::win32

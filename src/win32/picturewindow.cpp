@@ -1,0 +1,150 @@
+// The picture window's class, painting and day cursor.
+#include "win32/picturewindow.h"
+
+#include <algorithm>
+
+namespace ortelana::win32 {
+
+namespace {
+constexpr wchar_t ClassName[] = L"OrtelanaPicture";
+int monthOf(int key) { return key / 32; }   // keys are month0 * 32 + day
+
+ATOM registerClass(WNDPROC procedure)
+{
+    WNDCLASSEXW kind{};
+    kind.cbSize = sizeof(kind);
+    kind.style = CS_DBLCLKS;
+    kind.lpfnWndProc = procedure;
+    kind.hInstance = GetModuleHandleW(nullptr);
+    kind.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    kind.lpszClassName = ClassName;
+    return RegisterClassExW(&kind);
+}
+} // namespace
+
+PictureWindow *PictureWindow::create(HWND parent, const RECT &outer, bool sunken, bool focusable,
+                                     COLORREF background, HFONT font, const wchar_t *name)
+{
+    static const ATOM registered = registerClass(&PictureWindow::procedure);
+    (void)registered;
+    auto *self = new PictureWindow;   // owned by the window: deleted on WM_NCDESTROY
+    self->hasCursor = focusable;
+    const DWORD style = WS_CHILD | WS_VISIBLE | (focusable ? WS_TABSTOP : 0);
+    self->window = CreateWindowExW(sunken ? WS_EX_CLIENTEDGE : 0, ClassName, name, style, outer.left, outer.top,
+                                   outer.right - outer.left, outer.bottom - outer.top, parent, nullptr,
+                                   GetModuleHandleW(nullptr), self);
+    if (!self->window)
+        return nullptr;   // deleted on WM_NCDESTROY of the failed creation
+    RECT inside{};
+    GetClientRect(self->window, &inside);
+    self->picture = std::make_unique<Surface>(inside.right, inside.bottom, background, font);
+    return self;
+}
+
+LRESULT CALLBACK PictureWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *self = static_cast<PictureWindow *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        self->window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto *self = reinterpret_cast<PictureWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        delete self;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT PictureWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT:
+        paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;   // the picture covers every pixel
+    case WM_GETDLGCODE:
+        return hasCursor ? DLGC_WANTARROWS : 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        refresh();
+        return 0;
+    case WM_LBUTTONDOWN:
+        if (hasCursor)
+            SetFocus(window);
+        return 0;
+    case WM_KEYDOWN:
+        if (hasCursor && moveCursor(wParam))
+            return 0;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void PictureWindow::paint()
+{
+    PaintScope scope(window);
+    if (!picture)
+        return;
+    const RECT &area = scope.area();
+    BitBlt(scope.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, picture->dc(),
+           area.left, area.top, SRCCOPY);
+    if (hasCursor && current >= 0 && GetFocus() == window) {
+        const SceneCell &cell = days[std::size_t(current)];
+        const RECT frame{cell.x, cell.y, cell.x + cell.width, cell.y + cell.height};
+        DrawFocusRect(scope.dc(), &frame);
+    }
+}
+
+void PictureWindow::setCursorCells(const std::vector<SceneCell> &cells)
+{
+    const int wanted = cursorKey();
+    days.clear();
+    std::copy_if(cells.begin(), cells.end(), std::back_inserter(days),
+                 [](const SceneCell &cell) { return cell.day > 0; });
+    current = days.empty() ? -1 : 0;
+    // The wanted day, or the last day before it in its month (29 February in a common year).
+    for (std::size_t i = 0; wanted >= 0 && i < days.size(); ++i)
+        if (days[i].key <= wanted && monthOf(days[i].key) == monthOf(wanted))
+            current = int(i);
+    refresh();
+}
+
+bool PictureWindow::moveCursor(WPARAM key)
+{
+    if (current < 0)
+        return false;
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    const int last = int(days.size()) - 1;
+    int first = current, end = current;   // the month of the cursor's day
+    const int month = monthOf(days[std::size_t(current)].key);
+    while (first > 0 && monthOf(days[std::size_t(first - 1)].key) == month)
+        --first;
+    while (end < last && monthOf(days[std::size_t(end + 1)].key) == month)
+        ++end;
+    // A step that would leave the year leaves the cursor where it is.
+    const auto step = [&](int by) { return current + by < 0 || current + by > last ? current : current + by; };
+    int next = -1;
+    switch (key) {
+    case VK_UP: next = ctrl ? -1 : step(-1); break;
+    case VK_DOWN: next = ctrl ? -1 : step(1); break;
+    case VK_LEFT: next = ctrl ? -1 : step(-7); break;
+    case VK_RIGHT: next = ctrl ? -1 : step(7); break;
+    case VK_HOME: next = ctrl ? 0 : first; break;
+    case VK_END: next = ctrl ? last : end; break;
+    default: return false;
+    }
+    if (next < 0)
+        return false;
+    current = next;
+    refresh();
+    return true;
+}
+
+} // namespace ortelana::win32

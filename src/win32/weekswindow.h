@@ -1,0 +1,42 @@
+// The week numbers window «Номера недель»: the months in a list, the chosen month of
+// the year the main window drew last, laid out by weekday, with the running week
+// number of the year under each week column.  Modal; made afresh for each opening;
+// only the month chosen last outlives it, in the main window's keeping.
+#pragma once
+
+#include "calendar/yearmodel.h"
+#include "win32/gdi.h"
+
+#include <windows.h>
+
+namespace ortelana::win32 {
+
+class PictureWindow;
+
+class WeeksWindow
+{
+public:
+    // Opens the window over `owner` for the year as drawn (`model`, the old-style box
+    // `oldStyleChecked`) at month `chosenMonth`, which follows the choice; returns when
+    // the window is closed.
+    static void show(HWND owner, const YearModel &model, bool oldStyleChecked, int &chosenMonth);
+
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    HWND window = nullptr;
+
+private:
+    WeeksWindow(const YearModel &model, bool oldStyleChecked, int &chosenMonth)
+        : model(model), oldStyleChecked(oldStyleChecked), chosenMonth(chosenMonth) {}
+    void createControls();
+    void Form_Load();
+    void List1_Click();
+
+    const YearModel &model;
+    const bool oldStyleChecked;
+    int &chosenMonth;
+    Font font = makeFont(L"MS Sans Serif", fontpx::Pt12, true);
+    HWND List1 = nullptr, Label1 = nullptr;
+    PictureWindow *Picture1 = nullptr;
+};
+
+} // namespace ortelana::win32

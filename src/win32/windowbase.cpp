@@ -1,0 +1,79 @@
+// Window class helpers, centring, the modal loop and accessible names.
+#include "win32/windowbase.h"
+
+#include <initguid.h>
+#include <oleacc.h>
+
+namespace ortelana::win32 {
+
+ATOM registerWindowClass(const wchar_t *name, WNDPROC procedure, HBRUSH background)
+{
+    WNDCLASSEXW kind{};
+    kind.cbSize = sizeof(kind);
+    kind.lpfnWndProc = procedure;
+    kind.hInstance = GetModuleHandleW(nullptr);
+    kind.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    kind.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    kind.hIconSm = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    kind.hbrBackground = background;
+    kind.lpszClassName = name;
+    return RegisterClassExW(&kind);
+}
+
+RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu, HWND near)
+{
+    RECT outer{0, 0, width, height};
+    AdjustWindowRectEx(&outer, style, menu ? TRUE : FALSE, exStyle);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(near ? MonitorFromWindow(near, MONITOR_DEFAULTTONEAREST)
+                         : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY),
+                    &monitor);
+    const RECT &work = monitor.rcWork;
+    const int w = outer.right - outer.left, h = outer.bottom - outer.top;
+    const int left = work.left + (work.right - work.left - w) / 2;
+    const int top = work.top + (work.bottom - work.top - h) / 2;
+    return RECT{left, top, left + w, top + h};
+}
+
+void runModal(HWND owner, HWND dialog)
+{
+    EnableWindow(owner, FALSE);
+    ShowWindow(dialog, SW_SHOW);
+    UpdateWindow(dialog);
+    MSG message;
+    while (IsWindow(dialog)) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            PostQuitMessage(int(message.wParam));
+            break;
+        }
+        if (got < 0)
+            break;
+        if (!IsDialogMessageW(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    EnableWindow(owner, TRUE);
+}
+
+void endModal(HWND dialog)
+{
+    if (const HWND owner = GetWindow(dialog, GW_OWNER))
+        EnableWindow(owner, TRUE);
+    DestroyWindow(dialog);
+}
+
+void setAccessibleName(HWND control, const wchar_t *name)
+{
+    IAccPropServices *services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void **>(&services))))
+        return;   // no accessibility service: the control keeps its default name
+    services->SetHwndPropStr(control, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, name);
+    services->Release();
+}
+
+} // namespace ortelana::win32

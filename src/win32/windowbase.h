@@ -1,0 +1,45 @@
+// What the program's window classes share: the window procedure that hands each
+// message to its C++ object, class registration, centring on the screen, and the
+// modal loop of the dialogs.
+#pragma once
+
+#include <windows.h>
+
+namespace ortelana::win32 {
+
+// Routes the messages of a window class to T::handle(message, wParam, lParam); the
+// object is passed as the creation parameter and must outlive the window.
+template <typename T>
+LRESULT CALLBACK routeToObject(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *self = static_cast<T *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        self->window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto *self = reinterpret_cast<T *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY)
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    return self ? self->handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Registers a class once per process; `background` is a system colour index + 1 or a brush.
+ATOM registerWindowClass(const wchar_t *name, WNDPROC procedure, HBRUSH background);
+
+// Returns: the outer rectangle of a window whose client area is width × height,
+// centred on the work area of the screen that holds `near` (the primary one for null).
+RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu, HWND near);
+
+// Shows `dialog` and runs its messages (Tab, Enter and Esc as in a dialog) until it is
+// destroyed, with `owner` taking no input meanwhile.  A WM_QUIT met on the way is
+// posted again for the main loop.
+void runModal(HWND owner, HWND dialog);
+
+// Ends a modal window: gives the owner its input back first, so that Windows
+// activates the owner and not some other program, then destroys the window.
+void endModal(HWND dialog);
+
+// Names a control for screen readers where its text cannot (an edit box, a list).
+void setAccessibleName(HWND control, const wchar_t *name);
+
+} // namespace ortelana::win32
