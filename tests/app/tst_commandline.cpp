@@ -4,6 +4,7 @@
 // without one says so in one line; and a hostile system: a far clock, short memory,
 // few descriptors, bad scale factors, no fonts.
 #include "app/commandline.h"
+#include "calendar/yearmath.h"
 
 #include "fileprobe.h"
 #include "programrun.h"
@@ -123,7 +124,7 @@ void tst_CommandLine::yearRules()
 {
     QFETCH(QByteArray, text);
     QFETCH(long long, year);
-    const std::optional<long long> parsed = parseYear(text);
+    const std::optional<long long> parsed = parseYear(std::string_view(text.constData(), std::size_t(text.size())));
     QCOMPARE(parsed.has_value(), year != 0);
     if (parsed)
         QCOMPARE(*parsed, year);

@@ -92,8 +92,7 @@ void tst_Export::pngIsWhatTheWindowDraws()
     QCOMPARE(exported.size(), QSize(629 * 2, 389 * 2));
 
     // The window, at twice the density, driven from the keyboard.
-    SharedTables tables;
-    frmForma window(tables);
+    frmForma window;
     window.calendarPicture()->setImageScale(2);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
