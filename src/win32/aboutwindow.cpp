@@ -18,7 +18,7 @@ constexpr wchar_t ClassName[] = L"OrtelanaAbout";
 constexpr DWORD Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int IdLink = 10, IdLabel = 11;
-constexpr COLORREF LinkColour = 0xC00000;   // dark blue, 0x00BBGGRR
+constexpr COLORREF LinkColour = colors::DarkBlue;
 } // namespace
 
 void AboutWindow::show(HWND owner)
@@ -47,15 +47,15 @@ void AboutWindow::createControls()
     };
     // OK first: it holds the focus when the window opens.
     control(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 256, 164, 89, 33, IDOK, font.get());
-    Label1 = control(L"STATIC", widen(about::Slogan), SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 152, 56, 183, 20, IdLink,
+    Label1 = control(L"STATIC", widen(about::Slogan), SS_LEFTNOWORDWRAP | SS_NOTIFY | SS_NOPREFIX, 152, 56, 183, 20, IdLink,
                      linkFont.get());
-    control(L"STATIC", L"Автор: " + widen(about::Author), SS_LEFT | SS_NOPREFIX, 104, 8, 220, 20, IdLabel, font.get());
-    control(L"STATIC", L"E-mail: " + widen(about::Email), SS_LEFT | SS_NOPREFIX, 104, 32, 242, 20, IdLabel,
+    control(L"STATIC", L"Автор: " + widen(about::Author), SS_LEFTNOWORDWRAP | SS_NOPREFIX, 104, 8, 220, 20, IdLabel, font.get());
+    control(L"STATIC", L"E-mail: " + widen(about::Email), SS_LEFTNOWORDWRAP | SS_NOPREFIX, 104, 32, 242, 20, IdLabel,
             font.get());
-    control(L"STATIC", L"Сайт:", SS_LEFT, 104, 56, 48, 20, IdLabel, font.get());
-    control(L"STATIC", L"Версия: v" + widen(Version), SS_LEFT, 104, 80, 104, 20, IdLabel, font.get());
-    control(L"STATIC", L"Дата: 8 февраля 2009 год -", SS_LEFT, 104, 104, 236, 20, IdLabel, font.get());
-    control(L"STATIC", L"26 августа 2015 год", SS_LEFT, 156, 128, 170, 20, IdLabel, font.get());
+    control(L"STATIC", L"Сайт:", SS_LEFTNOWORDWRAP, 104, 56, 48, 20, IdLabel, font.get());
+    control(L"STATIC", L"Версия: v" + widen(Version), SS_LEFTNOWORDWRAP, 104, 80, 104, 20, IdLabel, font.get());
+    control(L"STATIC", L"Дата: 8 февраля 2009 год -", SS_LEFTNOWORDWRAP, 104, 104, 236, 20, IdLabel, font.get());
+    control(L"STATIC", L"26 августа 2015 год", SS_LEFTNOWORDWRAP, 156, 128, 170, 20, IdLabel, font.get());
     Picture1 = PictureWindow::create(window, RECT{8, 160, 88, 205}, false, false, RGB(255, 255, 255), font.get(),
                                      L"Флаг России: белая, синяя и красная полосы");
     emblem = loadPngResource(IDR_EMBLEM, &emblemSize);
@@ -65,8 +65,8 @@ void AboutWindow::Form_Load()
 {
     // Three stripes; the last box reaches row 45, one past the picture, and is clipped.
     GdiCanvas canvas(Picture1->surface());
-    canvas.fillBox(0, 15, 79, 30, 0xFF0000);
-    canvas.fillBox(0, 31, 79, 45, 0xFF);
+    canvas.fillBox(0, 15, 79, 30, colors::Blue);
+    canvas.fillBox(0, 31, 79, 45, colors::Red);
     Picture1->refresh();
 }
 

@@ -28,8 +28,8 @@ public:
 
 private:
     MemoryDc memory;
+    std::uint32_t *bits = nullptr;   // before the bitmap, whose making sets it
     Bitmap bitmap;
-    std::uint32_t *bits = nullptr;
     int w, h;
     COLORREF back;
     Selected bitmapIn;

@@ -73,13 +73,12 @@ void deliverPendingMessages()
     }
 }
 
+} // namespace
+
 void shellOpen(const std::wstring &path)
 {
-    // The result is not looked at: whatever the shell shows on failure is its own.
     ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, programFolder().c_str(), SW_SHOWNORMAL);
 }
-
-} // namespace
 
 std::wstring programFolder()
 {
@@ -103,7 +102,7 @@ std::string redirectPage(std::wstring_view address)
     return std::string(Head) + toCodePage1251(address) + std::string(Tail) + "\r\n";
 }
 
-std::wstring SaveFileUrl(std::wstring_view address)
+std::wstring SaveFileUrl(std::wstring_view address, Opener open)
 {
     const std::string page = redirectPage(address);
     // The page goes into the current directory, and the shell is given its full path:
@@ -126,20 +125,20 @@ std::wstring SaveFileUrl(std::wstring_view address)
             return {};
         case Outcome::Written:
             deliverPendingMessages();
-            shellOpen(path);
+            open(path);
             return path;
         }
     }
     return {};
 }
 
-bool OpenInShell(std::wstring_view fileName)
+bool OpenInShell(std::wstring_view fileName, Opener open)
 {
     const std::wstring path = programFolder() + L'\\' + std::wstring(fileName);
     // A missing document is passed over: a viewer would only show an error of its own.
     if (!isFile(path))
         return false;
-    shellOpen(path);
+    open(path);
     return true;
 }
 

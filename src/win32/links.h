@@ -12,6 +12,13 @@ namespace ortelana::win32 {
 // can be written is given up on instead of being tried for ever.
 inline constexpr int RedirectPageNames = 100;
 
+// Hands a file, by its full path, to whatever opens it; tests pass a recorder.
+using Opener = void (*)(const std::wstring &path);
+
+// Asks the shell to open `path` with the verb "open", the program's folder as working
+// directory; the result is not looked at (whatever the shell shows is its own).
+void shellOpen(const std::wstring &path);
+
 // Returns: the redirect page for `address`: head, the address in code page 1251,
 // tail and CR LF.
 std::string redirectPage(std::wstring_view address);
@@ -21,12 +28,12 @@ std::string redirectPage(std::wstring_view address);
 // whole or not at all, and asks the shell to open it.  Reports nothing: when no page
 // can be written (a missing or read-only directory), nothing is opened.
 // Returns: the full path of the page written, or empty.
-std::wstring SaveFileUrl(std::wstring_view address);
+std::wstring SaveFileUrl(std::wstring_view address, Opener open = shellOpen);
 
 // Asks the shell to open `fileName` from the program's folder with the verb "open",
 // that folder as working directory.  A missing file is passed over in silence.
 // Returns: whether the shell was asked.
-bool OpenInShell(std::wstring_view fileName);
+bool OpenInShell(std::wstring_view fileName, Opener open = shellOpen);
 
 // Returns: the folder that holds the program, without a trailing backslash.
 std::wstring programFolder();

@@ -151,9 +151,8 @@ void MainWindow::start(const std::optional<StartRequest> &request)
 
 void MainWindow::DrawSheet()
 {
-    // The fixed layer is the same for every year.
     GdiCanvas canvas(picCalendar->surface());
-    draw(sheetScene(computeYear(kFirstYear), true).fixedLayer, canvas);
+    draw(sheetFixedLayer(), canvas);
     picCalendar->refresh();
 }
 

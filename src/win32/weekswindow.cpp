@@ -61,7 +61,7 @@ void WeeksWindow::createControls()
 void WeeksWindow::Form_Load()
 {
     GdiCanvas canvas(Picture1->surface());
-    draw(weeksScene(model, oldStyleChecked, chosenMonth).fixedLayer, canvas);
+    draw(weeksFixedLayer(), canvas);
     SendMessageW(List1, LB_SETCURSEL, WPARAM(chosenMonth), 0);
     List1_Click();   // a choice made by the program is handled as one by the user
     SetFocus(List1);

@@ -21,13 +21,13 @@ ATOM registerWindowClass(const wchar_t *name, WNDPROC procedure, HBRUSH backgrou
     return RegisterClassExW(&kind);
 }
 
-RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu, HWND near)
+RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu, HWND beside)
 {
     RECT outer{0, 0, width, height};
     AdjustWindowRectEx(&outer, style, menu ? TRUE : FALSE, exStyle);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(near ? MonitorFromWindow(near, MONITOR_DEFAULTTONEAREST)
+    GetMonitorInfoW(beside ? MonitorFromWindow(beside, MONITOR_DEFAULTTONEAREST)
                          : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY),
                     &monitor);
     const RECT &work = monitor.rcWork;

@@ -27,8 +27,8 @@ LRESULT CALLBACK routeToObject(HWND window, UINT message, WPARAM wParam, LPARAM 
 ATOM registerWindowClass(const wchar_t *name, WNDPROC procedure, HBRUSH background);
 
 // Returns: the outer rectangle of a window whose client area is width × height,
-// centred on the work area of the screen that holds `near` (the primary one for null).
-RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu, HWND near);
+// centred on the work area of the screen that holds `beside` (the primary one for null).
+RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu, HWND beside);
 
 // Shows `dialog` and runs its messages (Tab, Enter and Esc as in a dialog) until it is
 // destroyed, with `owner` taking no input meanwhile.  A WM_QUIT met on the way is

@@ -1,0 +1,288 @@
+// The Windows program's own logic, cross-built and run under Wine: the command line,
+// the year box's filter and pastes, the redirect page and its numbering, the help
+// document, and the GDI canvas drawing a year slot for slot as the scene places it.
+#include "calendar/scene.h"
+#include "win32/commandline.h"
+#include "win32/gdicanvas.h"
+#include "win32/links.h"
+#include "win32/text.h"
+#include "win32/yearedit.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using namespace ortelana;
+using namespace ortelana::win32;
+
+namespace {
+
+int passed = 0;
+int failed = 0;
+
+void check(bool ok, const std::string &what)
+{
+    if (ok) {
+        ++passed;
+    } else {
+        ++failed;
+        std::printf("FAIL: %s\n", what.c_str());
+    }
+}
+
+std::vector<std::wstring> opened;   // what the links handed over, in order
+void record(const std::wstring &path) { opened.push_back(path); }
+
+void commandLines()
+{
+    using Action = CommandLine::Action;
+    struct Row
+    {
+        std::vector<std::wstring> arguments;
+        Action action;
+        long long year;     // of the start or the export; 0: no start request
+        bool oldStyle;
+        std::wstring message;   // for refusals, a part of the one line
+    };
+    const Row rows[] = {
+        {{}, Action::Window, 0, true, L""},
+        {{L"--year", L"1917", L"--old-style", L"off"}, Action::Window, 1917, false, L""},
+        {{L"--year=9999999"}, Action::Window, 9999999, true, L""},
+        {{L"some-file.txt", L"--unknown"}, Action::Window, 0, true, L""},   // a launcher's own arguments
+        {{L"--export", L"a.PNG", L"--year", L"2005"}, Action::Export, 2005, true, L""},
+        {{L"--year", L"0"}, Action::Refuse, 0, true, L"а не «0»"},
+        {{L"--year", L"12345678"}, Action::Refuse, 0, true, L"а не «12345678»"},
+        {{L"--year", L"-1"}, Action::Refuse, 0, true, L"а не «-1»"},
+        {{L"--year", L"2oo5"}, Action::Refuse, 0, true, L"а не «2oo5»"},
+        {{L"--year"}, Action::Refuse, 0, true, L"нужно число года"},
+        {{L"--year", L"1", L"--year", L"2"}, Action::Refuse, 0, true, L"указан дважды"},
+        {{L"--old-style", L"yes"}, Action::Refuse, 0, true, L"on или off"},
+        {{L"--export", L"sheet.pdf"}, Action::Refuse, 0, true, L"нужен .png"},
+        {{L"--export", L"a.png", L"extra"}, Action::Refuse, 0, true, L"лишний аргумент «extra»"},
+        {{L"--export", L"a.png", L"--what"}, Action::Refuse, 0, true, L"неизвестный параметр «--what»"},
+        {{L"--export", L"--year", L"5"}, Action::Refuse, 0, true, L"нужно имя файла"},
+        {{L"--help", L"--year", L"0"}, Action::Help, 0, true, L""},
+        {{L"--version"}, Action::Version, 0, true, L""},
+    };
+    for (const Row &row : rows) {
+        std::vector<std::wstring> arguments{L"ortelana.exe"};
+        arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
+        const CommandLine line = parseCommandLine(arguments, 2026);
+        std::string name = "command line";
+        for (const std::wstring &argument : row.arguments)
+            name += " " + narrow(argument);
+        check(line.action == row.action, name + ": action");
+        if (row.action == Action::Refuse) {
+            check(line.exitCode == 2 && line.message.find(row.message) != std::wstring::npos
+                      && line.message.rfind(L"ortelana: ", 0) == 0 && line.message.find(L'\n') == std::wstring::npos,
+                  name + ": one line, status 2: " + narrow(line.message));
+        } else if (row.action == Action::Export) {
+            check(line.request.year == row.year && line.request.oldStyle == row.oldStyle, name + ": request");
+        } else if (row.action == Action::Window) {
+            check(row.year == 0 ? !line.start : line.start && line.start->year == row.year
+                                                    && line.start->oldStyle == row.oldStyle,
+                  name + ": start");
+        }
+    }
+}
+
+void yearBoxInput()
+{
+    // Digits and the codes up to 8 (Backspace, Ctrl+C) pass; the rest is dropped.
+    const struct { int code; bool passes; } characters[] = {
+        {'0', true}, {'9', true}, {8, true}, {3, true}, {1, true}, {-1, true}, {'-', false}, {'.', false},
+        {' ', false}, {'a', false}, {22, false}, {24, false}, {13, false}, {127, false}, {0x0430, false},
+    };
+    for (const auto &row : characters)
+        check(passesFilter(row.code) == row.passes, "filter: code " + std::to_string(row.code));
+    // A paste stands only when the box is left with digits, seven at most.
+    const struct { const wchar_t *result; bool allowed; } pastes[] = {
+        {L"2005", true}, {L"", true}, {L"1234567", true}, {L"12345678", false}, {L"-5", false},
+        {L"20 05", false}, {L"2005\r\n", false}, {L"1e3", false}, {L"٣", false},
+    };
+    for (const auto &row : pastes)
+        check(pasteAllowed(row.result, 7) == row.allowed, "paste: " + narrow(row.result));
+}
+
+std::string fileBytes(const std::wstring &path)
+{
+    std::string bytes;
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return "(missing)";
+    char buffer[4096];
+    DWORD done = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &done, nullptr) && done > 0)
+        bytes.append(buffer, done);
+    CloseHandle(file);
+    return bytes;
+}
+
+void writeFile(const std::wstring &path, const std::string &bytes)
+{
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD done = 0;
+    WriteFile(file, bytes.data(), DWORD(bytes.size()), &done, nullptr);
+    CloseHandle(file);
+}
+
+// A fresh empty folder made the current directory; returns its path.
+std::wstring freshFolder(const std::wstring &name)
+{
+    wchar_t temp[MAX_PATH + 1]{};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"ortelana-test-" + name + L"-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    SetCurrentDirectoryW(folder.c_str());
+    return folder;
+}
+
+void removeFolder(const std::wstring &folder)
+{
+    SetCurrentDirectoryW(L"C:\\");
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring path = folder + L"\\" + found.cFileName;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(path.c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+void redirectPages()
+{
+    const std::string head = "<html><head><meta http-equiv='refresh' content='0; url=";
+    const std::string tail = "'><meta http-equiv='Content-Type' content='text/html; charset=windows-1251'>"
+                             "<title>WWW</title></head><body></body></html>\r\n";
+    check(redirectPage(L"") == head + tail && redirectPage(L"").size() == 178, "page: empty address, 178 bytes");
+    check(redirectPage(L"https://a.example/'x") == head + "https://a.example/'x" + tail, "page: apostrophe unchanged");
+    check(redirectPage(L"https://пример.рф/") == head + "https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/" + tail,
+          "page: Cyrillic in code page 1251");
+
+    const std::wstring address = L"https://ortelana.example.org/";
+    const std::string page = head + narrow(address) + tail;
+    const std::wstring folder = freshFolder(L"pages");
+    const std::wstring zero = folder + L"\\0.html", one = folder + L"\\1.html";
+
+    opened.clear();
+    check(SaveFileUrl(address, record) == zero && fileBytes(zero) == page, "first page: 0.html byte for byte");
+    check(opened == std::vector<std::wstring>{zero}, "first page: 0.html handed over by its full path");
+
+    writeFile(zero, "old");
+    opened.clear();
+    SaveFileUrl(address, record);
+    check(fileBytes(zero) == page && GetFileAttributesW(one.c_str()) == INVALID_FILE_ATTRIBUTES,
+          "a writable 0.html is rewritten, no 1.html");
+
+    SetFileAttributesW(zero.c_str(), FILE_ATTRIBUTE_READONLY);
+    writeFile(one, "");
+    opened.clear();
+    check(SaveFileUrl(address, record) == one && fileBytes(one) == page, "read-only 0.html: 1.html written");
+    check(fileBytes(zero) == page && opened == std::vector<std::wstring>{one}, "read-only 0.html: left, 1.html opened");
+
+    for (int n = 1; n <= 9; ++n) {
+        const std::wstring path = folder + L"\\" + std::to_wstring(n) + L".html";
+        writeFile(path, "kept");
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    }
+    check(SaveFileUrl(address, record) == folder + L"\\10.html", "0.html to 9.html read-only: 10.html");
+    check(fileBytes(folder + L"\\9.html") == "kept", "a read-only page keeps its content");
+    removeFolder(folder);
+
+    // A folder that holds a subfolder named 0.html: that name is passed over too.
+    const std::wstring other = freshFolder(L"folder");
+    CreateDirectoryW((other + L"\\0.html").c_str(), nullptr);
+    check(SaveFileUrl(address, record) == other + L"\\1.html", "a folder named 0.html: 1.html");
+    RemoveDirectoryW((other + L"\\0.html").c_str());
+    removeFolder(other);
+
+    // Nothing is written and nothing opened when the current directory has gone.
+    const std::wstring gone = freshFolder(L"gone");
+    SetCurrentDirectoryW(gone.c_str());
+    const bool removed = RemoveDirectoryW(gone.c_str());
+    opened.clear();
+    if (removed)
+        check(SaveFileUrl(address, record).empty() && opened.empty(), "a directory that has gone: nothing opened");
+    SetCurrentDirectoryW(L"C:\\");
+    RemoveDirectoryW(gone.c_str());
+}
+
+void helpDocument()
+{
+    opened.clear();
+    check(!OpenInShell(L"no-such-document.html", record) && opened.empty(), "missing document: nothing opened");
+    const std::wstring path = programFolder() + L"\\tst-document.html";
+    writeFile(path, "<html></html>");
+    check(OpenInShell(L"tst-document.html", record) && opened == std::vector<std::wstring>{path},
+          "document in the program folder: opened by its full path");
+    DeleteFileW(path.c_str());
+}
+
+// Every day of the year drawn through the GDI canvas: each slot holds ink of its own
+// colour only, and the slots of no day hold none.
+void canvasDrawsTheScene()
+{
+    const Font font = makeFont(L"MS Sans Serif", fontpx::Pt9_75, true);
+    for (const auto &[year, oldStyle] : {std::pair{2005LL, true}, std::pair{1917LL, false}, std::pair{2012LL, true}}) {
+        const Scene scene = sheetScene(computeYear(year), oldStyle);
+        const COLORREF face = RGB(0xF0, 0xF0, 0xF0);
+        Surface sheet(629, 389, face, font.get());
+        GdiCanvas canvas(sheet);
+        draw(sheetFixedLayer(), canvas);
+        draw(scene.dayLayer, canvas);
+        GdiFlush();
+        const auto pixel = [&](int x, int y) {
+            const std::uint32_t bgr = sheet.pixels()[std::size_t(y) * std::size_t(sheet.width()) + std::size_t(x)];
+            return COLORREF(((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF));
+        };
+        int wrong = 0;
+        for (const SceneCell &cell : scene.cells) {
+            const COLORREF want = (cell.weekday == 7 || cell.victoryDay) ? colors::Red : colors::DayNumber;
+            bool ink = false, other = false;
+            // The slots of the bottom row reach past the picture's edge.
+            for (int y = cell.y; y < std::min(cell.y + cell.height, sheet.height()); ++y)
+                for (int x = cell.x; x < std::min(cell.x + cell.width, sheet.width()); ++x) {
+                    const COLORREF c = pixel(x, y);
+                    ink = ink || c == want;
+                    other = other || (c != want && c != face);
+                }
+            if ((!ink || other) && ++wrong <= 3)
+                check(false, std::to_string(year) + ": day " + std::to_string(cell.day) + "." + std::to_string(cell.month)
+                                 + (ink ? " has ink of another colour" : " has no ink of its colour"));
+        }
+        check(wrong == 0, "canvas: every day of " + std::to_string(year) + " in its slot, in its colour");
+        check(scene.cells.size() == (year == 2012 ? 366u : 365u), "canvas: one slot a day");
+    }
+    // The canvas measures what it draws: the width of a text is its drawn extent.
+    Surface surface(200, 30, RGB(255, 255, 255), font.get());
+    GdiCanvas canvas(surface);
+    canvas.text(0, 0, 0, "Сентябрь");
+    GdiFlush();
+    int right = -1;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 200; ++x)
+            if ((surface.pixels()[y * 200 + x] & 0xFFFFFF) != 0xFFFFFF && x > right)
+                right = x;
+    const int width = canvas.textWidth("Сентябрь");
+    check(right >= 0 && right < width && width - right <= 4, "canvas: measured width covers the ink");
+}
+
+} // namespace
+
+int main()
+{
+    commandLines();
+    yearBoxInput();
+    redirectPages();
+    helpDocument();
+    canvasDrawsTheScene();
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}
