@@ -45,6 +45,12 @@ wine_prepare()
         wine_environment "$1"
         DISPLAY= timeout 180 wineboot --init >/dev/null 2>&1 \
             || { echo "wine: wineboot --init failed in $WINEPREFIX" >&2; exit 1; }
+        # Without mshtml nothing registers .html, so the shell would not know it;
+        # a page then goes to winebrowser, which hands it to the host's xdg-open.
+        for extension in .html .htm; do
+            DISPLAY= timeout 60 wine reg add "HKCR\\$extension" /ve /d htmlfile /f >/dev/null 2>&1 \
+                || { echo "wine: could not register $extension" >&2; exit 1; }
+        done
         timeout 60 wineserver -w
         cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" || exit 1
         touch "$1/ready"

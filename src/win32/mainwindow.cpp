@@ -112,11 +112,13 @@ bool MainWindow::create()
     return window != nullptr;
 }
 
-void MainWindow::createControls()
+bool MainWindow::createControls()
 {
     createBanner(window, 633, 73, bannerFont.get());
     picCalendar = PictureWindow::create(window, at(0, 77, 633, 393), true, true, GetSysColor(COLOR_BTNFACE),
                                         sheetFont.get(), L"Календарь");
+    if (!picCalendar)
+        return false;
     Label1 = makeControl(window, L"STATIC", L"Год:", SS_LEFT, at(8, 480, 38, 20), IdLabel, labelFont.get());
     DATA = createYearEdit(window, at(48, 474, 89, 31), IdData);
     SendMessageW(DATA, WM_SETFONT, reinterpret_cast<WPARAM>(yearFont.get()), FALSE);
@@ -129,6 +131,7 @@ void MainWindow::createControls()
     SendMessageW(StilChck, BM_SETCHECK, BST_CHECKED, 0);
     // Tab order: the year box, the old-style box, the sheet (creation order decides).
     SetWindowPos(picCalendar->handle(), StilChck, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return DATA && YEAR && StilChck;
 }
 
 void MainWindow::start(const std::optional<StartRequest> &request)
@@ -260,13 +263,23 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
-        createControls();
-        return 0;
+        return createControls() ? 0 : -1;   // -1: the window is not made, the program ends
     case WM_COMMAND:
         command(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_MOUSEWHEEL:
         wheel(wParam, lParam);
+        return 0;
+    case WM_ACTIVATE:
+        // The control that had the keyboard focus gets it back when the window is
+        // active again (after a dialog, or another program); the year box at first.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            if (focus && IsChild(window, focus))
+                lastFocus = focus;
+        } else {
+            SetFocus(lastFocus && IsWindow(lastFocus) ? lastFocus : DATA);
+        }
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

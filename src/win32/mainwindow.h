@@ -27,7 +27,7 @@ public:
 
 private:
     bool create();
-    void createControls();
+    bool createControls();
     void start(const std::optional<StartRequest> &request);
     void DrawSheet();
     void NewGod();
@@ -47,6 +47,7 @@ private:
     YearModel model;
     int chosenMonth = 0;   // the week numbers window's month, kept between openings
     int wheelTravel = 0;
+    HWND lastFocus = nullptr;   // the control to give the focus back to
 };
 
 } // namespace ortelana::win32

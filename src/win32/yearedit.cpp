@@ -47,9 +47,12 @@ std::wstring afterPaste(HWND edit, const std::wstring &pasted)
 LRESULT CALLBACK procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
     switch (message) {
-    case WM_GETDLGCODE:
-        // Enter is the box's own key, not the window's default button.
-        return DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
+    case WM_GETDLGCODE: {
+        // Enter is the box's own key, not the window's default button; Tab still moves on.
+        const auto *key = reinterpret_cast<const MSG *>(lParam);
+        const LRESULT code = DefSubclassProc(edit, message, wParam, lParam);
+        return key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN ? code | DLGC_WANTALLKEYS : code;
+    }
     case WM_KEYDOWN:
         if (wParam == VK_RETURN && GetWindowTextLengthW(edit) > 0) {
             const HWND parent = GetParent(edit);

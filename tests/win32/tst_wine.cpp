@@ -1,0 +1,452 @@
+// The Windows program under Wine, on a private Xvfb, driven from outside with real key
+// and mouse events (xdotool) and read back by its pixels.  Wine's virtual desktop
+// covers the screen, so the program's windows are found in a picture of the screen by
+// the colours only they use: the sheet by its weekday labels, the week numbers window
+// by its week numbers, the About window by its stripes.  Every slot of a drawn year
+// is checked against the scene: the day's slot has ink of the day's colour and none
+// of the other, and the places of no day have none.  Wine hands "open" to the host's
+// xdg-open, which a stand-in first on PATH records.
+#include "privatexvfb.h"
+
+#include "calendar/scene.h"
+#include "calendar/sheetgeometry.h"
+#include "info/aboutinfo.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <set>
+
+using namespace ortelana;
+
+namespace {
+
+// Colours as the screen shows them (0xRRGGBB) for the scene's 0x00BBGGRR.
+QRgb screenColour(Colour colour)
+{
+    return qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+QImage screenshot()
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Returns: the bounding box of the pixels of exactly `colour` inside `area`.
+QRect inkBox(const QImage &image, QRgb colour, const QRect &area)
+{
+    QRect box;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if ((line[x] & 0xFFFFFF) == (colour & 0xFFFFFF))
+                box |= QRect(x, y, 1, 1);
+    }
+    return box;
+}
+
+bool hasInk(const QImage &image, QRgb colour, const QRect &area) { return !inkBox(image, colour, area).isEmpty(); }
+
+struct Slot
+{
+    QRect area;          // in the picture's drawing area
+    QRgb want;           // the colour its ink must have; 0 for an empty slot
+};
+
+// Returns: how many places of `places`, placed at `origin`, break the rule: a slot with
+// a colour holds ink of it and of none of `inks` besides; an empty slot holds none.
+int badSlots(const QImage &image, const QPoint &origin, const std::vector<Slot> &places, const std::vector<QRgb> &inks,
+             const QRect &clip, int stopAfter)
+{
+    int bad = 0;
+    for (const Slot &slot : places) {
+        const QRect area = slot.area.translated(origin).intersected(clip.translated(origin));
+        bool ok = slot.want == 0 || hasInk(image, slot.want, area);
+        for (const QRgb ink : inks)
+            if (ok && ink != slot.want)
+                ok = !hasInk(image, ink, area);
+        if (!ok && ++bad >= stopAfter)
+            break;
+    }
+    return bad;
+}
+
+// Returns: the origin near `guess` (within the given reach) at which every slot holds.
+std::optional<QPoint> placeSlots(const QImage &image, const QPoint &guess, const QRect &reach,
+                                 const std::vector<Slot> &places, const std::vector<QRgb> &inks, const QRect &clip)
+{
+    for (int dy = reach.top(); dy <= reach.bottom(); ++dy)
+        for (int dx = reach.left(); dx <= reach.right(); ++dx)
+            if (badSlots(image, guess + QPoint(dx, dy), places, inks, clip, 1) == 0)
+                return guess + QPoint(dx, dy);
+    return std::nullopt;
+}
+
+// The year sheet's places: every day as the scene places it, and every place of the
+// month grids that holds no day.
+std::vector<Slot> sheetSlots(long long year, bool oldStyle)
+{
+    const Scene scene = sheetScene(computeYear(year), oldStyle);
+    std::vector<Slot> places;
+    std::set<std::pair<int, int>> taken;
+    for (const SceneCell &cell : scene.cells) {
+        const bool red = cell.weekday == 7 || cell.victoryDay;
+        places.push_back({QRect(cell.x, cell.y, cell.width, cell.height), screenColour(red ? colors::Red : colors::DayNumber)});
+        taken.insert({cell.x, cell.y});
+    }
+    for (const auto &corner : MonthCell)
+        for (int column = 1; column <= 6; ++column)
+            for (int row = 1; row <= 7; ++row) {
+                const int x = sheet::dayX(corner.X, column), y = sheet::dayY(corner.Y, row);
+                if (!taken.count({x, y}))
+                    places.push_back({QRect(x, y, sheet::ColumnWidth, sheet::RowHeight), 0});
+            }
+    return places;
+}
+
+std::vector<Slot> weeksSlots(long long year, int month0)
+{
+    const Scene scene = weeksScene(computeYear(year), true, month0);
+    std::vector<Slot> places;
+    for (const SceneCell &cell : scene.cells) {
+        const Colour colour = cell.day == 0 ? colors::WeekNumber
+                              : (cell.weekday == 7 || cell.victoryDay) ? colors::Red : colors::DayNumber;
+        places.push_back({QRect(cell.x, cell.y, cell.width, cell.height), screenColour(colour)});
+    }
+    return places;
+}
+
+const std::vector<QRgb> DayInks{screenColour(colors::Red), screenColour(colors::DayNumber)};
+const std::vector<QRgb> WeekInks{screenColour(colors::Red), screenColour(colors::DayNumber),
+                                 screenColour(colors::WeekNumber)};
+const QRect SheetArea(0, 0, sheet::DrawingWidth, sheet::DrawingHeight);
+const QRect WeeksArea(0, 0, 181, 165);
+
+} // namespace
+
+class tst_Wine : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit tst_Wine(int display) : display(display) {}
+
+private slots:
+    void initTestCase();
+    void startsAtTheYearAsked();
+    void weekNumbersRememberTheMonth();
+    void typingFiltersAndEnterDraws();
+    void eightDigitsAndTheYearKeys();
+    void yearZeroIsRefused();
+    void aboutLinkWritesThePage();
+    void helpOpensTheDocument();
+    void exitEndsWithStatusZero();
+    void cleanupTestCase();
+
+private:
+    void keys(const QStringList &names);
+    void type(const QString &text);
+    // Waits (at most `seconds`) for `ready` to hold on a fresh screenshot.
+    bool waitFor(const std::function<bool(const QImage &)> &ready, int seconds);
+    std::optional<QPoint> findSheet(const QImage &image, long long year, bool oldStyle);
+    std::optional<QPoint> findWeeks(const QImage &image, long long year, int month0);
+    QStringList opened() const;
+
+    int display;
+    QString source = QStringLiteral(ORTELANA_SOURCE_DIR);
+    QTemporaryDir prefix, work, stubs;
+    QProcess program;
+};
+
+void tst_Wine::keys(const QStringList &names)
+{
+    QProcess::execute(QStringLiteral("xdotool"), QStringList{QStringLiteral("key"), QStringLiteral("--delay"),
+                                                             QStringLiteral("60")} + names);
+    QThread::msleep(300);
+}
+
+void tst_Wine::type(const QString &text)
+{
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("60"), text});
+    QThread::msleep(300);
+}
+
+bool tst_Wine::waitFor(const std::function<bool(const QImage &)> &ready, int seconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        const QImage image = screenshot();
+        if (ready(image))
+            return true;
+        QThread::msleep(250);
+    } while (clock.elapsed() < seconds * 1000);
+    // What the screen showed, for whoever reads the failure.
+    screenshot().save(QStringLiteral(ORTELANA_TEST_OUTPUT "/tst_wine-%1.png").arg(QString::fromLatin1(QTest::currentTestFunction())));
+    return false;
+}
+
+std::optional<QPoint> tst_Wine::findSheet(const QImage &image, long long year, bool oldStyle)
+{
+    // The weekday labels stand at x = 4 of each cell, from y = 16: their ink is near.
+    const QRect labels = inkBox(image, screenColour(colors::DarkBlue), image.rect());
+    if (labels.isEmpty())
+        return std::nullopt;
+    return placeSlots(image, labels.topLeft() - QPoint(4, 16), QRect(-6, -8, 7, 9), sheetSlots(year, oldStyle), DayInks,
+                      SheetArea);
+}
+
+std::optional<QPoint> tst_Wine::findWeeks(const QImage &image, long long year, int month0)
+{
+    // The week numbers begin one blank right of x = 26, at y = 140.
+    const QRect numbers = inkBox(image, screenColour(colors::WeekNumber), image.rect());
+    if (numbers.isEmpty())
+        return std::nullopt;
+    return placeSlots(image, numbers.topLeft() - QPoint(26, 140), QRect(-10, -6, 11, 7), weeksSlots(year, month0),
+                      WeekInks, WeeksArea);
+}
+
+QStringList tst_Wine::opened() const
+{
+    QFile log(stubs.filePath(QStringLiteral("opened.log")));
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void tst_Wine::initTestCase()
+{
+    const QString exe = QStringLiteral(ORTELANA_WINDOWS_BUILD "/ortelana.exe");
+    const QString templateDir = QStringLiteral(ORTELANA_WINE_TEMPLATE);
+    if (!QFile::exists(exe))
+        QSKIP("build-windows/ortelana.exe is not built (make windows)");
+    if (!QFile::exists(templateDir + QStringLiteral("/ready")))
+        QSKIP("no Wine template prefix (the wine_template test makes it)");
+    QVERIFY(prefix.isValid() && work.isValid() && stubs.isValid());
+
+    // This test's own copy of the template prefix, with the virtual desktop already on.
+    QCOMPARE(QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-a"), templateDir + QStringLiteral("/prefix"),
+                                                      templateDir + QStringLiteral("/locale"),
+                                                      templateDir + QStringLiteral("/desktop"), prefix.path()}),
+             0);
+    QFile ready(prefix.filePath(QStringLiteral("ready")));
+    QVERIFY(ready.open(QIODevice::WriteOnly));
+    ready.close();
+
+    // The stand-in for the desktop's opener: one line per call, with its arguments.
+    QFile opener(stubs.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\nprintf '%s\\n' \"$*\" >> \"" + stubs.filePath(QStringLiteral("opened.log")).toUtf8() + "\"\n");
+    opener.close();
+    opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(display));
+    environment.insert(QStringLiteral("PATH"), stubs.path() + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
+    environment.insert(QStringLiteral("ORTELANA_WINE_HOME"), prefix.path());
+    environment.insert(QStringLiteral("ORTELANA_WINE_DESKTOP"), QStringLiteral("on"));
+    environment.insert(QStringLiteral("ORTELANA_EXE"), exe);
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(work.path());
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(source + QStringLiteral("/scripts/wine-run"), {QStringLiteral("--year"), QStringLiteral("2005")});
+    QVERIFY(program.waitForStarted(10000));
+}
+
+void tst_Wine::startsAtTheYearAsked()
+{
+    QVERIFY2(waitFor([this](const QImage &image) { return findSheet(image, 2005, true).has_value(); }, 120),
+             "the 2005 sheet, slot for slot, within 120 s");
+}
+
+void tst_Wine::weekNumbersRememberTheMonth()
+{
+    keys({QStringLiteral("F4")});
+    QVERIFY2(waitFor([this](const QImage &image) { return findWeeks(image, 2005, 0).has_value(); }, 20),
+             "F4: January 2005 with its week numbers");
+    keys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down")});
+    QVERIFY2(waitFor([this](const QImage &image) { return findWeeks(image, 2005, 4).has_value(); }, 10),
+             "May 2005 after four steps down the list");
+    keys({QStringLiteral("Escape")});
+    QVERIFY2(waitFor([](const QImage &image) { return !hasInk(image, screenColour(colors::WeekNumber), image.rect()); }, 10),
+             "Escape closes the window");
+    keys({QStringLiteral("F4")});
+    QVERIFY2(waitFor([this](const QImage &image) { return findWeeks(image, 2005, 4).has_value(); }, 20),
+             "reopened at May");
+    keys({QStringLiteral("Return")});
+    QVERIFY(waitFor([this](const QImage &image) { return findSheet(image, 2005, true).has_value(); }, 10));
+}
+
+void tst_Wine::typingFiltersAndEnterDraws()
+{
+    // Ctrl+A selects nothing in Wine's edit box: the old text goes by Backspace.
+    keys({QStringLiteral("End"), QStringLiteral("BackSpace"), QStringLiteral("BackSpace"), QStringLiteral("BackSpace"),
+          QStringLiteral("BackSpace")});
+    type(QStringLiteral("19a-. 17"));   // only the digits go in
+    keys({QStringLiteral("Return")});
+    QVERIFY2(waitFor([this](const QImage &image) { return findSheet(image, 1917, true).has_value(); }, 20),
+             "1917 drawn from the digits typed");
+    // The old-style box: Tab reaches it from the year box, the space bar unchecks it.
+    keys({QStringLiteral("Tab"), QStringLiteral("space")});
+    QVERIFY2(waitFor([this](const QImage &image) { return findSheet(image, 1917, false).has_value(); }, 20),
+             "1917 one weekday earlier with the box unchecked");
+    keys({QStringLiteral("space"), QStringLiteral("shift+Tab")});
+    QVERIFY(waitFor([this](const QImage &image) { return findSheet(image, 1917, true).has_value(); }, 20));
+}
+
+void tst_Wine::eightDigitsAndTheYearKeys()
+{
+    keys({QStringLiteral("End"), QStringLiteral("BackSpace"), QStringLiteral("BackSpace"), QStringLiteral("BackSpace"),
+          QStringLiteral("BackSpace")});
+    type(QStringLiteral("12345678"));   // the eighth digit is refused
+    keys({QStringLiteral("Return")});
+    QVERIFY2(waitFor([this](const QImage &image) { return findSheet(image, 1234567, true).has_value(); }, 20),
+             "1234567: seven digits at most");
+    keys({QStringLiteral("Prior")});
+    QVERIFY2(waitFor([this](const QImage &image) { return findSheet(image, 1234566, true).has_value(); }, 20),
+             "Page Up: the year before");
+    // The wheel over the sheet: one notch towards the user is the next year.
+    const std::optional<QPoint> sheetAt = findSheet(screenshot(), 1234566, true);
+    QVERIFY(sheetAt);
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(sheetAt->x() + 300),
+                                                  QString::number(sheetAt->y() + 200), QStringLiteral("click"),
+                                                  QStringLiteral("5")});
+    QVERIFY2(waitFor([this](const QImage &image) { return findSheet(image, 1234567, true).has_value(); }, 20),
+             "the wheel: the next year");
+}
+
+void tst_Wine::yearZeroIsRefused()
+{
+    const QImage before = screenshot();
+    const std::optional<QPoint> sheetAt = findSheet(before, 1234567, true);
+    QVERIFY(sheetAt);
+    const QRect sheetOnScreen = SheetArea.translated(*sheetAt);
+    keys({QStringLiteral("End")});
+    for (int i = 0; i < 7; ++i)
+        keys({QStringLiteral("BackSpace")});
+    type(QStringLiteral("0"));
+    keys({QStringLiteral("Return")});
+    // The message box stands over the sheet; Enter presses its OK.
+    QVERIFY2(waitFor([&](const QImage &image) { return image.copy(sheetOnScreen) != before.copy(sheetOnScreen); }, 20),
+             "a message box over the sheet");
+    keys({QStringLiteral("Return")});
+    QVERIFY2(waitFor([&](const QImage &image) { return image.copy(sheetOnScreen) == before.copy(sheetOnScreen); }, 20),
+             "the message box gone and the sheet as it was");
+    // The box kept its "0": Backspace empties it for what follows.
+    keys({QStringLiteral("BackSpace")});
+}
+
+void tst_Wine::aboutLinkWritesThePage()
+{
+    keys({QStringLiteral("F10"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"),
+          QStringLiteral("Return")});
+    // The stripes: white rows 0 to 14, blue 15 to 30, red 31 to 44, 80 columns.
+    QRect blue, red;
+    QVERIFY2(waitFor([&](const QImage &image) {
+                 // Sundays are red too: the red stripe is looked for under the blue one.
+                 blue = inkBox(image, qRgb(0, 0, 255), image.rect());
+                 red = inkBox(image, qRgb(255, 0, 0), QRect(blue.left(), blue.bottom() + 1, 80, 20));
+                 return !blue.isEmpty() && !red.isEmpty();
+             }, 20),
+             "the About window with its stripes");
+    QCOMPARE(blue.size(), QSize(80, 16));
+    QCOMPARE(red.size(), QSize(80, 14));
+    QCOMPARE(red.topLeft(), blue.topLeft() + QPoint(0, 16));
+    QVERIFY(inkBox(screenshot(), qRgb(255, 255, 255), QRect(blue.topLeft() - QPoint(0, 15), QSize(80, 15))).size()
+            == QSize(80, 15));
+
+    // The link stands at (152, 56) of the window, the stripes' picture at (8, 160).
+    const QPoint link = blue.topLeft() - QPoint(8, 175) + QPoint(152 + 20, 56 + 10);
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(link.x()),
+                                                  QString::number(link.y()), QStringLiteral("click"), QStringLiteral("1")});
+    const QString page = work.filePath(QStringLiteral("0.html"));
+    QElapsedTimer clock;
+    clock.start();
+    while ((!QFile::exists(page) || opened().isEmpty()) && clock.elapsed() < 30000)
+        QThread::msleep(250);
+    QFile file(page);
+    QVERIFY2(file.open(QIODevice::ReadOnly), "0.html written in the current directory");
+    const QByteArray expected = "<html><head><meta http-equiv='refresh' content='0; url=" + QByteArray(about::Site)
+                                + "'><meta http-equiv='Content-Type' content='text/html; charset=windows-1251'>"
+                                  "<title>WWW</title></head><body></body></html>\r\n";
+    QCOMPARE(file.readAll(), expected);
+    QVERIFY2(opened().size() == 1 && opened().front().contains(QStringLiteral("0.html")),
+             qPrintable(QStringLiteral("the shell asked to open 0.html: ") + opened().join(QLatin1Char('|'))));
+    QVERIFY(!QFile::exists(work.filePath(QStringLiteral("1.html"))));
+    keys({QStringLiteral("Escape")});
+    QVERIFY(waitFor([](const QImage &image) { return inkBox(image, qRgb(0, 0, 255), image.rect()).isEmpty(); }, 10));
+}
+
+void tst_Wine::helpOpensTheDocument()
+{
+    const int before = int(opened().size());
+    keys({QStringLiteral("F1")});
+    QElapsedTimer clock;
+    clock.start();
+    while (opened().size() == before && clock.elapsed() < 30000)
+        QThread::msleep(250);
+    QVERIFY2(opened().size() == before + 1, "F1 hands one document to the shell");
+    const QString line = opened().back();
+    QVERIFY2(line.contains(QStringLiteral("Справка.html"))
+                 || line.contains(QStringLiteral("%D0%A1%D0%BF%D1%80%D0%B0%D0%B2%D0%BA%D0%B0.html")),
+             qPrintable(line));
+}
+
+void tst_Wine::exitEndsWithStatusZero()
+{
+    // «Выход» is the last item: up from the first one.
+    keys({QStringLiteral("F10"), QStringLiteral("Down"), QStringLiteral("Up"), QStringLiteral("Return")});
+    QVERIFY2(program.waitForFinished(30000), "the program ends after «Выход»");
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+}
+
+void tst_Wine::cleanupTestCase()
+{
+    if (program.state() != QProcess::NotRunning) {
+        program.kill();
+        program.waitForFinished(5000);
+    }
+    // Wine's server lingers after the last program; it goes with the prefix.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("WINEPREFIX"), prefix.filePath(QStringLiteral("prefix")));
+    QProcess server;
+    server.setProcessEnvironment(environment);
+    server.start(QStringLiteral("wineserver"), {QStringLiteral("-k")});
+    server.waitForFinished(10000);
+}
+
+int main(int argc, char *argv[])
+{
+    realserver::Xvfb xvfb;
+    xvfb.screen = "1024x768x24";   // the size of the template's virtual desktop
+    if (!xvfb.start()) {
+        std::fprintf(stderr, "Xvfb did not start\n");
+        return realserver::SkipExitCode;
+    }
+    qputenv("DISPLAY", QByteArray(":") + QByteArray::number(xvfb.display));
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    int status = 0;
+    {
+        QGuiApplication app(argc, argv);
+        tst_Wine test(xvfb.display);
+        status = QTest::qExec(&test, argc, argv);
+    }
+    xvfb.stop();
+    return status;
+}
+
+#include "tst_wine.moc"
