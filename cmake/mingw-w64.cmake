@@ -14,5 +14,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
 # Test programs run under Wine, through a script that keeps Wine's own messages and
-# its home-folder side effects out of the way.
+# its home-folder side effects out of the way (cmake/windows.cmake names its prefix).
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-test-run)

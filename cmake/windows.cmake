@@ -17,7 +17,10 @@ include(cmake/windowspackage.cmake OPTIONAL)
 option(BUILD_TESTING "Build the tests that run under Wine" ON)
 if(BUILD_TESTING)
     enable_testing()
-    # Every test of this build runs under Wine.
+    # Every test of this build runs under Wine, in a prefix of this build's own, made on
+    # first use.
+    set(CMAKE_CROSSCOMPILING_EMULATOR env "ORTELANA_WINE_UNITS=${PROJECT_BINARY_DIR}/wine/units"
+        "${PROJECT_SOURCE_DIR}/scripts/wine-test-run")
     set_property(DIRECTORY PROPERTY LABELS wine)
     add_subdirectory(tests/calendar)
     add_subdirectory(tests/win32)
