@@ -12,7 +12,8 @@ target_include_directories(ortelana_version INTERFACE "${PROJECT_BINARY_DIR}/gen
 
 add_subdirectory(src/calendar)
 add_subdirectory(src/win32)
-include(cmake/windowspackage.cmake OPTIONAL)
+include(cmake/windowspackage.cmake)
+add_subdirectory(bench/win32 EXCLUDE_FROM_ALL)
 
 option(BUILD_TESTING "Build the tests that run under Wine" ON)
 if(BUILD_TESTING)

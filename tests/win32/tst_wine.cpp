@@ -1,25 +1,19 @@
 // The Windows program under Wine, on a private Xvfb, driven from outside with real key
 // and mouse events (xdotool) and read back by its pixels.  Wine's virtual desktop
-// covers the screen, so the program's windows are found in a picture of the screen by
-// the colours only they use: the sheet by its weekday labels, the week numbers window
-// by its week numbers, the About window by its stripes.  Every slot of a drawn year
-// is checked against the scene: the day's slot has ink of the day's colour and none
-// of the other, and the places of no day have none.  Wine hands "open" to the host's
-// xdg-open, which a stand-in first on PATH records.
+// covers the screen, so the program's windows are found in a picture of the screen
+// (sheetprobe.h; the About window by its stripes) and every drawn year is checked
+// slot for slot against the scene.  Wine hands "open" to the host's xdg-open, which a
+// stand-in first on PATH records.
 #include "privatexvfb.h"
+#include "sheetprobe.h"
 
-#include "calendar/scene.h"
-#include "calendar/sheetgeometry.h"
 #include "info/aboutinfo.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPixmap>
 #include <QProcess>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -27,115 +21,9 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
-#include <set>
 
 using namespace ortelana;
-
-namespace {
-
-// Colours as the screen shows them (0xRRGGBB) for the scene's 0x00BBGGRR.
-QRgb screenColour(Colour colour)
-{
-    return qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
-}
-
-QImage screenshot()
-{
-    return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-// Returns: the bounding box of the pixels of exactly `colour` inside `area`.
-QRect inkBox(const QImage &image, QRgb colour, const QRect &area)
-{
-    QRect box;
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            if ((line[x] & 0xFFFFFF) == (colour & 0xFFFFFF))
-                box |= QRect(x, y, 1, 1);
-    }
-    return box;
-}
-
-bool hasInk(const QImage &image, QRgb colour, const QRect &area) { return !inkBox(image, colour, area).isEmpty(); }
-
-struct Slot
-{
-    QRect area;          // in the picture's drawing area
-    QRgb want;           // the colour its ink must have; 0 for an empty slot
-};
-
-// Returns: how many places of `places`, placed at `origin`, break the rule: a slot with
-// a colour holds ink of it and of none of `inks` besides; an empty slot holds none.
-int badSlots(const QImage &image, const QPoint &origin, const std::vector<Slot> &places, const std::vector<QRgb> &inks,
-             const QRect &clip, int stopAfter)
-{
-    int bad = 0;
-    for (const Slot &slot : places) {
-        const QRect area = slot.area.translated(origin).intersected(clip.translated(origin));
-        bool ok = slot.want == 0 || hasInk(image, slot.want, area);
-        for (const QRgb ink : inks)
-            if (ok && ink != slot.want)
-                ok = !hasInk(image, ink, area);
-        if (!ok && ++bad >= stopAfter)
-            break;
-    }
-    return bad;
-}
-
-// Returns: the origin near `guess` (within the given reach) at which every slot holds.
-std::optional<QPoint> placeSlots(const QImage &image, const QPoint &guess, const QRect &reach,
-                                 const std::vector<Slot> &places, const std::vector<QRgb> &inks, const QRect &clip)
-{
-    for (int dy = reach.top(); dy <= reach.bottom(); ++dy)
-        for (int dx = reach.left(); dx <= reach.right(); ++dx)
-            if (badSlots(image, guess + QPoint(dx, dy), places, inks, clip, 1) == 0)
-                return guess + QPoint(dx, dy);
-    return std::nullopt;
-}
-
-// The year sheet's places: every day as the scene places it, and every place of the
-// month grids that holds no day.
-std::vector<Slot> sheetSlots(long long year, bool oldStyle)
-{
-    const Scene scene = sheetScene(computeYear(year), oldStyle);
-    std::vector<Slot> places;
-    std::set<std::pair<int, int>> taken;
-    for (const SceneCell &cell : scene.cells) {
-        const bool red = cell.weekday == 7 || cell.victoryDay;
-        places.push_back({QRect(cell.x, cell.y, cell.width, cell.height), screenColour(red ? colors::Red : colors::DayNumber)});
-        taken.insert({cell.x, cell.y});
-    }
-    for (const auto &corner : MonthCell)
-        for (int column = 1; column <= 6; ++column)
-            for (int row = 1; row <= 7; ++row) {
-                const int x = sheet::dayX(corner.X, column), y = sheet::dayY(corner.Y, row);
-                if (!taken.count({x, y}))
-                    places.push_back({QRect(x, y, sheet::ColumnWidth, sheet::RowHeight), 0});
-            }
-    return places;
-}
-
-std::vector<Slot> weeksSlots(long long year, int month0)
-{
-    const Scene scene = weeksScene(computeYear(year), true, month0);
-    std::vector<Slot> places;
-    for (const SceneCell &cell : scene.cells) {
-        const Colour colour = cell.day == 0 ? colors::WeekNumber
-                              : (cell.weekday == 7 || cell.victoryDay) ? colors::Red : colors::DayNumber;
-        places.push_back({QRect(cell.x, cell.y, cell.width, cell.height), screenColour(colour)});
-    }
-    return places;
-}
-
-const std::vector<QRgb> DayInks{screenColour(colors::Red), screenColour(colors::DayNumber)};
-const std::vector<QRgb> WeekInks{screenColour(colors::Red), screenColour(colors::DayNumber),
-                                 screenColour(colors::WeekNumber)};
-const QRect SheetArea(0, 0, sheet::DrawingWidth, sheet::DrawingHeight);
-const QRect WeeksArea(0, 0, 181, 165);
-
-} // namespace
+using namespace sheetprobe;
 
 class tst_Wine : public QObject
 {
@@ -161,8 +49,6 @@ private:
     void type(const QString &text);
     // Waits (at most `seconds`) for `ready` to hold on a fresh screenshot.
     bool waitFor(const std::function<bool(const QImage &)> &ready, int seconds);
-    std::optional<QPoint> findSheet(const QImage &image, long long year, bool oldStyle);
-    std::optional<QPoint> findWeeks(const QImage &image, long long year, int month0);
     QStringList opened() const;
 
     int display;
@@ -197,26 +83,6 @@ bool tst_Wine::waitFor(const std::function<bool(const QImage &)> &ready, int sec
     // What the screen showed, for whoever reads the failure.
     screenshot().save(QStringLiteral(ORTELANA_TEST_OUTPUT "/tst_wine-%1.png").arg(QString::fromLatin1(QTest::currentTestFunction())));
     return false;
-}
-
-std::optional<QPoint> tst_Wine::findSheet(const QImage &image, long long year, bool oldStyle)
-{
-    // The weekday labels stand at x = 4 of each cell, from y = 16: their ink is near.
-    const QRect labels = inkBox(image, screenColour(colors::DarkBlue), image.rect());
-    if (labels.isEmpty())
-        return std::nullopt;
-    return placeSlots(image, labels.topLeft() - QPoint(4, 16), QRect(-6, -8, 7, 9), sheetSlots(year, oldStyle), DayInks,
-                      SheetArea);
-}
-
-std::optional<QPoint> tst_Wine::findWeeks(const QImage &image, long long year, int month0)
-{
-    // The week numbers begin one blank right of x = 26, at y = 140.
-    const QRect numbers = inkBox(image, screenColour(colors::WeekNumber), image.rect());
-    if (numbers.isEmpty())
-        return std::nullopt;
-    return placeSlots(image, numbers.topLeft() - QPoint(26, 140), QRect(-10, -6, 11, 7), weeksSlots(year, month0),
-                      WeekInks, WeeksArea);
 }
 
 QStringList tst_Wine::opened() const
@@ -268,26 +134,26 @@ void tst_Wine::initTestCase()
 
 void tst_Wine::startsAtTheYearAsked()
 {
-    QVERIFY2(waitFor([this](const QImage &image) { return findSheet(image, 2005, true).has_value(); }, 120),
+    QVERIFY2(waitFor([](const QImage &image) { return findSheet(image, 2005, true).has_value(); }, 120),
              "the 2005 sheet, slot for slot, within 120 s");
 }
 
 void tst_Wine::weekNumbersRememberTheMonth()
 {
     keys({QStringLiteral("F4")});
-    QVERIFY2(waitFor([this](const QImage &image) { return findWeeks(image, 2005, 0).has_value(); }, 20),
+    QVERIFY2(waitFor([](const QImage &image) { return findWeeks(image, 2005, 0).has_value(); }, 20),
              "F4: January 2005 with its week numbers");
     keys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down")});
-    QVERIFY2(waitFor([this](const QImage &image) { return findWeeks(image, 2005, 4).has_value(); }, 10),
+    QVERIFY2(waitFor([](const QImage &image) { return findWeeks(image, 2005, 4).has_value(); }, 10),
              "May 2005 after four steps down the list");
     keys({QStringLiteral("Escape")});
     QVERIFY2(waitFor([](const QImage &image) { return !hasInk(image, screenColour(colors::WeekNumber), image.rect()); }, 10),
              "Escape closes the window");
     keys({QStringLiteral("F4")});
-    QVERIFY2(waitFor([this](const QImage &image) { return findWeeks(image, 2005, 4).has_value(); }, 20),
+    QVERIFY2(waitFor([](const QImage &image) { return findWeeks(image, 2005, 4).has_value(); }, 20),
              "reopened at May");
     keys({QStringLiteral("Return")});
-    QVERIFY(waitFor([this](const QImage &image) { return findSheet(image, 2005, true).has_value(); }, 10));
+    QVERIFY(waitFor([](const QImage &image) { return findSheet(image, 2005, true).has_value(); }, 10));
 }
 
 void tst_Wine::typingFiltersAndEnterDraws()
@@ -297,14 +163,14 @@ void tst_Wine::typingFiltersAndEnterDraws()
           QStringLiteral("BackSpace")});
     type(QStringLiteral("19a-. 17"));   // only the digits go in
     keys({QStringLiteral("Return")});
-    QVERIFY2(waitFor([this](const QImage &image) { return findSheet(image, 1917, true).has_value(); }, 20),
+    QVERIFY2(waitFor([](const QImage &image) { return findSheet(image, 1917, true).has_value(); }, 20),
              "1917 drawn from the digits typed");
     // The old-style box: Tab reaches it from the year box, the space bar unchecks it.
     keys({QStringLiteral("Tab"), QStringLiteral("space")});
-    QVERIFY2(waitFor([this](const QImage &image) { return findSheet(image, 1917, false).has_value(); }, 20),
+    QVERIFY2(waitFor([](const QImage &image) { return findSheet(image, 1917, false).has_value(); }, 20),
              "1917 one weekday earlier with the box unchecked");
     keys({QStringLiteral("space"), QStringLiteral("shift+Tab")});
-    QVERIFY(waitFor([this](const QImage &image) { return findSheet(image, 1917, true).has_value(); }, 20));
+    QVERIFY(waitFor([](const QImage &image) { return findSheet(image, 1917, true).has_value(); }, 20));
 }
 
 void tst_Wine::eightDigitsAndTheYearKeys()
@@ -313,10 +179,10 @@ void tst_Wine::eightDigitsAndTheYearKeys()
           QStringLiteral("BackSpace")});
     type(QStringLiteral("12345678"));   // the eighth digit is refused
     keys({QStringLiteral("Return")});
-    QVERIFY2(waitFor([this](const QImage &image) { return findSheet(image, 1234567, true).has_value(); }, 20),
+    QVERIFY2(waitFor([](const QImage &image) { return findSheet(image, 1234567, true).has_value(); }, 20),
              "1234567: seven digits at most");
     keys({QStringLiteral("Prior")});
-    QVERIFY2(waitFor([this](const QImage &image) { return findSheet(image, 1234566, true).has_value(); }, 20),
+    QVERIFY2(waitFor([](const QImage &image) { return findSheet(image, 1234566, true).has_value(); }, 20),
              "Page Up: the year before");
     // The wheel over the sheet: one notch towards the user is the next year.
     const std::optional<QPoint> sheetAt = findSheet(screenshot(), 1234566, true);
@@ -324,7 +190,7 @@ void tst_Wine::eightDigitsAndTheYearKeys()
     QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(sheetAt->x() + 300),
                                                   QString::number(sheetAt->y() + 200), QStringLiteral("click"),
                                                   QStringLiteral("5")});
-    QVERIFY2(waitFor([this](const QImage &image) { return findSheet(image, 1234567, true).has_value(); }, 20),
+    QVERIFY2(waitFor([](const QImage &image) { return findSheet(image, 1234567, true).has_value(); }, 20),
              "the wheel: the next year");
 }
 

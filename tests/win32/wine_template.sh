@@ -13,5 +13,5 @@ unset DISPLAY
 timeout 60 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
 timeout 60 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 timeout 60 wineserver -w
-echo on >"$folder/desktop"
+echo "on 1024x768" >"$folder/desktop"
 echo "Wine template prefix ready in $folder"
