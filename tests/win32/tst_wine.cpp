@@ -38,6 +38,7 @@ private slots:
     void weekNumbersRememberTheMonth();
     void typingFiltersAndEnterDraws();
     void eightDigitsAndTheYearKeys();
+    void dayCursorMovesOverTheDays();
     void yearZeroIsRefused();
     void aboutLinkWritesThePage();
     void helpOpensTheDocument();
@@ -192,6 +193,48 @@ void tst_Wine::eightDigitsAndTheYearKeys()
                                                   QStringLiteral("5")});
     QVERIFY2(waitFor([](const QImage &image) { return findSheet(image, 1234567, true).has_value(); }, 20),
              "the wheel: the next year");
+}
+
+void tst_Wine::dayCursorMovesOverTheDays()
+{
+    const QImage before = screenshot();
+    const std::optional<QPoint> sheetAt = findSheet(before, 1234567, true);
+    QVERIFY(sheetAt);
+    const Scene scene = sheetScene(computeYear(1234567), true);
+    const SceneCell &first = scene.cells.front(), &second = scene.cells[1], &monthEnd = scene.cells[30];
+    const SceneCell &last = scene.cells[364];
+    QCOMPARE(last.month * 100 + last.day, 1231);
+    // What changed on the sheet since `before`: the cursor's focus frame.
+    const QRect around = SheetArea.translated(*sheetAt).adjusted(-2, -2, 2, 2);
+    const auto changed = [&](const QImage &image) {
+        QRect box;
+        for (int y = around.top(); y <= around.bottom(); ++y)
+            for (int x = around.left(); x <= around.right(); ++x)
+                if (image.pixel(x, y) != before.pixel(x, y))
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    // The old-style box is hidden from 1918 on: Tab goes from the year box to the sheet.
+    keys({QStringLiteral("Tab")});
+    QRect frame;
+    QVERIFY2(waitFor([&](const QImage &image) { return !(frame = changed(image)).isEmpty(); }, 10), "a focus frame");
+    QCOMPARE(frame.size(), QSize(first.width, first.height));
+    // The frame tells where the sheet's drawing area is, to the pixel.
+    const QPoint origin = frame.topLeft() - QPoint(first.x, first.y);
+    const auto framedAt = [&](const SceneCell &cell) {
+        return [&, cell](const QImage &image) { return changed(image) == QRect(origin + QPoint(cell.x, cell.y), QSize(cell.width, cell.height)); };
+    };
+    QVERIFY2(qAbs(origin.x() - sheetAt->x()) <= 6 && qAbs(origin.y() - sheetAt->y()) <= 8, "the frame on 1 January");
+    keys({QStringLiteral("Down")});
+    QVERIFY2(waitFor(framedAt(second), 10), "Down: 2 January");
+    keys({QStringLiteral("End")});
+    QVERIFY2(waitFor(framedAt(monthEnd), 10), "End: 31 January");
+    keys({QStringLiteral("ctrl+End")});
+    QVERIFY2(waitFor(framedAt(last), 10), "Ctrl+End: 31 December");
+    keys({QStringLiteral("ctrl+Home")});
+    QVERIFY2(waitFor(framedAt(first), 10), "Ctrl+Home: 1 January");
+    keys({QStringLiteral("shift+Tab")});
+    QVERIFY2(waitFor([&](const QImage &image) { return changed(image).isEmpty(); }, 10), "Shift+Tab: back to the year box");
 }
 
 void tst_Wine::yearZeroIsRefused()
