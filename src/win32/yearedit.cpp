@@ -18,34 +18,34 @@ std::wstring windowText(HWND window)
     return text;
 }
 
-std::wstring clipboardText(HWND owner)
+// What the box held when it last held an allowed text, to go back to.
+struct Guard
 {
     std::wstring text;
-    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner))
-        return text;
-    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto *chars = static_cast<const wchar_t *>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
-// The text the box would hold after pasting `pasted` over its selection.
-std::wstring afterPaste(HWND edit, const std::wstring &pasted)
-{
     DWORD start = 0, end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    std::wstring text = windowText(edit);
-    start = std::min<DWORD>(start, DWORD(text.size()));
-    end = std::min<DWORD>(std::max(end, start), DWORD(text.size()));
-    return text.substr(0, start) + pasted + text.substr(end);
+    bool checking = false;   // the check's own messages are not checked again
+};
+
+// Text that reaches the box past the filter (Shift+Insert, the context menu, a paste
+// message, dragging) stands only when it is digits within the limit; any other change
+// is undone whole, and the box holds what it held before.
+void check(HWND edit, Guard &guard)
+{
+    const std::wstring now = windowText(edit);
+    if (now != guard.text) {
+        if (!yearTextAllowed(now)) {
+            SetWindowTextW(edit, guard.text.c_str());
+            SendMessageW(edit, EM_SETSEL, guard.start, guard.end);
+            return;
+        }
+        guard.text = now;
+    }
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&guard.start), reinterpret_cast<LPARAM>(&guard.end));
 }
 
-LRESULT CALLBACK procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+LRESULT CALLBACK procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
 {
+    auto *guard = reinterpret_cast<Guard *>(data);
     switch (message) {
     case WM_GETDLGCODE: {
         // Enter is the box's own key, not the window's default button; Tab still moves on.
@@ -67,26 +67,28 @@ LRESULT CALLBACK procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
         if (!passesFilter(static_cast<short>(wParam)))
             return 0;   // discarded: nothing inserted, nothing reported
         break;
-    case WM_PASTE:
-        // Shift+Insert and the context menu paste without a typed character.
-        if (!pasteAllowed(afterPaste(edit, clipboardText(edit)), kYearDigits))
-            return 0;
-        break;
     case WM_NCDESTROY:
         RemoveWindowSubclass(edit, &procedure, 0);
-        break;
+        delete guard;
+        return DefSubclassProc(edit, message, wParam, lParam);
     default:
         break;
     }
-    return DefSubclassProc(edit, message, wParam, lParam);
+    const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+    if (guard->checking)
+        return result;
+    guard->checking = true;
+    check(edit, *guard);
+    guard->checking = false;
+    return result;
 }
 
 } // namespace
 
-bool pasteAllowed(const std::wstring &result, int limit)
+bool yearTextAllowed(const std::wstring &text)
 {
-    return int(result.size()) <= limit
-           && std::all_of(result.begin(), result.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+    return int(text.size()) <= kYearDigits
+           && std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
 }
 
 HWND createYearEdit(HWND parent, const RECT &place, int id)
@@ -96,8 +98,9 @@ HWND createYearEdit(HWND parent, const RECT &place, int id)
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (!edit)
         return nullptr;
-    SendMessageW(edit, EM_LIMITTEXT, kYearDigits, 0);
-    SetWindowSubclass(edit, &procedure, 0, 0);
+    // The seven-digit limit is the guard's alone: the box's own limit would cut a longer
+    // paste down to seven digits and let it in, where it must change nothing.
+    SetWindowSubclass(edit, &procedure, 0, reinterpret_cast<DWORD_PTR>(new Guard));
     return edit;
 }
 

@@ -99,12 +99,12 @@ void yearBoxInput()
     for (const auto &row : characters)
         check(passesFilter(row.code) == row.passes, "filter: code " + std::to_string(row.code));
     // A paste stands only when the box is left with digits, seven at most.
-    const struct { const wchar_t *result; bool allowed; } pastes[] = {
+    const struct { const wchar_t *text; bool allowed; } pastes[] = {
         {L"2005", true}, {L"", true}, {L"1234567", true}, {L"12345678", false}, {L"-5", false},
         {L"20 05", false}, {L"2005\r\n", false}, {L"1e3", false}, {L"٣", false},
     };
     for (const auto &row : pastes)
-        check(pasteAllowed(row.result, 7) == row.allowed, "paste: " + narrow(row.result));
+        check(yearTextAllowed(row.text) == row.allowed, "paste: " + narrow(row.text));
 }
 
 std::string fileBytes(const std::wstring &path)
