@@ -203,15 +203,16 @@ void redirectPages()
     RemoveDirectoryW((other + L"\\0.html").c_str());
     removeFolder(other);
 
-    // Nothing is written and nothing opened when the current directory has gone.
-    const std::wstring gone = freshFolder(L"gone");
-    SetCurrentDirectoryW(gone.c_str());
-    const bool removed = RemoveDirectoryW(gone.c_str());
-    opened.clear();
-    if (removed)
-        check(SaveFileUrl(address, record).empty() && opened.empty(), "a directory that has gone: nothing opened");
+    // Nothing is written and nothing opened where the current directory takes no file:
+    // under Wine, the host's /proc refuses every new file, even root's.
+    if (SetCurrentDirectoryW(L"Z:\\proc")) {
+        opened.clear();
+        check(SaveFileUrl(address, record).empty() && opened.empty(), "a directory that takes no file: nothing opened");
+        check(GetFileAttributesW(L"Z:\\proc\\0.html") == INVALID_FILE_ATTRIBUTES, "a directory that takes no file: no page");
+    } else {
+        std::printf("SKIP: no read-only directory to stand in the current directory\n");
+    }
     SetCurrentDirectoryW(L"C:\\");
-    RemoveDirectoryW(gone.c_str());
 }
 
 void helpDocument()
