@@ -181,6 +181,14 @@ void redirectPages()
     check(fileBytes(zero) == page && GetFileAttributesW(one.c_str()) == INVALID_FILE_ATTRIBUTES,
           "a writable 0.html is rewritten, no 1.html");
 
+    // Held open by another program, without sharing: left alone, 1.html instead.
+    const HANDLE held = CreateFileW(zero.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    opened.clear();
+    check(SaveFileUrl(address, record) == one && fileBytes(one) == page, "0.html held open: 1.html written");
+    CloseHandle(held);
+    check(fileBytes(zero) == page && opened == std::vector<std::wstring>{one}, "0.html held open: left, 1.html opened");
+    DeleteFileW(one.c_str());
+
     SetFileAttributesW(zero.c_str(), FILE_ATTRIBUTE_READONLY);
     writeFile(one, "");
     opened.clear();
