@@ -32,8 +32,9 @@ inline void settle(int ms)
 }
 
 // Runs a command to its end (15 s at most), answering the X server meanwhile.
-// Returns: its output; `status` gets its exit status, -1 for a crash or no end.
-inline QString run(const QString &program, const QStringList &arguments, int *status = nullptr)
+// Returns: its output; `status` gets its exit status, -1 for a crash or no end, and
+// `errors` what it said on its error output.
+inline QString run(const QString &program, const QStringList &arguments, int *status = nullptr, QString *errors = nullptr)
 {
     QProcess process;
     QEventLoop loop;
@@ -49,6 +50,8 @@ inline QString run(const QString &program, const QStringList &arguments, int *st
     if (status)
         *status = process.exitStatus() == QProcess::NormalExit && process.error() != QProcess::FailedToStart
             ? process.exitCode() : -1;
+    if (errors)
+        *errors = QString::fromUtf8(process.readAllStandardError());
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
@@ -136,14 +139,15 @@ public:
         return {};
     }
 
-    // An action xdotool refuses (a misspelt key name) fails.
+    // An action xdotool refuses fails, and so does a key name it does not know (which
+    // it only warns about).
     bool xdotool(const QStringList &arguments)
     {
         int status = 0;
-        run(QStringLiteral("xdotool"), arguments, &status);
-        if (status != 0)
-            failure = QStringLiteral("xdotool %1 failed").arg(arguments.join(QLatin1Char(' ')));
-        return status == 0;
+        QString errors;
+        run(QStringLiteral("xdotool"), arguments, &status, &errors);
+        failure = QStringLiteral("xdotool %1 failed: %2").arg(arguments.join(QLatin1Char(' ')), errors.trimmed());
+        return status == 0 && !errors.contains(QLatin1String("No such key name"));
     }
 
     // `keys`: xdotool's key names, separated by commas.
