@@ -1,11 +1,10 @@
 #!/usr/bin/python3
 """The real program read through a real AT-SPI client, as a screen reader reads it.
 
-Runs build/ortelana in a session of ortelana-session --x11 --a11y (a private Xvfb, a
-private session bus whose accessibility bus answers) with
+Runs build/ortelana in a session of ortelana-session --x11 --a11y --opener (a private
+Xvfb, a private session bus whose accessibility bus answers, a stand-in opener) with
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1, reads it with python3-pyatspi and presses real
-keys through XTest (xdotool).  A stub xdg-open first on PATH only notes what it was
-asked to open.  Usage: tst_atspi.py PROGRAM
+keys through XTest (xdotool).  Usage: tst_atspi.py PROGRAM
 """
 import os
 import subprocess
@@ -95,16 +94,11 @@ def day_name(y, m, d, shift=0):
     return f"{WEEKDAYS[(weekday(y, m, d) + shift) % 7]}, {d} {MONTHS[m - 1]} {y} года"
 
 
-stubs = tempfile.mkdtemp()
 work = tempfile.mkdtemp()
-log = os.path.join(stubs, "opened.log")
-with open(os.path.join(stubs, "xdg-open"), "w") as stub:
-    stub.write('#!/bin/sh\nprintf \'%s\\n\' "$*" >> "$ORTELANA_STUB_LOG"\n')
-os.chmod(os.path.join(stubs, "xdg-open"), 0o755)
+log = os.environ["ORTELANA_OPENED"]
 env = {k: v for k, v in os.environ.items() if k not in (
     "QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP", "QT_SCALE_FACTOR")}
-env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", ORTELANA_STUB_LOG=log,
-           PATH=stubs + ":" + os.environ["PATH"])
+env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
 program = None
 try:
     program = subprocess.Popen([PROGRAM, "--year", "2005"], cwd=work, env=env)
