@@ -159,19 +159,14 @@ void tst_Export::badTargetsLeaveNothingBehind()
     QCOMPARE(victim.readAll(), QByteArray("keep me"));
 }
 
-// The real program refuses, with status 1 and one line, every target it must not
-// replace, and leaves it exactly as it was.
+// The real program refuses, with status 1 and one line, a target it must not replace,
+// and leaves it exactly as it was (the safe writer's own test has every kind).
 void tst_Export::refusedTargetsAreLeftAlone_data()
 {
     QTest::addColumn<QString>("what");
     QTest::addColumn<QString>("reason");
     QTest::newRow("symbolic link") << "link" << "символическая ссылка";
-    QTest::newRow("dangling symbolic link") << "dangling" << "символическая ссылка";
-    QTest::newRow("hard link") << "hard link" << "жёсткие ссылки";
     QTest::newRow("FIFO") << "fifo" << "не обычный файл";
-    QTest::newRow("device node") << "device" << "не обычный файл";
-    QTest::newRow("folder") << "folder" << "папка";
-    QTest::newRow("read-only file") << "read-only" << "только для чтения";
 }
 
 void tst_Export::refusedTargetsAreLeftAlone()
