@@ -3,7 +3,7 @@
 // that the window holds the program's own drawing of the year; on a weston nested in
 // the session's Xvfb (input) it takes real input from xdotool, and its output is read
 // back through that X server.
-#include "app/waylandprobe.h"
+#include "platform/waylandprobe.h"
 #include "session/steps.h"
 #include "sheet/sheetpage.h"
 #include "ui/fonts.h"

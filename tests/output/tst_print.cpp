@@ -33,7 +33,7 @@ class tst_Print : public QObject
 private slots:
     void initTestCase();
     void init();
-    void cleanup() { driver::stopProgram(tables, window); }
+    void cleanup() { driver::stopProgram(window); }
     void ctrlPOpensThePrintDialog();
     void printingToAFileFollowsTheWriterRules_data();
     void printingToAFileFollowsTheWriterRules();
@@ -43,7 +43,6 @@ private slots:
 private:
     // The private cupsd's folder, with a default queue (ortelana-session --cups).
     const QString cupsDir = qEnvironmentVariable("ORTELANA_CUPS_DIR");
-    std::unique_ptr<SharedTables> tables;
     std::unique_ptr<frmForma> window;
 };
 
@@ -59,7 +58,7 @@ void tst_Print::initTestCase()
 
 void tst_Print::init()
 {
-    driver::startProgram(tables, window);
+    driver::startProgram(window);
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
 
