@@ -147,6 +147,7 @@ void tst_Wayland::input()
                 return found.x() >= 0 && (afresh || found == sheet);
             }, 15000);
             sheet = found;
+            driver.failure = QStringLiteral("the output does not show the sheet of %1%2").arg(year, afresh ? "" : " where it was");
             return held;
         });
     driver.define(QStringLiteral("double"), [&](const QString &xy) { return click(offset(xy), 2); });

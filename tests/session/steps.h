@@ -146,8 +146,10 @@ public:
         int status = 0;
         QString errors;
         run(QStringLiteral("xdotool"), arguments, &status, &errors);
-        failure = QStringLiteral("xdotool %1 failed: %2").arg(arguments.join(QLatin1Char(' ')), errors.trimmed());
-        return status == 0 && !errors.contains(QLatin1String("No such key name"));
+        const bool done = status == 0 && !errors.contains(QLatin1String("No such key name"));
+        if (!done)
+            failure = QStringLiteral("xdotool %1 failed: %2").arg(arguments.join(QLatin1Char(' ')), errors.trimmed());
+        return done;
     }
 
     // `keys`: xdotool's key names, separated by commas.
