@@ -2,6 +2,7 @@
 #include "info/frmoprog.h"
 
 #include "info/aboutinfo.h"
+#include "calendar/canvas.h"
 #include "info/linkaccessible.h"
 #include "info/savefileurl.h"
 #include "platform/fixedsize.h"
