@@ -3,9 +3,9 @@
 // picture of the screen shows the 2005 sheet slot for slot (tests/win32/sheetprobe.h).
 // Each program is started ROUNDS times (default 5) after one start that is not
 // counted; Wine's server is ended after every run, so each Wine start is a cold one.
-//     build/bench/bench_start [ROUNDS]
+//     tests/session/ortelana-session --x11 --screen 1024x768x24 -- build/bench/bench_start [ROUNDS]
+// (a private Xvfb the size of Wine's virtual desktop in the prefix of scripts/wine-run).
 // Needs build/ortelana (make build) and build-windows/ortelana.exe (make windows).
-#include "privatexvfb.h"
 #include "sheetprobe.h"
 
 #include <QElapsedTimer>
@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -64,18 +65,15 @@ void report(const char *name, std::vector<double> times)
 int main(int argc, char *argv[])
 {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-    realserver::Xvfb xvfb;
-    xvfb.screen = "1024x768x24";
-    if (!xvfb.start())
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        std::fprintf(stderr, "no DISPLAY: run it in tests/session/ortelana-session --x11\n");
         return 1;
-    const QByteArray display = ":" + QByteArray::number(xvfb.display);
-    qputenv("DISPLAY", display);
+    }
     qputenv("QT_QPA_PLATFORM", "xcb");
     QGuiApplication app(argc, argv);
 
     const QString source = QStringLiteral(ORTELANA_SOURCE_DIR);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
     environment.insert(QStringLiteral("WINEPREFIX"), source + QStringLiteral("/build-windows/wine/run/prefix"));
     QProcessEnvironment linux = environment;
     linux.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -89,7 +87,6 @@ int main(int argc, char *argv[])
         const double w = startOnce(wineRun, year, environment, true);
         if (l < 0 || w < 0) {
             std::fprintf(stderr, "the sheet did not appear (Linux %.0f ms, Wine %.0f ms)\n", l, w);
-            xvfb.stop();
             return 1;
         }
         if (i > 0) {   // the first start of each fills caches and is not counted
@@ -99,6 +96,5 @@ int main(int argc, char *argv[])
     }
     report("Linux program (Qt):", linuxTimes);
     report("Windows program (Wine):", wineTimes);
-    xvfb.stop();
     return 0;
 }
