@@ -4,6 +4,8 @@
 #   wine_prepare PREFIX   makes PREFIX once (wineboot, fonts, Russian locale); later
 #                         calls find it ready.  Safe to call from parallel runs.
 #   wine_environment PREFIX   exports what every run needs.
+#   wine_desktop PREFIX STATE sets Wine's virtual desktop ("on WxH" or "off") when the
+#                         prefix has another; needs wine_environment first.
 #
 # What each step is for:
 #  - Debian's Wine finds its own fonts only inside the prefix's windows\Fonts;
@@ -55,6 +57,21 @@ wine_prepare()
         cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" || exit 1
         touch "$1/ready"
     ) 9>"$1.lock"
+}
+
+# The virtual desktop is named after the program, so that its window on the X display
+# («Ортелана - Wine desktop») says whose it is.
+wine_desktop()
+{
+    [ "$(cat "$1/desktop" 2>/dev/null)" = "$2" ] && return 0
+    case $2 in
+        on\ *)
+            wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Ортелана /d "${2#on }" /f >/dev/null 2>&1 &&
+            wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Ортелана /f >/dev/null 2>&1 || return 1 ;;
+        *)
+            wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 ;;
+    esac
+    echo "$2" >"$1/desktop"
 }
 
 # Copies a ready prefix folder (template) to another, as the tests do for each run.

@@ -10,8 +10,6 @@ rm -rf "$folder" "$folder.lock"
 wine_prepare "$folder"
 wine_environment "$folder"
 unset DISPLAY
-timeout 60 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-timeout 60 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+wine_desktop "$folder" "on 1024x768"
 timeout 60 wineserver -w
-echo "on 1024x768" >"$folder/desktop"
 echo "Wine template prefix ready in $folder"
