@@ -27,7 +27,7 @@ void AboutWindow::show(HWND owner)
     if (!registered)
         return;
     AboutWindow self;
-    const RECT outer = centredWindow(356, 209, Style, ExStyle, false, owner);
+    const RECT outer = centredWindow(self.scale.px(356), self.scale.px(209), Style, ExStyle, false, owner);
     CreateWindowExW(ExStyle, ClassName, L"О программе", Style, outer.left, outer.top, outer.right - outer.left,
                     outer.bottom - outer.top, owner, nullptr, GetModuleHandleW(nullptr), &self);
     if (!self.window)
@@ -39,9 +39,11 @@ void AboutWindow::createControls()
 {
     const auto control = [this](const wchar_t *kind, const std::wstring &text, DWORD style, int left, int top,
                                 int width, int height, int id, HFONT controlFont) {
-        const HWND made = CreateWindowExW(0, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, left, top, width,
-                                          height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                          GetModuleHandleW(nullptr), nullptr);
+        const RECT place = scale.at(left, top, width, height);
+        const HWND made = CreateWindowExW(0, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+                                          place.right - place.left, place.bottom - place.top, window,
+                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                                          nullptr);
         SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
         return made;
     };
@@ -56,15 +58,15 @@ void AboutWindow::createControls()
     control(L"STATIC", L"Версия: v" + widen(Version), SS_LEFTNOWORDWRAP, 104, 80, 104, 20, IdLabel, font.get());
     control(L"STATIC", L"Дата: 8 февраля 2009 год -", SS_LEFTNOWORDWRAP, 104, 104, 236, 20, IdLabel, font.get());
     control(L"STATIC", L"26 августа 2015 год", SS_LEFTNOWORDWRAP, 156, 128, 170, 20, IdLabel, font.get());
-    Picture1 = PictureWindow::create(window, RECT{8, 160, 88, 205}, false, false, RGB(255, 255, 255), font.get(),
-                                     L"Флаг России: белая, синяя и красная полосы");
+    Picture1 = PictureWindow::create(window, scale.at(8, 160, 80, 45), false, false, RGB(255, 255, 255), font.get(),
+                                     L"Флаг России: белая, синяя и красная полосы", scale.dpi);
     emblem = loadPngResource(IDR_EMBLEM, &emblemSize);
 }
 
 void AboutWindow::Form_Load()
 {
     // Three stripes; the last box reaches row 45, one past the picture, and is clipped.
-    GdiCanvas canvas(Picture1->surface());
+    GdiCanvas canvas(Picture1->surface(), scale.dpi);
     canvas.fillBox(0, 15, 79, 30, colors::Blue);
     canvas.fillBox(0, 31, 79, 45, colors::Red);
     Picture1->refresh();
@@ -86,11 +88,13 @@ void AboutWindow::paint()
     if (emblem) {
         MemoryDc source;
         const Selected in(source.get(), emblem.get());
-        BitBlt(scope.dc(), 16, 8, emblemSize.cx, emblemSize.cy, source.get(), 0, 0, SRCCOPY);
+        SetStretchBltMode(scope.dc(), HALFTONE);
+        StretchBlt(scope.dc(), scale.px(16), scale.px(8), scale.px(emblemSize.cx), scale.px(emblemSize.cy), source.get(),
+                   0, 0, emblemSize.cx, emblemSize.cy, SRCCOPY);
     }
     // The separator: a dark line in the menu-text colour over a light one in the
     // window colour, from x = 8 to x = 344.
-    const RECT upper{8, 152, 345, 153}, lower{8, 153, 345, 154};
+    const RECT upper = scale.at(8, 152, 337, 1), lower = scale.at(8, 153, 337, 1);
     FillRect(scope.dc(), &upper, GetSysColorBrush(COLOR_MENUTEXT));
     FillRect(scope.dc(), &lower, GetSysColorBrush(COLOR_WINDOW));
 }

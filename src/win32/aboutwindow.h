@@ -5,6 +5,7 @@
 #pragma once
 
 #include "win32/gdi.h"
+#include "win32/windowbase.h"
 
 #include <windows.h>
 
@@ -28,8 +29,9 @@ private:
     void Label1_Click();
     void paint();
 
-    Font font = makeFont(L"MS Sans Serif", fontpx::Pt12, true);
-    Font linkFont = makeFont(L"MS Sans Serif", fontpx::Pt12, true, true);
+    Scale scale = screenScale();   // before the fonts, which it sizes
+    Font font = makeFont(L"MS Sans Serif", scale.px(fontpx::Pt12), true);
+    Font linkFont = makeFont(L"MS Sans Serif", scale.px(fontpx::Pt12), true, true);
     Brush grey{CreateSolidBrush(RGB(0xE0, 0xE0, 0xE0))};
     Bitmap emblem;
     SIZE emblemSize{};

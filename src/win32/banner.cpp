@@ -11,7 +11,7 @@ namespace {
 constexpr int PageTop = 8 + 2 + 1;
 } // namespace
 
-HWND createBanner(HWND parent, int width, int height, HFONT titleFont)
+HWND createBanner(HWND parent, int width, int height, HFONT titleFont, int dpi)
 {
     PictureWindow *banner = PictureWindow::create(parent, RECT{0, 0, width, height}, false, false,
                                                   RGB(255, 255, 255), titleFont, L"Ортелана");
@@ -22,7 +22,7 @@ HWND createBanner(HWND parent, int width, int height, HFONT titleFont)
     SIZE size{};
     GetTextExtentPoint32W(page.dc(), Title, int(std::size(Title) - 1), &size);
     SetTextColor(page.dc(), RGB(0, 0, 0));
-    TextOutW(page.dc(), (page.width() - size.cx) / 2, PageTop, Title, int(std::size(Title) - 1));
+    TextOutW(page.dc(), (page.width() - size.cx) / 2, MulDiv(PageTop, dpi, 96), Title, int(std::size(Title) - 1));
     return banner->handle();
 }
 

@@ -45,7 +45,7 @@ void GdiCanvas::text(int x, int y, Colour colour, std::string_view utf8)
 {
     const std::wstring wide = widen(utf8);
     SetTextColor(surface.dc(), colourOf(colour, surface.background()));
-    TextOutW(surface.dc(), x, y, wide.c_str(), int(wide.size()));
+    TextOutW(surface.dc(), px(x), px(y), wide.c_str(), int(wide.size()));
 }
 
 int GdiCanvas::textWidth(std::string_view utf8)
@@ -53,13 +53,13 @@ int GdiCanvas::textWidth(std::string_view utf8)
     const std::wstring wide = widen(utf8);
     SIZE size{};
     GetTextExtentPoint32W(surface.dc(), wide.c_str(), int(wide.size()), &size);
-    return int(size.cx);
+    return MulDiv(int(size.cx), 96, dpi);
 }
 
 void GdiCanvas::fillBox(int x1, int y1, int x2, int y2, Colour colour)
 {
     // Both corners belong to the box, whichever way round they are given.
-    const RECT box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + 1, std::max(y1, y2) + 1};
+    const RECT box{px(std::min(x1, x2)), px(std::min(y1, y2)), px(std::max(x1, x2) + 1), px(std::max(y1, y2) + 1)};
     // The device context's own brush: no brush made and deleted for every box.
     SetDCBrushColor(surface.dc(), colourOf(colour, surface.background()));
     FillRect(surface.dc(), &box, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));

@@ -36,17 +36,22 @@ private:
     Selected fontIn;
 };
 
+// Draws the scene's items, whose coordinates are pixels at 96 dots per inch, onto the
+// surface at `dpi` (its font made for that density).
 class GdiCanvas final : public Canvas
 {
 public:
-    explicit GdiCanvas(Surface &surface) : surface(surface) {}
+    explicit GdiCanvas(Surface &surface, int dpi = 96) : surface(surface), dpi(dpi) {}
 
     void text(int x, int y, Colour colour, std::string_view utf8) override;
     int textWidth(std::string_view utf8) override;
     void fillBox(int x1, int y1, int x2, int y2, Colour colour) override;
 
 private:
+    int px(int length) const { return MulDiv(length, dpi, 96); }
+
     Surface &surface;
+    int dpi;
 };
 
 } // namespace ortelana::win32

@@ -39,8 +39,6 @@ HWND makeControl(HWND parent, const wchar_t *kind, const wchar_t *text, DWORD st
     return control;
 }
 
-RECT at(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
-
 std::wstring windowText(HWND window)
 {
     std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -104,7 +102,7 @@ bool MainWindow::create()
                                                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     if (!registered)
         return false;
-    const RECT outer = centredWindow(ClientWidth, ClientHeight, Style, 0, true, nullptr);
+    const RECT outer = centredWindow(scale.px(ClientWidth), scale.px(ClientHeight), Style, 0, true, nullptr);
     const HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU));
     CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, L"Ортелана", Style, outer.left, outer.top,
                     outer.right - outer.left, outer.bottom - outer.top, nullptr, menu, GetModuleHandleW(nullptr),
@@ -114,19 +112,19 @@ bool MainWindow::create()
 
 bool MainWindow::createControls()
 {
-    createBanner(window, 633, 73, bannerFont.get());
-    picCalendar = PictureWindow::create(window, at(0, 77, 633, 393), true, true, GetSysColor(COLOR_BTNFACE),
-                                        sheetFont.get(), L"Календарь");
+    createBanner(window, scale.px(633), scale.px(73), bannerFont.get(), scale.dpi);
+    picCalendar = PictureWindow::create(window, scale.at(0, 77, 633, 393), true, true, GetSysColor(COLOR_BTNFACE),
+                                        sheetFont.get(), L"Календарь", scale.dpi);
     if (!picCalendar)
         return false;
-    Label1 = makeControl(window, L"STATIC", L"Год:", SS_LEFT, at(8, 480, 38, 20), IdLabel, labelFont.get());
-    DATA = createYearEdit(window, at(48, 474, 89, 31), IdData);
+    Label1 = makeControl(window, L"STATIC", L"Год:", SS_LEFT, scale.at(8, 480, 38, 20), IdLabel, labelFont.get());
+    DATA = createYearEdit(window, scale.at(48, 474, 89, 31), IdData);
     SendMessageW(DATA, WM_SETFONT, reinterpret_cast<WPARAM>(yearFont.get()), FALSE);
     SetWindowTextW(DATA, L"2005");
     setAccessibleName(DATA, L"Год");
-    YEAR = makeControl(window, L"STATIC", L"", SS_LEFT | SS_NOPREFIX, at(144, 480, 225, 25), IdYear,
+    YEAR = makeControl(window, L"STATIC", L"", SS_LEFT | SS_NOPREFIX, scale.at(144, 480, 225, 25), IdYear,
                        labelFont.get());
-    StilChck = makeControl(window, L"BUTTON", L"Старый стиль", BS_AUTOCHECKBOX | WS_TABSTOP, at(376, 480, 129, 17),
+    StilChck = makeControl(window, L"BUTTON", L"Старый стиль", BS_AUTOCHECKBOX | WS_TABSTOP, scale.at(376, 480, 129, 17),
                            IdOldStyle, sheetFont.get());
     SendMessageW(StilChck, BM_SETCHECK, BST_CHECKED, 0);
     // Tab order: the year box, the old-style box, the sheet (creation order decides).
@@ -154,7 +152,7 @@ void MainWindow::start(const std::optional<StartRequest> &request)
 
 void MainWindow::DrawSheet()
 {
-    GdiCanvas canvas(picCalendar->surface());
+    GdiCanvas canvas(picCalendar->surface(), scale.dpi);
     draw(sheetFixedLayer(), canvas);
     picCalendar->refresh();
 }
@@ -180,7 +178,7 @@ void MainWindow::DrawDays()
         return;   // no year computed yet
     const bool checked = SendMessageW(StilChck, BM_GETCHECK, 0, 0) == BST_CHECKED;
     const Scene scene = sheetScene(model, checked);
-    GdiCanvas canvas(picCalendar->surface());
+    GdiCanvas canvas(picCalendar->surface(), scale.dpi);
     draw(scene.dayLayer, canvas);
     picCalendar->setCursorCells(scene.cells);
     SetWindowTextW(picCalendar->handle(), sheetName(model.year, model.offersOldStyle && checked).c_str());

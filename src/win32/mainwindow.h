@@ -6,6 +6,7 @@
 #include "calendar/yearmodel.h"
 #include "win32/commandline.h"
 #include "win32/gdi.h"
+#include "win32/windowbase.h"
 
 #include <windows.h>
 
@@ -37,11 +38,12 @@ private:
     void wheel(WPARAM wParam, LPARAM lParam);
     void command(WORD id, WORD code);
 
-    Font sheetFont = makeFont(L"MS Sans Serif", fontpx::Pt9_75, true);
-    Font labelFont = makeFont(L"MS Sans Serif", fontpx::Pt12, true);
-    Font yearFont = makeFont(L"MS Sans Serif", fontpx::Pt13_5, false);
+    Scale scale = screenScale();   // before the fonts, which it sizes
+    Font sheetFont = makeFont(L"MS Sans Serif", scale.px(fontpx::Pt9_75), true);
+    Font labelFont = makeFont(L"MS Sans Serif", scale.px(fontpx::Pt12), true);
+    Font yearFont = makeFont(L"MS Sans Serif", scale.px(fontpx::Pt13_5), false);
     // The title page's HTML size 6: 24 pt, 32 pixels.
-    Font bannerFont = makeFont(L"Times New Roman", 32, false);
+    Font bannerFont = makeFont(L"Times New Roman", scale.px(32), false);
     HWND DATA = nullptr, YEAR = nullptr, Label1 = nullptr, StilChck = nullptr;
     PictureWindow *picCalendar = nullptr;
     YearModel model;

@@ -23,12 +23,13 @@ ATOM registerClass(WNDPROC procedure)
 } // namespace
 
 PictureWindow *PictureWindow::create(HWND parent, const RECT &outer, bool sunken, bool focusable,
-                                     COLORREF background, HFONT font, const wchar_t *name)
+                                     COLORREF background, HFONT font, const wchar_t *name, int dpi)
 {
     static const ATOM registered = registerClass(&PictureWindow::procedure);
     (void)registered;
     auto *self = new PictureWindow;   // owned by the window: deleted on WM_NCDESTROY
     self->hasCursor = focusable;
+    self->dpi = dpi;
     const DWORD style = WS_CHILD | WS_VISIBLE | (focusable ? WS_TABSTOP : 0);
     self->window = CreateWindowExW(sunken ? WS_EX_CLIENTEDGE : 0, ClassName, name, style, outer.left, outer.top,
                                    outer.right - outer.left, outer.bottom - outer.top, parent, nullptr,
@@ -97,7 +98,8 @@ void PictureWindow::paint()
            area.left, area.top, SRCCOPY);
     if (hasCursor && current >= 0 && GetFocus() == window) {
         const SceneCell &cell = days[std::size_t(current)];
-        const RECT frame{cell.x, cell.y, cell.x + cell.width, cell.y + cell.height};
+        const RECT frame{MulDiv(cell.x, dpi, 96), MulDiv(cell.y, dpi, 96), MulDiv(cell.x + cell.width, dpi, 96),
+                         MulDiv(cell.y + cell.height, dpi, 96)};
         DrawFocusRect(scope.dc(), &frame);
     }
 }

@@ -21,8 +21,9 @@ class PictureWindow
 public:
     // A child of `parent` at `outer` (border included); `sunken` gives it the sunken
     // edge, and the drawing area is what lies inside.  `focusable` lets Tab reach it.
+    // `dpi` scales the day cursor's frame, as the canvas scales what it draws.
     static PictureWindow *create(HWND parent, const RECT &outer, bool sunken, bool focusable,
-                                 COLORREF background, HFONT font, const wchar_t *name);
+                                 COLORREF background, HFONT font, const wchar_t *name, int dpi = 96);
 
     HWND handle() const { return window; }
     Surface &surface() { return *picture; }
@@ -45,6 +46,7 @@ private:
     std::vector<SceneCell> days;
     int current = -1;
     bool hasCursor = false;
+    int dpi = 96;
 };
 
 } // namespace ortelana::win32

@@ -15,7 +15,6 @@ constexpr DWORD Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int IdList = 10, IdLabel = 11;
 
-RECT at(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
 } // namespace
 
 void WeeksWindow::show(HWND owner, const YearModel &model, bool oldStyleChecked, int &chosenMonth)
@@ -27,7 +26,7 @@ void WeeksWindow::show(HWND owner, const YearModel &model, bool oldStyleChecked,
     if (!registered)
         return;
     WeeksWindow self(model, oldStyleChecked, chosenMonth);
-    const RECT outer = centredWindow(328, 260, Style, ExStyle, false, owner);
+    const RECT outer = centredWindow(self.scale.px(328), self.scale.px(260), Style, ExStyle, false, owner);
     CreateWindowExW(ExStyle, ClassName, L"Номера недель", Style, outer.left, outer.top, outer.right - outer.left,
                     outer.bottom - outer.top, owner, nullptr, GetModuleHandleW(nullptr), &self);
     if (!self.window)
@@ -46,21 +45,21 @@ void WeeksWindow::createControls()
         SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
         return made;
     };
-    List1 = control(L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, at(8, 8, 105, 244),
+    List1 = control(L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, scale.at(8, 8, 105, 244),
                     IdList, WS_EX_CLIENTEDGE);
     for (const std::string_view name : MonthName)
         SendMessageW(List1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(name).c_str()));
     setAccessibleName(List1, L"Месяц");
-    Label1 = control(L"STATIC", L"Label1", SS_CENTER | SS_NOPREFIX, at(136, 8, 183, 20), IdLabel);
-    Picture1 = PictureWindow::create(window, at(128, 32, 185, 169), true, false, GetSysColor(COLOR_BTNFACE),
-                                     font.get(), L"Номера недель");
-    control(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, at(240, 216, 81, 33), IDOK);
+    Label1 = control(L"STATIC", L"Label1", SS_CENTER | SS_NOPREFIX, scale.at(136, 8, 183, 20), IdLabel);
+    Picture1 = PictureWindow::create(window, scale.at(128, 32, 185, 169), true, false, GetSysColor(COLOR_BTNFACE),
+                                     font.get(), L"Номера недель", scale.dpi);
+    control(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, scale.at(240, 216, 81, 33), IDOK);
 }
 
 // Draws the weekday labels once, then selects the remembered month, which draws it.
 void WeeksWindow::Form_Load()
 {
-    GdiCanvas canvas(Picture1->surface());
+    GdiCanvas canvas(Picture1->surface(), scale.dpi);
     draw(weeksFixedLayer(), canvas);
     SendMessageW(List1, LB_SETCURSEL, WPARAM(chosenMonth), 0);
     List1_Click();   // a choice made by the program is handled as one by the user
@@ -77,7 +76,7 @@ void WeeksWindow::List1_Click()
     SetWindowTextW(Label1, name.c_str());
     SetWindowTextW(Picture1->handle(), (L"Дни и номера недель: " + name).c_str());
     const Scene scene = weeksScene(model, oldStyleChecked, chosenMonth);
-    GdiCanvas canvas(Picture1->surface());
+    GdiCanvas canvas(Picture1->surface(), scale.dpi);
     draw(scene.dayLayer, canvas);
     Picture1->refresh();
 }

@@ -6,6 +6,7 @@
 
 #include "calendar/yearmodel.h"
 #include "win32/gdi.h"
+#include "win32/windowbase.h"
 
 #include <windows.h>
 
@@ -34,7 +35,8 @@ private:
     const YearModel &model;
     const bool oldStyleChecked;
     int &chosenMonth;
-    Font font = makeFont(L"MS Sans Serif", fontpx::Pt12, true);
+    Scale scale = screenScale();   // before the font, which it sizes
+    Font font = makeFont(L"MS Sans Serif", scale.px(fontpx::Pt12), true);
     HWND List1 = nullptr, Label1 = nullptr;
     PictureWindow *Picture1 = nullptr;
 };

@@ -21,6 +21,15 @@ ATOM registerWindowClass(const wchar_t *name, WNDPROC procedure, HBRUSH backgrou
     return RegisterClassExW(&kind);
 }
 
+Scale screenScale()
+{
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return Scale{dpi > 0 ? dpi : 96};
+}
+
 RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu, HWND beside)
 {
     RECT outer{0, 0, width, height};

@@ -7,6 +7,21 @@
 
 namespace ortelana::win32 {
 
+// The layout's pixels (at 96 dots per inch) on the screen the program runs on: the
+// program is aware of the screen's density, so it scales its windows itself.
+struct Scale
+{
+    int dpi = 96;
+    int px(int length) const { return MulDiv(length, dpi, 96); }
+    RECT at(int left, int top, int width, int height) const
+    {
+        return RECT{px(left), px(top), px(left + width), px(top + height)};
+    }
+};
+
+// Returns: the scale of the screen (its dots per inch as the system gives them).
+Scale screenScale();
+
 // Routes the messages of a window class to T::handle(message, wParam, lParam); the
 // object is passed as the creation parameter and must outlive the window.
 template <typename T>
