@@ -238,12 +238,19 @@ void helpDocument()
 // colour only, and the slots of no day hold none.
 void canvasDrawsTheScene()
 {
-    const Font font = makeFont(L"MS Sans Serif", fontpx::Pt9_75, true);
-    for (const auto &[year, oldStyle] : {std::pair{2005LL, true}, std::pair{1917LL, false}, std::pair{2012LL, true}}) {
-        const Scene scene = sheetScene(computeYear(year), oldStyle);
+    struct Row
+    {
+        long long year;
+        bool oldStyle;
+        int dpi;   // 144: the layout's pixels half as large again, as on a 150 % screen
+    };
+    for (const Row &row : {Row{2005, true, 96}, Row{1917, false, 96}, Row{2012, true, 96}, Row{2005, true, 144}}) {
+        const Font font = makeFont(L"MS Sans Serif", MulDiv(fontpx::Pt9_75, row.dpi, 96), true);
+        const auto px = [&](int length) { return MulDiv(length, row.dpi, 96); };
+        const Scene scene = sheetScene(computeYear(row.year), row.oldStyle);
         const COLORREF face = RGB(0xF0, 0xF0, 0xF0);
-        Surface sheet(629, 389, face, font.get());
-        GdiCanvas canvas(sheet);
+        Surface sheet(px(629), px(389), face, font.get());
+        GdiCanvas canvas(sheet, row.dpi);
         draw(sheetFixedLayer(), canvas);
         draw(scene.dayLayer, canvas);
         GdiFlush();
@@ -251,24 +258,28 @@ void canvasDrawsTheScene()
             const std::uint32_t bgr = sheet.pixels()[std::size_t(y) * std::size_t(sheet.width()) + std::size_t(x)];
             return COLORREF(((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF));
         };
+        const std::string name = std::to_string(row.year) + " at " + std::to_string(row.dpi) + " dpi";
         int wrong = 0;
         for (const SceneCell &cell : scene.cells) {
-            const COLORREF want = (cell.weekday == 7 || cell.victoryDay) ? colors::Red : colors::DayNumber;
+            const bool red = cell.weekday == 7 || cell.victoryDay;
+            const COLORREF want = red ? colors::Red : colors::DayNumber, unwanted = red ? colors::DayNumber : colors::Red;
             bool ink = false, other = false;
-            // The slots of the bottom row reach past the picture's edge.
-            for (int y = cell.y; y < std::min(cell.y + cell.height, sheet.height()); ++y)
-                for (int x = cell.x; x < std::min(cell.x + cell.width, sheet.width()); ++x) {
+            // The slots of the bottom row reach past the picture's edge.  A scaled font may
+            // be smoothed: there only the other day colour counts as foreign ink.
+            for (int y = px(cell.y); y < std::min(px(cell.y + cell.height), sheet.height()); ++y)
+                for (int x = px(cell.x); x < std::min(px(cell.x + cell.width), sheet.width()); ++x) {
                     const COLORREF c = pixel(x, y);
                     ink = ink || c == want;
-                    other = other || (c != want && c != face);
+                    other = other || c == unwanted || (row.dpi == 96 && c != want && c != face);
                 }
             if ((!ink || other) && ++wrong <= 3)
-                check(false, std::to_string(year) + ": day " + std::to_string(cell.day) + "." + std::to_string(cell.month)
+                check(false, name + ": day " + std::to_string(cell.day) + "." + std::to_string(cell.month)
                                  + (ink ? " has ink of another colour" : " has no ink of its colour"));
         }
-        check(wrong == 0, "canvas: every day of " + std::to_string(year) + " in its slot, in its colour");
-        check(scene.cells.size() == (year == 2012 ? 366u : 365u), "canvas: one slot a day");
+        check(wrong == 0, "canvas: every day of " + name + " in its slot, in its colour");
+        check(scene.cells.size() == (row.year == 2012 ? 366u : 365u), "canvas: one slot a day");
     }
+    const Font font = makeFont(L"MS Sans Serif", fontpx::Pt9_75, true);
     // The canvas measures what it draws: the width of a text is its drawn extent.
     Surface surface(200, 30, RGB(255, 255, 255), font.get());
     GdiCanvas canvas(surface);

@@ -25,6 +25,21 @@
 using namespace ortelana;
 using namespace sheetprobe;
 
+namespace {
+// Runs a helper (xdotool, cp) to its end, 30 s at most; returns its status, or -1.
+int runBounded(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished(5000);
+        return -1;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+} // namespace
+
 class tst_Wine : public QObject
 {
     Q_OBJECT
@@ -60,14 +75,14 @@ private:
 
 void tst_Wine::keys(const QStringList &names)
 {
-    QProcess::execute(QStringLiteral("xdotool"), QStringList{QStringLiteral("key"), QStringLiteral("--delay"),
+    runBounded(QStringLiteral("xdotool"), QStringList{QStringLiteral("key"), QStringLiteral("--delay"),
                                                              QStringLiteral("60")} + names);
     QTest::qWait(300);   // answering the X server meanwhile: Wine may ask for our clipboard
 }
 
 void tst_Wine::type(const QString &text)
 {
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("60"), text});
+    runBounded(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("60"), text});
     QTest::qWait(300);   // answering the X server meanwhile: Wine may ask for our clipboard
 }
 
@@ -105,7 +120,7 @@ void tst_Wine::initTestCase()
     QVERIFY(prefix.isValid() && work.isValid());
 
     // This test's own copy of the template prefix, with the virtual desktop already on.
-    QCOMPARE(QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-a"), templateDir + QStringLiteral("/prefix"),
+    QCOMPARE(runBounded(QStringLiteral("cp"), {QStringLiteral("-a"), templateDir + QStringLiteral("/prefix"),
                                                       templateDir + QStringLiteral("/locale"),
                                                       templateDir + QStringLiteral("/desktop"), prefix.path()}),
              0);
@@ -190,7 +205,7 @@ void tst_Wine::eightDigitsAndTheYearKeys()
     // The wheel over the sheet: one notch towards the user is the next year.
     const std::optional<QPoint> sheetAt = findSheet(screenshot(), 1234566, true);
     QVERIFY(sheetAt);
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(sheetAt->x() + 300),
+    runBounded(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(sheetAt->x() + 300),
                                                   QString::number(sheetAt->y() + 200), QStringLiteral("click"),
                                                   QStringLiteral("5")});
     QVERIFY2(waitFor([](const QImage &image) { return findSheet(image, 1234567, true).has_value(); }, 20),
@@ -281,7 +296,7 @@ void tst_Wine::aboutLinkWritesThePage()
 
     // The link stands at (152, 56) of the window, the stripes' picture at (8, 160).
     const QPoint link = blue.topLeft() - QPoint(8, 175) + QPoint(152 + 20, 56 + 10);
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(link.x()),
+    runBounded(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(link.x()),
                                                   QString::number(link.y()), QStringLiteral("click"), QStringLiteral("1")});
     const QString page = work.filePath(QStringLiteral("0.html"));
     QElapsedTimer clock;
