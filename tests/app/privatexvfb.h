@@ -25,6 +25,7 @@ struct Xvfb
     pid_t pid = -1;
     int display = -1;
     std::string screen = "1280x1024x24";   // WIDTHxHEIGHTxDEPTH
+    bool resets = false;                    // as a bare server: resets when its last client leaves
 
     bool start()
     {
@@ -39,7 +40,7 @@ struct Xvfb
             dup2(quiet, STDERR_FILENO);
             const std::string fd = std::to_string(fds[1]);
             execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
-                   "-noreset", static_cast<char *>(nullptr));
+                   resets ? static_cast<char *>(nullptr) : "-noreset", static_cast<char *>(nullptr));
             _exit(127);
         }
         close(fds[1]);
