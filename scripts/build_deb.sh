@@ -25,7 +25,20 @@ else
     tar -C "$source_dir" --exclude=./.git --exclude='./build*' -cf - . | tar -xf - -C "$tree"
 fi
 log="$out/ortelana_${version}_build.log"
-(cd "$tree" && dpkg-buildpackage -us -uc "$@") >"$log" 2>&1 || { tail -n 60 "$log"; echo "whole log: $log"; exit 1; }
+# On failure, the first error and what follows it: the end of the log is often what
+# debhelper prints after it (a CMake cache, the command that failed).
+failed() {
+    local first
+    first=$(grep -n -m 1 -E 'CMake Error|error:|Error [0-9]+|^dh_[a-z_]+: error|^dpkg-[a-z]+: error' "$log" | cut -d: -f1)
+    if [ -n "$first" ]; then
+        sed -n "$((first > 10 ? first - 10 : 1)),$((first + 30))p" "$log"
+    else
+        tail -n 60 "$log"
+    fi
+    echo "whole log: $log"
+    exit 1
+}
+(cd "$tree" && dpkg-buildpackage -us -uc "$@") >"$log" 2>&1 || failed
 for result in "$work"/ortelana*_"$version"*; do
     [ -f "$result" ] && cp "$result" "$out/" && echo "$out/$(basename "$result")"
 done

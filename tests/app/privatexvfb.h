@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QStringList>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -71,6 +72,21 @@ struct Xvfb
         }
     }
 };
+
+// Returns: xdotool's key arguments for `names`, the function keys as their keycodes.
+// xdotool looks a name up in the server's keymap and may take a level that needs a
+// modifier (with xkb-data 2.48 its F4 comes with Alt held: Alt+F4); a keycode is the
+// key alone, as a user presses it.  Every Xvfb numbers the keys as evdev does.
+inline QStringList userKeys(const QStringList &names)
+{
+    QStringList keys;
+    for (const QString &name : names) {
+        bool isNumber = false;
+        const int f = name.startsWith(QLatin1Char('F')) ? name.mid(1).toInt(&isNumber) : 0;
+        keys << (isNumber && f >= 1 && f <= 12 ? QString::number(f <= 10 ? 66 + f : 84 + f) : name);
+    }
+    return keys;
+}
 
 // Returns: where `part` stands inside `whole`, exactly, pixel for pixel; or (-1, -1).
 inline QPoint locate(const QImage &whole, const QImage &part)

@@ -258,7 +258,7 @@ bool tst_RealX::act(const QString &step, QString &failure)
     const QString click = QStringLiteral("click");
     if (verb == QLatin1String("key")) {
         if (!xdo(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30")}
-                 + arg.split(QLatin1Char(','))))
+                 + realserver::userKeys(arg.split(QLatin1Char(',')))))
             return false;
     } else if (verb == QLatin1String("type")) {
         if (!xdo({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), arg}))

@@ -246,7 +246,7 @@ void tst_Wayland::input()
                                QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1")});
         } else if (verb == QLatin1String("key")) {
             done = xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("80")}
-                           + arg.split(QLatin1Char(',')));
+                           + realserver::userKeys(arg.split(QLatin1Char(','))));
         } else if (verb == QLatin1String("wait")) {
             QTest::qWait(500);
         } else if (verb == QLatin1String("alive")) {
