@@ -4,7 +4,7 @@
 // year; a weston nested in a private Xvfb (its X11 back end) takes real input from
 // xdotool, and its output is read back through that X server.  Exits with 77
 // (skipped) when weston or Xvfb cannot start.
-#include "app/waylandprobe.h"
+#include "platform/waylandprobe.h"
 #include "privatexvfb.h"
 #include "sheet/sheetpage.h"
 #include "ui/fonts.h"

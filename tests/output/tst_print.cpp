@@ -33,7 +33,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void init();
-    void cleanup() { driver::stopProgram(tables, window); }
+    void cleanup() { driver::stopProgram(window); }
     void ctrlPOpensThePrintDialog();
     void printingToAFileFollowsTheWriterRules_data();
     void printingToAFileFollowsTheWriterRules();
@@ -46,7 +46,6 @@ private:
     QTemporaryDir cupsDir;
     QProcess cupsd;
     bool cupsRunning = false;
-    std::unique_ptr<SharedTables> tables;
     std::unique_ptr<frmForma> window;
 };
 
@@ -118,7 +117,7 @@ void tst_Print::cleanupTestCase()
 
 void tst_Print::init()
 {
-    driver::startProgram(tables, window);
+    driver::startProgram(window);
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
 

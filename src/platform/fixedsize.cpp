@@ -8,7 +8,9 @@
 // nothing), and Qt's decoration, which toggles that state, asks only for the normal
 // state, which is sent nowhere.  Should the compositor maximise the window itself,
 // the window asks it to leave that state at once.
-#include "ui/fixedsize.h"
+#include "platform/fixedsize.h"
+
+#include "platform/ending.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -34,7 +36,7 @@ constexpr Qt::WindowStates Enlarged = Qt::WindowMaximized | Qt::WindowFullScreen
 void leaveOnWayland(QWindow *handle, Qt::WindowStates states)
 {
 #ifdef ORTELANA_HAVE_QPA_NATIVE
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    if (!onWayland())
         return;
     QPlatformNativeInterface *native = QGuiApplication::platformNativeInterface();
     void *toplevel = native ? native->nativeResourceForWindow("xdg_toplevel", handle) : nullptr;
@@ -58,11 +60,6 @@ void leaveOnWayland(QWindow *handle, Qt::WindowStates states)
     Q_UNUSED(handle);
     Q_UNUSED(states);
 #endif
-}
-
-bool onWayland()
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 // Watches the window's showing and hiding and, once it is shown, its state.

@@ -1,6 +1,6 @@
 // The Wayland probe: a plain socket connection, as libwayland's own first step, and a
 // look at the plug-ins' metadata; neither loads any of Qt's Wayland code.
-#include "app/waylandprobe.h"
+#include "platform/waylandprobe.h"
 
 #include <QCoreApplication>
 #include <QDir>
