@@ -6,14 +6,29 @@
 #include "platform/ending.h"
 #include "platform/waylandprobe.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
+#include <thread>
+#include <unistd.h>
 #include <utility>
 
 namespace ortelana {
 
 namespace {
+
+// Returns: whether DISPLAY names a server on this machine whose socket is there.
+bool localSocketThere()
+{
+    const QByteArray display = qgetenv("DISPLAY");
+    const qsizetype colon = display.lastIndexOf(':');
+    const QByteArray host = display.left(colon);
+    if (colon < 0 || !(host.isEmpty() || host == "unix"))
+        return false;
+    const QByteArray number = display.mid(colon + 1).split('.').constFirst();
+    return !number.isEmpty() && ::access(("/tmp/.X11-unix/X" + number).constData(), F_OK) == 0;
+}
 
 // Returns: the check's own connection to the X display named by DISPLAY, open, when
 // the display accepts it; an empty pointer when it does not.  Without libxcb to ask, a
@@ -39,6 +54,13 @@ std::shared_ptr<void> xConnection()
         return std::make_shared<int>(0);
     }
     void *connection = connect(nullptr, nullptr);
+    // A bare server that another client has just left is resetting and refuses for a
+    // moment: while its socket is there, it is asked again for up to a second.
+    for (int tries = 0; hasError(connection) != 0 && tries < 20 && localSocketThere(); ++tries) {
+        disconnect(connection);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        connection = connect(nullptr, nullptr);
+    }
     const bool answers = hasError(connection) == 0;
     const std::shared_ptr<void> held(connection, [xcb, disconnect](void *open) {
         disconnect(open);   // an error connection is freed the same way
