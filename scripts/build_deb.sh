@@ -25,13 +25,15 @@ else
     tar -C "$source_dir" --exclude=./.git --exclude='./build*' -cf - . | tar -xf - -C "$tree"
 fi
 log="$out/ortelana_${version}_build.log"
-# On failure, the first error and what follows it: the end of the log is often what
-# debhelper prints after it (a CMake cache, the command that failed).
+# On failure, the lines around the first error: CMake's, the compiler's, or else the
+# debhelper step that failed (the failed tests are listed before it).  The end of the
+# log is often what comes after, such as the CMake cache.
 failed() {
     local first
-    first=$(grep -n -m 1 -E 'CMake Error|error:|Error [0-9]+|^dh_[a-z_]+: error|^dpkg-[a-z]+: error' "$log" | cut -d: -f1)
+    first=$(grep -n -m 1 -E 'CMake Error|^[^ :]+:[0-9]+:[0-9]+: (fatal )?error:|^dh_[a-z_]+: error|^dpkg-[a-z]+: error' "$log" \
+            | cut -d: -f1)
     if [ -n "$first" ]; then
-        sed -n "$((first > 10 ? first - 10 : 1)),$((first + 30))p" "$log"
+        sed -n "$((first > 40 ? first - 40 : 1)),$((first + 20))p" "$log"
     else
         tail -n 60 "$log"
     fi
