@@ -48,3 +48,6 @@ foreach(language en ru)
     install(FILES "${copy}.gz" DESTINATION "${folder}")
 endforeach()
 add_custom_target(manuals ALL DEPENDS ${manuals})
+# Built with the program, so that `cmake --install` after a build of the program alone
+# (make build) finds them.
+add_dependencies(ortelana manuals)

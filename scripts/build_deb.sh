@@ -25,7 +25,22 @@ else
     tar -C "$source_dir" --exclude=./.git --exclude='./build*' -cf - . | tar -xf - -C "$tree"
 fi
 log="$out/ortelana_${version}_build.log"
-(cd "$tree" && dpkg-buildpackage -us -uc "$@") >"$log" 2>&1 || { tail -n 60 "$log"; echo "whole log: $log"; exit 1; }
+# On failure, the lines around the first error: CMake's, the compiler's, or else the
+# debhelper step that failed (the failed tests are listed before it).  The end of the
+# log is often what comes after, such as the CMake cache.
+failed() {
+    local first
+    first=$(grep -n -m 1 -E 'CMake Error|^[^ :]+:[0-9]+:[0-9]+: (fatal )?error:|^dh_[a-z_]+: error|^dpkg-[a-z]+: error' "$log" \
+            | cut -d: -f1)
+    if [ -n "$first" ]; then
+        sed -n "$((first > 40 ? first - 40 : 1)),$((first + 20))p" "$log"
+    else
+        tail -n 60 "$log"
+    fi
+    echo "whole log: $log"
+    exit 1
+}
+(cd "$tree" && dpkg-buildpackage -us -uc "$@") >"$log" 2>&1 || failed
 for result in "$work"/ortelana*_"$version"*; do
     [ -f "$result" ] && cp "$result" "$out/" && echo "$out/$(basename "$result")"
 done

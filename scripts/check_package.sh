@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# The README's first steps on a fresh, minimal Debian 12: bootstraps one into a
-# folder (debootstrap, from this machine's own Debian mirror), adds git and make,
-# prints how many packages and megabytes each of the Makefile's package sets would
-# fetch there, clones the repository, runs `make run` against a private Xvfb until the
-# window «Ортелана» appears (timed), then `make test`.  With --deb it also installs a
-# package there and opens its window.  Needs root, debootstrap, and Xvfb and
-# x11-utils on this machine (the fresh root has no X server of its own).
+# The README's first steps on a fresh, minimal Debian: bootstraps one (Debian 12
+# bookworm, 13 trixie, or sid) into a folder (debootstrap, from this machine's own
+# Debian mirror), adds git and make, prints how many packages and megabytes each of
+# the Makefile's package sets would fetch there, clones the repository, runs
+# `make run` against a private Xvfb until the window «Ортелана» appears (timed), then
+# `make test`.  With --package it also runs `make package` there; with --deb it
+# installs a package there and opens its window.  Needs root, debootstrap, and Xvfb
+# and x11-utils on this machine (the fresh root has no X server of its own).
 #
-#     sudo scripts/check_package.sh [--no-test] [--deb PACKAGE.deb] [--root DIR]
-#                                   [--screenshot FILE.png] [REPOSITORY]
+#     sudo scripts/check_package.sh [--no-test] [--package] [--deb PACKAGE.deb]
+#                                   [--root DIR] [--screenshot FILE.png]
+#                                   [bookworm|trixie|sid] [REPOSITORY]
 #
 # REPOSITORY (default: the one this script is in) is cloned at its current commit.
-# DIR (default /tmp/ortelana-bookworm) is made afresh on every run.  Not part of
+# DIR (default /tmp/ortelana-SUITE) is made afresh on every run.  The copy of sid that
+# this machine's mirror serves may be a snapshot whose Release file has expired: for
+# sid alone apt is told not to mind (Acquire::Check-Valid-Until "false").  Not part of
 # `make test`: it downloads a base system and every package.
 set -euo pipefail
 
@@ -21,13 +25,16 @@ if [ -z "${ORTELANA_CHECK_SESSION:-}" ]; then
     ORTELANA_CHECK_SESSION=1 exec "$(dirname "$0")/../tests/session/ortelana-session" --x11 -- "$0" "$@"
 fi
 
-root=/tmp/ortelana-bookworm
+suite=bookworm
+root=
 run_test=yes
+run_package=no
 deb=
 shot=
 while [ $# -gt 0 ]; do
     case $1 in
         --no-test) run_test=no ;;
+        --package) run_package=yes ;;
         --deb) deb=$(readlink -f "$2"); shift ;;
         --root) root=$2; shift ;;
         --screenshot) shot=$(readlink -f "$2"); shift ;;
@@ -36,15 +43,19 @@ while [ $# -gt 0 ]; do
     esac
     shift
 done
+case ${1:-} in bookworm|trixie|sid) suite=$1; shift ;; esac
+root=${root:-/tmp/ortelana-$suite}
 repository=$(readlink -f "${1:-$(dirname "$0")/..}")
 [ "$(id -u)" = 0 ] || { echo "run as root" >&2; exit 2; }
 
-# This machine's own Debian mirror: the first bookworm entry of its apt sources,
-# in either format.
+# This machine's own Debian mirror and its security mirror: the bookworm entries of
+# its apt sources, in either format.  Every suite comes from the same archive.
 # shellcheck disable=SC2016 # apt's own placeholders
-mirror=$( { apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 2>/dev/null || true; } \
-          | awk '$2 == "bookworm" { print $1; exit }')
+targets=$({ apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 2>/dev/null || true; } | sort -u)
+mirror=$(awk '$2 == "bookworm" { print $1; exit }' <<<"$targets")
 mirror=${mirror%/}
+security=$(awk '$2 == "bookworm-security" { print $1; exit }' <<<"$targets")
+security=${security%/}
 [ -n "$mirror" ] || { echo "no bookworm mirror in this machine's apt sources" >&2; exit 1; }
 
 mounted=()
@@ -53,16 +64,27 @@ cleanup() {
 }
 trap cleanup EXIT
 
-echo "== debootstrap --variant=minbase bookworm $root $mirror"
+echo "== debootstrap --variant=minbase $suite $root $mirror"
 rm -rf "$root"
-debootstrap --variant=minbase bookworm "$root" "$mirror" >"$root.debootstrap.log" 2>&1 \
+debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 \
     || { tail -20 "$root.debootstrap.log"; exit 1; }
-# The machine's Debian sources (updates and security too) replace debootstrap's one line.
-: >"$root/etc/apt/sources.list"
-for source in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
-    if [ ! -f "$source" ] || ! grep -q "$mirror" "$source"; then continue; fi
-    cp "$source" "$root/etc/apt/sources.list.d/machine-$(basename "$source")$( [[ $source == *.sources ]] || echo .list)"
-done
+if [ "$suite" = bookworm ]; then
+    # The machine's Debian sources (updates and security too) replace debootstrap's line.
+    : >"$root/etc/apt/sources.list"
+    for source in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+        if [ ! -f "$source" ] || ! grep -q "$mirror" "$source"; then continue; fi
+        cp "$source" "$root/etc/apt/sources.list.d/machine-$(basename "$source")$( [[ $source == *.sources ]] || echo .list)"
+    done
+elif [ "$suite" = trixie ]; then
+    {
+        echo "deb $mirror trixie main"
+        echo "deb $mirror trixie-updates main"
+        [ -z "$security" ] || echo "deb $security trixie-security main"
+    } >"$root/etc/apt/sources.list"
+else
+    echo "deb $mirror sid main" >"$root/etc/apt/sources.list"
+    echo 'Acquire::Check-Valid-Until "false";' >"$root/etc/apt/apt.conf.d/80snapshot-valid-until"
+fi
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 for fs in proc sys dev dev/pts; do
     mount --bind "/$fs" "$root/$fs"
@@ -134,6 +156,13 @@ fi
 # From here on the root's own X servers (the suite's) keep to its own socket folder.
 umount "$root/tmp/.X11-unix"
 unset 'mounted[-1]'
+
+if [ "$run_package" = yes ]; then
+    echo "== make package"
+    in_root bash -c 'cd /root/ortelana && time make package' >"$root.make-package.log" 2>&1 \
+        || { tail -60 "$root.make-package.log"; exit 1; }
+    grep -E '\.deb$|real' "$root.make-package.log"
+fi
 
 if [ "$run_test" = yes ]; then
     echo "== make test"

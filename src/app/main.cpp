@@ -115,7 +115,7 @@ try {
 
     if (!prepareEnvironment(true))
         return 1;
-    const ortelana::DisplayChoice display = ortelana::chooseDisplay();
+    ortelana::DisplayChoice display = ortelana::chooseDisplay();
     if (display.platform.isEmpty()) {
         std::fprintf(stderr, "%s\n", display.message);
         return 1;
@@ -131,6 +131,7 @@ try {
     ortelana::QuietPlatform quiet(display.message);
     QApplication app(qtArgc, qtArgv.data());
     quiet.platformStarted();
+    display.xConnection.reset();   // Qt holds its own by now
     const ortelana::XConnectionLossMessage connectionLoss;
     prepareApplication();
     const auto window = ortelana::Main(command.start);

@@ -6,37 +6,67 @@
 #include "platform/ending.h"
 #include "platform/waylandprobe.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
+#include <thread>
+#include <unistd.h>
+#include <utility>
 
 namespace ortelana {
 
 namespace {
 
-// Returns: whether the X display named by DISPLAY accepts a connection; true when
-// libxcb is not there to ask (Qt will say the rest).
-bool xDisplayAnswers()
+// Returns: whether DISPLAY names a server on this machine whose socket is there.
+bool localSocketThere()
+{
+    const QByteArray display = qgetenv("DISPLAY");
+    const qsizetype colon = display.lastIndexOf(':');
+    const QByteArray host = display.left(colon);
+    if (colon < 0 || !(host.isEmpty() || host == "unix"))
+        return false;
+    const QByteArray number = display.mid(colon + 1).split('.').constFirst();
+    return !number.isEmpty() && ::access(("/tmp/.X11-unix/X" + number).constData(), F_OK) == 0;
+}
+
+// Returns: the check's own connection to the X display named by DISPLAY, open, when
+// the display accepts it; an empty pointer when it does not.  Without libxcb to ask, a
+// holder with no connection (Qt will say the rest).  The connection is closed when the
+// last copy of the holder goes, which main() lets happen once Qt has its own: a server
+// that resets when its last client leaves (a bare Xvfb, xvfb-run's) would otherwise
+// reset in between, and Qt's connection could land in the reset.
+std::shared_ptr<void> xConnection()
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        return false;
+        return {};
     void *xcb = ::dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
     if (!xcb)
-        return true;
+        return std::make_shared<int>(0);
     using Connect = void *(*)(const char *, int *);
     using HasError = int (*)(void *);
     using Disconnect = void (*)(void *);
     const auto connect = reinterpret_cast<Connect>(::dlsym(xcb, "xcb_connect"));
     const auto hasError = reinterpret_cast<HasError>(::dlsym(xcb, "xcb_connection_has_error"));
     const auto disconnect = reinterpret_cast<Disconnect>(::dlsym(xcb, "xcb_disconnect"));
-    bool answers = true;
-    if (connect && hasError && disconnect) {
-        void *connection = connect(nullptr, nullptr);
-        answers = hasError(connection) == 0;
-        disconnect(connection);   // an error connection is freed the same way
+    if (!connect || !hasError || !disconnect) {
+        ::dlclose(xcb);
+        return std::make_shared<int>(0);
     }
-    ::dlclose(xcb);
-    return answers;
+    void *connection = connect(nullptr, nullptr);
+    // A bare server that another client has just left is resetting and refuses for a
+    // moment: while its socket is there, it is asked again for up to a second.
+    for (int tries = 0; hasError(connection) != 0 && tries < 20 && localSocketThere(); ++tries) {
+        disconnect(connection);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        connection = connect(nullptr, nullptr);
+    }
+    const bool answers = hasError(connection) == 0;
+    const std::shared_ptr<void> held(connection, [xcb, disconnect](void *open) {
+        disconnect(open);   // an error connection is freed the same way
+        ::dlclose(xcb);
+    });
+    return answers ? held : nullptr;
 }
 
 bool isRuntimeDirectoryWarning(const QString &message)
@@ -58,31 +88,31 @@ DisplayChoice chooseDisplay()
         for (const QByteArray &entry : asked.split(';')) {
             const QByteArray name = entry.split(':').constFirst();
             if (name == "xcb") {
-                if (xDisplayAnswers())
-                    return {entry, NoDisplayMessage};
+                if (auto connection = xConnection())
+                    return {entry, NoDisplayMessage, std::move(connection)};
             } else if (name.startsWith("wayland")) {
                 if (!waylandPluginInstalled())
                     why = NoWaylandPluginMessage;
                 else if (waylandDisplayAnswers())
-                    return {entry, NoWaylandAskedMessage};
+                    return {entry, NoWaylandAskedMessage, {}};
                 else
                     why = NoWaylandAskedMessage;
             } else if (!entry.isEmpty()) {
-                return {entry, NoDisplayMessage};   // offscreen and the like: Qt's to try
+                return {entry, NoDisplayMessage, {}};   // offscreen and the like: Qt's to try
             }
         }
-        return {{}, why};
+        return {{}, why, {}};
     }
     const bool waylandNamed = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     const bool waylandAnswers = waylandNamed && waylandDisplayAnswers();
     const bool waylandPlugin = waylandAnswers && waylandPluginInstalled();
     if (waylandPlugin)
-        return {QByteArrayLiteral("wayland"), NoWaylandMessage};
-    if (xDisplayAnswers())
-        return {QByteArrayLiteral("xcb"), NoDisplayMessage};
+        return {QByteArrayLiteral("wayland"), NoWaylandMessage, {}};
+    if (auto connection = xConnection())
+        return {QByteArrayLiteral("xcb"), NoDisplayMessage, std::move(connection)};
     if (waylandAnswers)
-        return {{}, NoWaylandPluginMessage};
-    return {{}, waylandNamed ? NoWaylandMessage : NoDisplayMessage};
+        return {{}, NoWaylandPluginMessage, {}};
+    return {{}, waylandNamed ? NoWaylandMessage : NoDisplayMessage, {}};
 }
 
 QuietPlatform::QuietPlatform(const char *failureMessage)

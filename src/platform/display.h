@@ -9,6 +9,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <memory>
+
 namespace ortelana {
 
 // The lines printed when the window has no display.
@@ -27,6 +29,9 @@ struct DisplayChoice
 {
     QByteArray platform;          // the platform for Qt; empty: there is none to open a window on
     const char *message = nullptr;   // the one line when there is none, or when Qt fails to start it
+    // For X: the check's own connection, to be let go once Qt has connected, so that
+    // the server never sees its last client leave in between.
+    std::shared_ptr<void> xConnection;
 };
 
 // Returns: the platform Qt is to start: QT_QPA_PLATFORM when it is set (its first

@@ -1,9 +1,13 @@
 // Keeping fixed-size windows normal.  On Wayland a maximised window must take the size
 // the compositor configures, which a fixed size cannot, and the compositor ends the
-// connection over it.  Qt sends a state request only when it differs from the state
-// the compositor last configured, so asking Qt for the normal state again sends
-// nothing; the window asks the compositor itself, in the same breath as Qt's request,
-// and the compositor never configures the maximised state.
+// connection over it.  A request to maximise and the program's answer to leave that
+// state again, sent one after the other, reach the compositor apart now and then (Qt
+// flushes its requests from more than one thread), and the compositor then configures
+// the maximised state in between.  So on Wayland the requests are never made: Qt's
+// side of the window is told it is maximised already (the compositor is told
+// nothing), and Qt's decoration, which toggles that state, asks only for the normal
+// state, which is sent nowhere.  Should the compositor maximise the window itself,
+// the window asks it to leave that state at once.
 #include "platform/fixedsize.h"
 
 #include "platform/ending.h"
@@ -15,6 +19,7 @@
 
 #ifdef ORTELANA_HAVE_QPA_NATIVE
 #include <qpa/qplatformnativeinterface.h>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <cstdint>
 #include <dlfcn.h>
@@ -57,7 +62,7 @@ void leaveOnWayland(QWindow *handle, Qt::WindowStates states)
 #endif
 }
 
-// Watches for the window's first showing, when its QWindow exists.
+// Watches the window's showing and hiding and, once it is shown, its state.
 class NormalStateKeeper : public QObject
 {
 public:
@@ -65,20 +70,68 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *window = static_cast<QWidget *>(watched);
-        if (event->type() == QEvent::Show && window->windowHandle()) {
-            QWindow *handle = window->windowHandle();
-            connect(handle, &QWindow::windowStateChanged, handle, [handle] {
-                const Qt::WindowStates states = handle->windowStates();
-                if (states & Enlarged) {
-                    leaveOnWayland(handle, states & Enlarged);
-                    handle->setWindowStates(states & ~Enlarged);
-                }
-            });
-            window->removeEventFilter(this);
+        if (watched == handle) {
+            // The platform's report of a state, the compositor's configuration on Wayland.
+            if (event->type() == QEvent::WindowStateChange)
+                keep(true);
+            return false;
         }
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && window->windowHandle() && !handle) {
+            handle = window->windowHandle();
+            handle->installEventFilter(this);
+            connect(handle, &QWindow::windowStateChanged, this, [this] { keep(false); });
+        }
+        if (event->type() == QEvent::Show && handle)
+            keep(false);
+        // A window shown again gets a new surface, asked for in Qt's state of the window:
+        // that must be the true one then.
+        if (event->type() == QEvent::Hide && handle && quietMaximised())
+            report(handle->windowStates() & ~Qt::WindowMaximized);
         return false;
     }
+
+private:
+    // Whether Qt's side alone is to be told of a maximised state (see the top).
+    bool quietMaximised() const
+    {
+#ifdef ORTELANA_HAVE_QPA_NATIVE
+        return onWayland();
+#else
+        return false;
+#endif
+    }
+
+    void report(Qt::WindowStates states)
+    {
+#ifdef ORTELANA_HAVE_QPA_NATIVE
+        reporting = true;
+        QWindowSystemInterface::handleWindowStateChanged<QWindowSystemInterface::SynchronousDelivery>(handle, states);
+        reporting = false;
+#else
+        Q_UNUSED(states);
+#endif
+    }
+
+    // `fromPlatform`: the state was reported by the platform, not asked for in Qt.
+    void keep(bool fromPlatform)
+    {
+        if (reporting || !handle->isVisible())
+            return;
+        const Qt::WindowStates states = handle->windowStates();
+        if (!quietMaximised()) {
+            if (states & Enlarged)
+                handle->setWindowStates(states & ~Enlarged);
+            return;
+        }
+        if (fromPlatform && (states & Enlarged))
+            leaveOnWayland(handle, states & Enlarged);
+        if ((states & Enlarged) != Qt::WindowMaximized)
+            report((states & ~Enlarged) | Qt::WindowMaximized);
+    }
+
+    QWindow *handle = nullptr;
+    bool reporting = false;
 };
 
 } // namespace

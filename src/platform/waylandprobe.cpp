@@ -1,10 +1,13 @@
 // The Wayland probe: a plain socket connection, as libwayland's own first step, and a
-// look into the plug-in folders; neither loads any of Qt's Wayland code.
+// look at the plug-ins' metadata; neither loads any of Qt's Wayland code.
 #include "platform/waylandprobe.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPluginLoader>
 
 #include <algorithm>
 #include <sys/socket.h>
@@ -48,8 +51,20 @@ bool waylandPluginInstalled()
         for (const QString &path : QCoreApplication::libraryPaths())
             folders << path + QStringLiteral("/platforms");
     }
+    // The file's name differs between Qt versions (libqwayland-generic.so up to 6.10,
+    // libqwayland.so since 6.11): Qt goes by the keys in a plug-in's metadata, which
+    // QPluginLoader reads from the file without loading it.
     return std::any_of(folders.cbegin(), folders.cend(), [](const QString &folder) {
-        return !QDir(folder).entryList({QStringLiteral("libqwayland-*.so")}, QDir::Files).isEmpty();
+        const QDir dir(folder);
+        const QStringList files = dir.entryList(QDir::Files);
+        return std::any_of(files.cbegin(), files.cend(), [&](const QString &file) {
+            const QJsonArray keys = QPluginLoader(dir.filePath(file)).metaData()
+                                        .value(QLatin1String("MetaData")).toObject()
+                                        .value(QLatin1String("Keys")).toArray();
+            return std::any_of(keys.cbegin(), keys.cend(), [](const QJsonValue &key) {
+                return key.toString().startsWith(QLatin1String("wayland"), Qt::CaseInsensitive);
+            });
+        });
     });
 }
 

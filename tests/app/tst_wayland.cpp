@@ -48,11 +48,16 @@ QProcessEnvironment client()
     return env;
 }
 
-std::unique_ptr<QProcess> startProgram()
+// `traced`: libwayland writes every request and event of the program on its standard
+// error, which is kept for the row to read.
+std::unique_ptr<QProcess> startProgram(bool traced = false)
 {
     auto program = std::make_unique<QProcess>();
-    program->setProcessEnvironment(client());
-    program->setProcessChannelMode(QProcess::ForwardedChannels);
+    QProcessEnvironment env = client();
+    if (traced)
+        env.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
+    program->setProcessEnvironment(env);
+    program->setProcessChannelMode(traced ? QProcess::ForwardedOutputChannel : QProcess::ForwardedChannels);
     program->start(QStringLiteral(ORTELANA_BINARY), {QStringLiteral("--year"), QStringLiteral("1917")});
     return program;
 }
@@ -92,7 +97,9 @@ void tst_Wayland::screenshotHoldsTheSheet()
 // screen from its corner.
 //   sheet:Y          the output shows the sheet of year Y; it is found afresh
 //   still:Y          it shows the sheet of Y exactly where it was found last
-//   click:X,Y        a left click; double:X,Y a double click
+//   click:X,Y        a left click; double:X,Y, triple:X,Y two and three quick ones
+//   traced           (first) the program's Wayland requests are traced
+//   unsent:R         the program has not sent the request R so far
 //   click:uncovered  a left click into a corner of the sheet that no window covers
 void tst_Wayland::input_data()
 {
@@ -101,6 +108,17 @@ void tst_Wayland::input_data()
     // the maximise button's middle is 40 pixels left of the window's right edge.
     QTest::newRow("title-bar double-click and the maximise button")
         << "sheet:1917 double:317,-112 wait alive still:1917 click:594,-112 wait alive still:1917";
+    // Not a single maximise request reaches the compositor, however the button is
+    // clicked: a request answered late is the one that ends the program.
+    QTest::newRow("no maximise request sent")
+        << "traced sheet:1917 double:317,-112 wait click:594,-112 wait triple:594,-112 double:317,-112 wait alive "
+           "unsent:set_maximized unsent:set_fullscreen still:1917";
+    // Maximise requests in every order and pace: the button four times, 0.8 s apart,
+    // then fifty rounds of three quick clicks on it and a title-bar double-click.  One
+    // request in a few hundred answered late used to end the program (1 run in 10).
+    QTest::newRow("fifty rounds of maximise clicks")
+        << "sheet:1917 double:317,-112 wait" + QStringLiteral(" click:594,-112 wait wait").repeated(4)
+               + QStringLiteral(" triple:594,-112 double:317,-112").repeated(50) + " wait alive still:1917";
     // While the week numbers are open, a click gives the main window the compositor's
     // keyboard focus; Page Down then must not reach it.  Weston's Super+Tab gives the
     // week numbers the focus again (weston places them anywhere), Esc closes them.
@@ -115,7 +133,9 @@ void tst_Wayland::input()
     QFETCH(QString, steps);
     QPoint sheet(-1, -1);
     QImage shown;   // the sheet found last
-    const auto program = startProgram();
+    const bool traced = steps.startsWith(QLatin1String("traced "));
+    const auto program = startProgram(traced);
+    QByteArray trace;   // what libwayland wrote so far, on a traced row
     const auto cleanup = qScopeGuard([&] {
         program->kill();
         program->waitForFinished();
@@ -151,6 +171,13 @@ void tst_Wayland::input()
             return held;
         });
     driver.define(QStringLiteral("double"), [&](const QString &xy) { return click(offset(xy), 2); });
+    driver.define(QStringLiteral("triple"), [&](const QString &xy) { return click(offset(xy), 3); });
+    driver.define(QStringLiteral("traced"), [&](const QString &) { return traced; });
+    driver.define(QStringLiteral("unsent"), [&](const QString &request) {
+        trace += program->readAllStandardError();
+        driver.failure = QStringLiteral("the program sent %1").arg(request);
+        return trace.contains("xdg_toplevel@") && !trace.contains("." + request.toLatin1() + "(");
+    });
     driver.define(QStringLiteral("click"), [&](const QString &xy) {
         if (xy != QLatin1String("uncovered"))
             return click(offset(xy), 1);

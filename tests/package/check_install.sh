@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the build into a fresh prefix and checks the tree: the program folder with
+# Installs the build into a fresh prefix, as `make build` leaves it, and checks the tree: the program folder with
 # the program and its help document together, the bin link, a desktop entry and
 # metainfo that pass their validators, and the manual pages where man looks.
 # Usage: check_install.sh BUILD_DIR
@@ -9,6 +9,10 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 . "$(dirname "$0")/checks.sh"
 
+# As after `make build`, which builds the program alone: that must build all that
+# the installation takes (the manual pages are made afresh here).
+rm -f "$build"/man/*/ortelana.1.gz
+check cmake --build "$build" --target ortelana
 cmake --install "$build" --prefix "$prefix" >/dev/null
 check test -x "$prefix/lib/ortelana/ortelana"
 check test -f "$prefix/lib/ortelana/Справка.html"

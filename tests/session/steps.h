@@ -152,11 +152,21 @@ public:
         return done;
     }
 
-    // `keys`: xdotool's key names, separated by commas.
+    // `keys`: xdotool's key names, separated by commas.  The function keys go as their
+    // keycodes: xdotool looks a name up in the server's keymap and may take a level that
+    // needs a modifier (with xkb-data 2.48 its F4 comes with Alt held, even with
+    // --clearmodifiers); a keycode is the key alone, as a user presses it, and every
+    // Xvfb numbers the keys as evdev does.
     bool key(const QString &keys)
     {
+        QStringList pressed;
+        for (const QString &name : keys.split(QLatin1Char(','))) {
+            bool isNumber = false;
+            const int f = name.startsWith(QLatin1Char('F')) ? name.mid(1).toInt(&isNumber) : 0;
+            pressed << (isNumber && f >= 1 && f <= 12 ? QString::number(f <= 10 ? 66 + f : 84 + f) : name);
+        }
         return xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("--delay"), delay}
-                       + keys.split(QLatin1Char(',')));
+                       + pressed);
     }
 
     bool moveTo(const QPoint &at)
