@@ -226,6 +226,11 @@ void frmForma::DrawDays()
     sheet.DrawDays(model, checked);
     describeSheet(*sheetDays, model, checked);
     picCalendar->setAccessibleDescription(sheetDescription(model.year, model.offersOldStyle && checked));
+    // The year with its caption, spoken where the focus is when a new year comes: in
+    // the year box after Enter, on the cursor's day after Page Up or Down.
+    const QString news = QString::number(model.year) + QString::fromStdString(model.caption);
+    sheetDays->setNews(news);
+    DATA->setAccessibleDescription(news);
 }
 
 void frmForma::confirmYear()

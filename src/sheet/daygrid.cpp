@@ -64,8 +64,26 @@ void DayGrid::setContent(std::vector<GridCell> cells, Namer makeName)
     QAccessible::updateAccessibility(&event);
 }
 
+QString DayGrid::description(int index) const
+{
+    return index >= 0 && index == indexOfKey(current) ? news : QString();
+}
+
+void DayGrid::setNews(const QString &text)
+{
+    news = text;
+    if (QAccessible::isActive() && indexOfKey(current) >= 0 && picture()->hasFocus()) {
+        // Said as a new focus: the day, then the news as its description.  A change of
+        // description alone is not spoken by every screen reader and Qt.
+        emit newsArriving(current);
+        announceFocus();
+    }
+}
+
 void DayGrid::setCurrentKey(int key)
 {
+    if (key != current)
+        news.clear();
     current = key;
     announceFocus();
 }

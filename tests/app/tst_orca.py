@@ -1,0 +1,212 @@
+#!/usr/bin/python3
+"""The real program heard through the real screen reader: Orca with its default settings.
+
+Runs build/ortelana and orca on a private Xvfb under their own session bus
+(dbus-run-session starts the accessibility bus on demand), with a private HOME whose
+sound goes nowhere (~/.asoundrc: a null ALSA device; speech-dispatcher told to use
+ALSA: otherwise espeak-ng blocks on audio and Orca freezes, and the program's keys
+with it).  Presses real keys through XTest (xdotool) and reads what Orca says from its
+debug file, waiting each time until the speech has settled.  Exits with 77 (skipped)
+only when orca, Xvfb or the accessibility bus is missing.
+Usage: tst_orca.py PROGRAM [--listen]   (--listen: print what is said, check nothing)
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+
+
+def skip(why):
+    print("SKIP:", why)
+    sys.exit(SKIP)
+
+
+for tool in ("orca", "Xvfb", "xdotool", "dbus-run-session", "speech-dispatcher"):
+    if not shutil.which(tool):
+        skip("no " + tool)
+
+if os.environ.get("ORTELANA_ORCA_SESSION") != "1":
+    home = tempfile.mkdtemp(prefix="ortelana-orca-")
+    with open(os.path.join(home, ".asoundrc"), "w") as f:
+        f.write("pcm.!default {type null}\n")
+    speechd = os.path.join(home, ".config", "speech-dispatcher")
+    shutil.copytree("/etc/speech-dispatcher", speechd)
+    with open(os.path.join(speechd, "speechd.conf"), "a") as f:
+        f.write('\nAudioOutputMethod "alsa"\n')
+    env = dict(os.environ, ORTELANA_ORCA_SESSION="1", HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+               XDG_DATA_HOME=os.path.join(home, ".local", "share"), XDG_RUNTIME_DIR=home)
+    for name in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP", "QT_SCALE_FACTOR",
+                 "SPEECHD_ADDRESS", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS"):
+        env.pop(name, None)
+    status = subprocess.call(["dbus-run-session", "--", sys.executable] + sys.argv, env=env)
+    if os.environ.get("ORTELANA_ORCA_KEEP"):
+        print("Orca's debug file:", os.path.join(home, "orca-debug.txt"))
+    else:
+        shutil.rmtree(home, ignore_errors=True)
+    sys.exit(status)
+
+PROGRAM = os.path.abspath(sys.argv[1])
+LISTEN = "--listen" in sys.argv
+HOME = os.environ["HOME"]
+children = []
+
+
+def start_xvfb():
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                             "-nolisten", "tcp", "-noreset"], pass_fds=[write], stderr=subprocess.DEVNULL)
+    children.append(xvfb)
+    os.close(write)
+    number = b""
+    while not number.endswith(b"\n"):
+        c = os.read(read, 1)
+        if not c:
+            skip("Xvfb did not start")
+        number += c
+    os.close(read)
+    return ":" + number.decode().strip()
+
+
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{'established")
+
+
+def echo(said):
+    """Orca's echo of a key ("tab ", "left control "), not what the program gave it."""
+    return said.endswith(" ") or not said.strip()
+
+
+class Orca:
+    """Orca started with its default settings; `said()` is everything spoken so far."""
+
+    def __init__(self):
+        self.log = os.path.join(HOME, "orca-debug.txt")
+        # Orca writes its debug file through a block buffer, so a line can wait for the
+        # next key; the real orca runs as it is, with only that file opened line-buffered.
+        run = ("import builtins, runpy, sys\n"
+               "real = builtins.open\n"
+               "def lined(name, mode='r', *rest, **named):\n"
+               "    if name == sys.argv[-1] and 'w' in mode:\n"
+               "        return real(name, mode, 1)\n"
+               "    return real(name, mode, *rest, **named)\n"
+               "builtins.open = lined\n"
+               "sys.argv = sys.argv[1:]\n"
+               "runpy.run_path(sys.argv[0], run_name='__main__')\n")
+        self.process = subprocess.Popen(["/usr/bin/python3", "-c", run, shutil.which("orca"), "--replace",
+                                         "--debug-file", self.log],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        children.append(self.process)
+        self.heard = 0
+
+    def said(self):
+        try:
+            with open(self.log, encoding="utf-8", errors="replace") as f:
+                return [m.group(1) for m in SPOKEN.finditer(f.read())]
+        except OSError:
+            return []
+
+    def settle(self, expected="", quiet=2, longest=30):
+        """Waits for words that are not a key's echo and, when given, for the expected
+        words (Orca may take seconds on a busy machine), then until nothing new has been
+        said for `quiet` seconds; returns what was new, without trailing full stops."""
+        end = time.time() + longest
+        count, since = len(self.said()), time.time()
+        while time.time() < end:
+            time.sleep(0.1)
+            said = self.said()
+            if len(said) != count:
+                count, since = len(said), time.time()
+                continue
+            new = [s.rstrip(".") for s in said[self.heard:]]
+            if time.time() - since >= quiet and any(not echo(s) for s in new) \
+                    and (not expected or any(s.startswith(expected) for s in new)):
+                break
+        new = self.said()[self.heard:count]
+        self.heard = count
+        return [s.rstrip(".") for s in new]
+
+
+def key(*keys):
+    if LISTEN:
+        print(time.strftime("%H:%M:%S"), "keys", keys, flush=True)
+    subprocess.run(["xdotool", "key", "--delay", "80"] + list(keys), check=True, timeout=20)
+
+
+failures = []
+
+
+def check(what, seen, expected_first):
+    """The first words Orca says after a step start with the expected text."""
+    first = next((s for s in seen if not echo(s)), "")
+    line = f"{what}: {seen!r}"
+    if LISTEN:
+        print("heard", line, flush=True)
+        return
+    if not first.startswith(expected_first):
+        failures.append(line + f", expected first {expected_first!r}")
+        print("FAIL", line, "expected first", repr(expected_first), flush=True)
+    else:
+        print("ok  ", line, flush=True)
+
+
+# (what, keys, the first words Orca must say)
+STEPS = [
+    ("Tab to the sheet", ["Tab"], "суббота, 1 января 2005 года"),
+    ("Down", ["Down"], "воскресенье, 2 января 2005 года"),
+    ("Down into Monday", ["Down"], "понедельник, 3 января 2005 года"),
+    ("Up", ["Up"], "воскресенье, 2 января 2005 года"),
+    ("Right", ["Right"], "воскресенье, 9 января 2005 года"),
+    ("Left", ["Left"], "воскресенье, 2 января 2005 года"),
+    ("End", ["End"], "понедельник, 31 января 2005 года"),
+    ("Home", ["Home"], "суббота, 1 января 2005 года"),
+    ("Ctrl+End", ["ctrl+End"], "суббота, 31 декабря 2005 года"),
+    ("Ctrl+Home", ["ctrl+Home"], "суббота, 1 января 2005 года"),
+    ("Page Down", ["Next"], "2006 н. э.  ГОД СОБАКИ"),
+    ("Page Up", ["Prior"], "2005 н. э.  ГОД ПЕТУХА"),
+    ("Shift+Tab to the year box", ["shift+Tab"], "Год"),
+]
+LISTEN_STEPS = STEPS + [
+    ("type 1900 and Enter", ["ctrl+a", "1", "9", "0", "0", "Return"], ""),
+    ("F4", ["F4"], ""), ("Tab", ["Tab"], ""), ("Down", ["Down"], ""), ("Right", ["Right"], ""),
+    ("Escape", ["Escape"], ""),
+    ("F10", ["F10"], ""), ("Escape", ["Escape"], ""),
+]
+
+os.environ["DISPLAY"] = start_xvfb()
+env = {k: v for k, v in os.environ.items()}
+env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+work = tempfile.mkdtemp()
+try:
+    orca = Orca()
+    program = subprocess.Popen([PROGRAM, "--year", "2005"], cwd=work, env=env)
+    children.append(program)
+    deadline = time.time() + 60
+    window = []
+    while not window and time.time() < deadline:
+        window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Ортелана$"],
+                                capture_output=True, text=True, timeout=20).stdout.split()
+        time.sleep(0.2)
+    if not window:
+        raise SystemExit("FAIL: no window «Ортелана»")
+    subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], timeout=20)
+    check("the year box at start", orca.settle("Год", longest=60), "Год")
+
+    steps = STEPS if not LISTEN else LISTEN_STEPS
+    if os.environ.get("ORTELANA_ORCA_STEPS"):   # a few steps by name, for a quick listen
+        steps = [s for s in steps if s[0] in os.environ["ORTELANA_ORCA_STEPS"].split(",")]
+    for what, keys, first in steps:
+        key(*keys)
+        check(what, orca.settle(first, quiet=4 if LISTEN else 2), first)
+finally:
+    for child in reversed(children):
+        child.kill()
+    shutil.rmtree(work, ignore_errors=True)
+
+if failures:
+    print(f"{len(failures)} failed")
+    sys.exit(1)
+print("all passed")
