@@ -12,6 +12,7 @@
 #include "sheet/sheetcells.h"
 #include "ui/fixedsize.h"
 #include "ui/fonts.h"
+#include "ui/menufocusstyle.h"
 #include "ui/picturearea.h"
 #include "ui/qtext.h"
 #include "weeks/frmnomeranedel.h"
@@ -181,6 +182,7 @@ void frmForma::createMenus()
     QFont menuFont = QApplication::font("QMenuBar");
     menuFont.setResolveMask(QFont::AllPropertiesResolved);
     menuBar()->setFont(menuFont);
+    showMenuBarFocus(menuBar());
 
     Menu = menuBar()->addMenu(QStringLiteral("Меню"));
     Menu->setObjectName(QStringLiteral("Menu"));
@@ -201,6 +203,13 @@ void frmForma::createMenus()
 
     MenuExit = Menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
     MenuExit->setObjectName(QStringLiteral("MenuExit"));
+
+    // F10 opens the menu, as on the desktops this runs on.
+    auto *openMenu = new QAction(this);
+    openMenu->setObjectName(QStringLiteral("OpenMenu"));
+    openMenu->setShortcut(Qt::Key_F10);
+    connect(openMenu, &QAction::triggered, this, [this] { menuBar()->setActiveAction(Menu->menuAction()); });
+    addAction(openMenu);
 }
 
 void frmForma::setOldStyleChecked(bool checked)

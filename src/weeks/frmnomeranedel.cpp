@@ -11,6 +11,7 @@
 #include "ui/vbcolor.h"
 #include "ui/windowplace.h"
 #include "calendar/weeknumbers.h"
+#include "sheet/daycursor.h"
 #include "sheet/daygrid.h"
 #include "ui/dialogaccessible.h"
 #include "weeks/weekcells.h"
@@ -66,6 +67,7 @@ void frmNomeraNedel::createControls()
 
     Picture1 = new PictureArea(PictureArea::Border::Sunken, this);
     days = new DayGrid(Picture1);   // the month's days and week numbers for screen readers
+    new DayCursor(Picture1, *days);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(128, 32, 185, 169);
     Picture1->setAccessibleName(QStringLiteral("Номера недель"));

@@ -24,14 +24,17 @@ void describeWeeks(DayGrid &grid, const SharedTables &tables, int month)
     const int n = month + 1;
     const MonthLayout layout = layOutMonth(tables.MonthStart[std::size_t(month)], tables.MonthDays[std::size_t(n)],
                                            isRedNinth(tables.VictoryDay, n));
+    const int firstWeek = firstWeekNumber(tables, month);
     std::vector<GridCell> cells;
     for (int i = 0; i < layout.days; ++i) {
         const DaySlot &slot = layout.places[std::size_t(i)];
         const QRect rect(ColumnWidth * slot.column, RowHeight * (slot.row - 1), ColumnWidth, RowHeight);
-        cells.push_back({slot.day, slot.row - 1, slot.column - 1, spokenDay(tables.Year, n, slot, tables.VictoryDay),
+        // The week number in the day's name: the cursor visits days only.
+        cells.push_back({slot.day, slot.row - 1, slot.column - 1,
+                         spokenDay(tables.Year, n, slot, tables.VictoryDay)
+                             + QStringLiteral(", неделя %1").arg(firstWeek + slot.column - 1),
                          rect.translated(origin)});
     }
-    const int firstWeek = firstWeekNumber(tables, month);
     QStringList rows, columns;
     for (int c = 1; c <= layout.columns; ++c) {
         const QRect rect(ColumnWidth * c, WeekNumberY, ColumnWidth, RowHeight);

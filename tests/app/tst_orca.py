@@ -171,9 +171,11 @@ STEPS = [
 ]
 LISTEN_STEPS = STEPS + [
     ("type 1900 and Enter", ["ctrl+a", "1", "9", "0", "0", "Return"], ""),
-    ("F4", ["F4"], ""), ("Tab", ["Tab"], ""), ("Down", ["Down"], ""), ("Right", ["Right"], ""),
-    ("Escape", ["Escape"], ""),
-    ("F10", ["F10"], ""), ("Escape", ["Escape"], ""),
+    ("F4", ["F4"], ""), ("Tab in weeks", ["Tab"], ""), ("Down in weeks", ["Down"], ""),
+    ("Right in weeks", ["Right"], ""), ("Escape weeks", ["Escape"], ""),
+    ("F10", ["F10"], ""), ("F10 Down", ["Down"], ""), ("F10 Down Down", ["Down"], ""),
+    ("About", ["Return"], ""), ("About Tab", ["Tab"], ""), ("About Tab Tab", ["Tab"], ""),
+    ("About Tab Tab Tab", ["Tab"], ""), ("About Escape", ["Escape"], ""),
 ]
 
 os.environ["DISPLAY"] = start_xvfb()
