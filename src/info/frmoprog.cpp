@@ -8,6 +8,7 @@
 #include "ui/fonts.h"
 #include "ui/dialogaccessible.h"
 #include "ui/picturearea.h"
+#include "ui/surface.h"
 #include "ui/vbcolor.h"
 #include "ui/windowplace.h"
 #include "version.h"
@@ -32,6 +33,8 @@ frmOprog::frmOprog(QWidget *parent)
     setFont(sansSerifFont(fontpx::Pt12, true));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, vbColor(colors::LightGrey));
+    // The light grey stays; the texts on it stay readable whatever the palette.
+    pal.setColor(QPalette::WindowText, readableText(pal, vbColor(colors::LightGrey)));
     setPalette(pal);
     setAutoFillBackground(true);
 

@@ -7,6 +7,8 @@
 #include "privatexvfb.h"
 #include "sheet/sheetpage.h"
 #include "ui/fonts.h"
+#include "ui/surface.h"
+#include "ui/vbcolor.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -132,6 +134,25 @@ void tst_RealX::initTestCase()
     stub.close();
     QVERIFY(stub.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QVERIFY2(!run(QStringLiteral("xdotool"), {QStringLiteral("version")}).isEmpty(), "xdotool is missing");
+
+    // Two colour schemes for qt6ct: its own dark one, and a black high-contrast one.
+    for (const auto &[folder, scheme] : {std::pair{"darker", "/usr/share/qt6ct/colors/darker.conf"},
+                                         std::pair{"black", "black.conf"}}) {
+        QVERIFY(QDir(stubs.path()).mkpath(QStringLiteral("%1/qt6ct").arg(folder)));
+        QFile conf(stubs.filePath(QStringLiteral("%1/qt6ct/qt6ct.conf").arg(folder)));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(QStringLiteral("[Appearance]\ncustom_palette=true\nstyle=Fusion\ncolor_scheme_path=%1\n")
+                       .arg(QDir(stubs.path()).absoluteFilePath(QString::fromLatin1(scheme))).toUtf8());
+    }
+    // WindowText, Button, Light, Midlight, Dark, Mid, Text, BrightText, ButtonText, Base,
+    // Window, Shadow, Highlight, HighlightedText, Link, LinkVisited, AlternateBase, NoRole,
+    // ToolTipBase, ToolTipText, PlaceholderText.
+    const QByteArray black = "#ffffffff, #ff000000, #ff404040, #ff303030, #ff202020, #ff282828, #ffffffff, "
+                             "#ffffffff, #ffffffff, #ff000000, #ff000000, #ff000000, #ffffff00, #ff000000, "
+                             "#ff00ffff, #ffff00ff, #ff101010, #ff000000, #ff000000, #ffffffff, #ffc0c0c0";
+    QFile scheme(stubs.filePath(QStringLiteral("black.conf")));
+    QVERIFY(scheme.open(QIODevice::WriteOnly));
+    scheme.write("[ColorScheme]\nactive_colors=" + black + "\ndisabled_colors=" + black + "\ninactive_colors=" + black + "\n");
 }
 
 bool tst_RealX::startProgram(qint64 fileSizeLimit)
@@ -143,7 +164,8 @@ bool tst_RealX::startProgram(qint64 fileSizeLimit)
                              "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID", "QT_SCALE_FACTOR"})
         env.remove(QLatin1String(name));
     for (const QString &setting : rowEnv)
-        env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+        env.insert(setting.section(QLatin1Char('='), 0, 0),
+                   setting.section(QLatin1Char('='), 1).replace(QLatin1String("@STUBS@"), stubs.path()));
     env.insert(QStringLiteral("PATH"), stubs.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
     env.insert(QStringLiteral("ORTELANA_STUB_LOG"), stubLog);
     // A sanitized program must accept faketime's library loaded before its runtime.
@@ -210,10 +232,13 @@ void tst_RealX::stopProgram()
 //   onscreen       the window's top-left corner is on the screen
 //   xdeath         the row's own X server ends
 //   err:T          the program said exactly one line, containing T
+//   contrast       on the sheet as shown, the day numbers and weekday abbreviations
+//                  stand at 4.5:1 or more against the sheet's background (its most
+//                  common colour), the month names and red days at 3:1 or more
 // A row may begin with, in this order: screen:WxH, an X server of its own of that size;
 // clock:YYYY-MM-DD, libfaketime at that date (preloaded into the program, so that
 // ending the program ends the window); files:N, a soft limit of N open files; and
-// env:NAME=value, set for the program.
+// env:NAME=value, set for the program (@STUBS@ in it: the test's folder of stand-ins).
 bool tst_RealX::act(const QString &step, QString &failure)
 {
     const QString verb = step.section(QLatin1Char(':'), 0, 0);
@@ -397,6 +422,30 @@ bool tst_RealX::act(const QString &step, QString &failure)
             failure = QStringLiteral("the program said: ") + lines.join(QLatin1Char('|'));
             return false;
         }
+    } else if (verb == QLatin1String("contrast")) {
+        const QRect sheet(inClient(2, 77 + 2), QSize(629, 389));
+        const QImage shown = QGuiApplication::primaryScreen()
+                                 ->grabWindow(0, sheet.x(), sheet.y(), sheet.width(), sheet.height()).toImage();
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                ++counts[shown.pixel(x, y) | 0xFF000000u];
+        QRgb background = 0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            background = it.value() > counts.value(background) ? it.key() : background;
+        QStringList measured;
+        for (const auto &[ink, least] : {std::pair{ortelana::colors::DayNumber, 4.5}, std::pair{ortelana::colors::DarkBlue, 4.5},
+                                         std::pair{ortelana::colors::Purple, 3.0}, std::pair{ortelana::colors::Red, 3.0}}) {
+            const QRgb rgb = ortelana::bgrToRgb(ink) | 0xFF000000u;
+            const double ratio = ortelana::contrastRatio(QColor(rgb), QColor(background));
+            measured << QStringLiteral("%1 %2:1").arg(QColor(rgb).name()).arg(ratio, 0, 'f', 2);
+            if (!counts.contains(rgb) || ratio < least)
+                failure = QStringLiteral("%1 (%2 pixels) on %3: %4:1, less than %5:1")
+                              .arg(QColor(rgb).name()).arg(counts.value(rgb)).arg(QColor(background).name())
+                              .arg(ratio, 0, 'f', 2).arg(least);
+        }
+        qInfo("background %s: %s", qPrintable(QColor(background).name()), qPrintable(measured.join(QStringLiteral(", "))));
+        return failure.isEmpty();
     } else {
         failure = QStringLiteral("unknown step ") + step;
         return false;
@@ -456,6 +505,14 @@ void tst_RealX::scenarios_data()
     QTest::newRow("a soft limit of 8 open files is raised") << "files:8 " + clear + "type:1917 key:Return sheet:1917" << none;
     QTest::newRow("a 320 x 240 screen: the menu is on it") << "screen:320x240x24 onscreen menu:4 exit:0" << none;
     QTest::newRow("the X server ends") << "screen:640x480x24 onscreen xdeath exit:1 err:X-сервером" << none;
+    QTest::newRow("F10 opens the menu") << "key:F10 key:Down,Return see:Номера~недель" << none;
+    QTest::newRow("default palette: ink readable") << "contrast" << none;
+    QTest::newRow("GTK Adwaita-dark: ink readable")
+        << "env:QT_QPA_PLATFORMTHEME=gtk3 env:GTK_THEME=Adwaita:dark contrast" << none;
+    QTest::newRow("qt6ct darker: ink readable")
+        << "env:QT_QPA_PLATFORMTHEME=qt6ct env:XDG_CONFIG_HOME=@STUBS@/darker contrast" << none;
+    QTest::newRow("a black palette: ink readable")
+        << "env:QT_QPA_PLATFORMTHEME=qt6ct env:XDG_CONFIG_HOME=@STUBS@/black contrast" << none;
     QTest::newRow("centred") << "centred" << none;
     QTest::newRow("centred under a window manager") << "openbox centred key:F4 see:Номера~недель" << none;
 }
