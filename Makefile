@@ -9,7 +9,9 @@ RUN_PACKAGES     := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt
 # What the suite drives or reads back besides the program:
 TEST_PACKAGES    := poppler-utils time desktop-file-utils appstream xvfb xdotool man-db tidy \
                     lintian weston qt6-wayland openbox cups cups-client printer-driver-cups-pdf \
-                    dbus at-spi2-core python3-pyatspi faketime
+                    dbus at-spi2-core python3-pyatspi faketime \
+                    orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng \
+                    qt6-gtk-platformtheme gnome-themes-extra qt6ct
 # Building the Debian package from debian/ (its Build-Depends beyond the run set):
 PACKAGE_PACKAGES := build-essential debhelper dpkg-dev lintian poppler-utils
 BUILD    := build

@@ -72,7 +72,7 @@ QString DayGrid::description(int index) const
 void DayGrid::setNews(const QString &text)
 {
     news = text;
-    if (QAccessible::isActive() && indexOfKey(current) >= 0 && picture()->hasFocus()) {
+    if (indexOfKey(current) >= 0 && picture()->hasFocus()) {
         // Said as a new focus: the day, then the news as its description.  A change of
         // description alone is not spoken by every screen reader and Qt.
         emit newsArriving(current);
