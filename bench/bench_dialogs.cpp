@@ -18,8 +18,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     ortelana::registerFontSubstitutes();
-    ortelana::SharedTables tables;
-    const auto window = ortelana::Main(tables);
+    const auto window = ortelana::Main();
     QCoreApplication::processEvents();
     std::printf("after start-up: %ld KiB\n", residentKiB());
 

@@ -27,8 +27,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     ortelana::registerFontSubstitutes();
-    ortelana::SharedTables tables;
-    const auto window = ortelana::Main(tables);
+    const auto window = ortelana::Main();
     ortelana::YearBox *box = window->yearBox();
     confirmYears(box, 1000, 500);   // every text and glyph cache warmed
     const long before = residentKiB();

@@ -44,8 +44,7 @@ void bench_NewGod::newGodAndDrawDays_data()
 void bench_NewGod::newGodAndDrawDays()
 {
     QFETCH(QString, year);
-    SharedTables tables;
-    frmForma window(tables);
+    frmForma window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.DrawSheet();

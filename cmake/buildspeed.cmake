@@ -1,9 +1,9 @@
 # A faster first build of the program: each library is compiled as one unit (a unity
 # build), and the Qt headers the libraries share are parsed once, into a precompiled
 # header.  Measured on a clean `--target ortelana` build, both together take about a
-# third of the compiler's time (see the README).  ccache cannot cache a unit that
+# third of the compiler's time (see docs/building.md).  ccache cannot cache a unit that
 # uses a precompiled header, so with a compiler launcher the header is left out.
-set(ortelana_libraries ortelana_calendar ortelana_ui ortelana_sheet ortelana_output ortelana_weeks ortelana_info ortelana_app)
+set(ortelana_libraries ortelana_calendar ortelana_platform ortelana_ui ortelana_sheet ortelana_output ortelana_weeks ortelana_info ortelana_app)
 set_target_properties(${ortelana_libraries} PROPERTIES UNITY_BUILD ON)
 if(NOT CMAKE_CXX_COMPILER_LAUNCHER)
     target_precompile_headers(ortelana_ui PRIVATE

@@ -15,6 +15,12 @@
 # `make test`: it downloads a base system and every package.
 set -euo pipefail
 
+# The X server, a private Xvfb, comes from the tests' session launcher, which ends it
+# with this script.
+if [ -z "${ORTELANA_CHECK_SESSION:-}" ]; then
+    ORTELANA_CHECK_SESSION=1 exec "$(dirname "$0")/../tests/session/ortelana-session" --x11 -- "$0" "$@"
+fi
+
 root=/tmp/ortelana-bookworm
 run_test=yes
 deb=
@@ -42,10 +48,8 @@ mirror=${mirror%/}
 [ -n "$mirror" ] || { echo "no bookworm mirror in this machine's apt sources" >&2; exit 1; }
 
 mounted=()
-xvfb=
 cleanup() {
     for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount "${mounted[$i]}" || true; done
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT
 
@@ -67,11 +71,7 @@ done
 
 # The X server runs here and is reached through its socket: the fresh root gets
 # nothing that the README's steps would not install.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$root.display" >"$root.xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$root.display" ] && break; sleep 0.1; done
-display=$(cat "$root.display")
-[ -n "$display" ] || { cat "$root.xvfb.log"; exit 1; }
+display=${DISPLAY#:}
 mkdir -p "$root/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 mounted+=("$root/tmp/.X11-unix")

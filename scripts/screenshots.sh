@@ -10,25 +10,21 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
+# On a private Xvfb from the tests' session launcher, which ends it with this script.
+if [ -z "${ORTELANA_SCREENSHOT_SESSION:-}" ]; then
+    ORTELANA_SCREENSHOT_SESSION=1 exec "$here/tests/session/ortelana-session" --x11 --screen 1024x768x24 -- "$0" "$@"
+fi
 program=$(readlink -f "${1:-$here/build/ortelana}")
 folder=${2:-$here/docs}
 mkdir -p "$folder"
-for tool in Xvfb xdotool import; do
-    command -v "$tool" >/dev/null || { echo "screenshots.sh: $tool is missing (apt-get install xvfb xdotool imagemagick)"; exit 1; }
+for tool in xdotool import; do
+    command -v "$tool" >/dev/null || { echo "screenshots.sh: $tool is missing (apt-get install xdotool imagemagick)"; exit 1; }
 done
 [ -x "$program" ] || { echo "screenshots.sh: no program at $program (run make build)"; exit 1; }
-
-# A display number nobody uses.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-export DISPLAY=:$display
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 1 40); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.25; done
 
 # Waits for a window with this exact title and prints its id.
 window_named() {

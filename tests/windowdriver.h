@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -32,20 +33,22 @@ inline void prepareApplication()
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
-// The program's tables and main window, as start-up leaves them; for init().
-inline void startProgram(std::unique_ptr<ortelana::SharedTables> &tables,
-                         std::unique_ptr<ortelana::frmForma> &window)
+// The program's main window, as start-up leaves it; for init().
+inline void startProgram(std::unique_ptr<ortelana::frmForma> &window)
 {
-    tables = std::make_unique<ortelana::SharedTables>();
-    window = ortelana::Main(*tables);
+    window = ortelana::Main();
 }
 
-// Removes the window before the tables it reads; for cleanup().
-inline void stopProgram(std::unique_ptr<ortelana::SharedTables> &tables,
-                        std::unique_ptr<ortelana::frmForma> &window)
+// Removes the window; for cleanup().
+inline void stopProgram(std::unique_ptr<ortelana::frmForma> &window)
 {
     window.reset();
-    tables.reset();
+}
+
+// Returns: the weekday (Monday = 0) of the 1st of each month as the sheet shows them.
+inline std::array<int, 12> monthStarts(const ortelana::frmForma &window)
+{
+    return window.yearModel().monthStarts(window.oldStyleChecked());
 }
 
 // Types the year into an emptied year box and presses Enter.

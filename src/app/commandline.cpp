@@ -49,18 +49,6 @@ CommandLine refusal(const QString &message)
 
 } // namespace
 
-std::optional<long long> parseYear(const QByteArray &text)
-{
-    if (text.isEmpty() || text.size() > kYearDigits)
-        return std::nullopt;
-    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    const long long year = text.toLongLong();
-    if (year < kFirstYear || year > kLastYear)
-        return std::nullopt;
-    return year;
-}
-
 CommandLine parseCommandLine(const QList<QByteArray> &arguments, long long currentYear)
 {
     // First pass: split into options with their values and plain arguments.
@@ -140,7 +128,7 @@ CommandLine parseCommandLine(const QList<QByteArray> &arguments, long long curre
 
     SheetRequest request{currentYear, true};
     if (year.set) {
-        const std::optional<long long> parsed = parseYear(year.value);
+        const std::optional<long long> parsed = parseYear(std::string_view(year.value.constData(), std::size_t(year.value.size())));
         if (!parsed)
             return refusal(QStringLiteral("год должен быть числом от %1 до %2, а не «%3»").arg(kFirstYear).arg(kLastYear).arg(shown(year.value)));
         request.year = *parsed;

@@ -30,10 +30,6 @@ struct CommandLine
 // used when --year is not given.
 CommandLine parseCommandLine(const QList<QByteArray> &arguments, long long currentYear);
 
-// Returns: the year written in `text` under the year box's rules (one to seven ASCII
-// digits, not zero), or nothing.
-std::optional<long long> parseYear(const QByteArray &text);
-
 // The text of --help and of --version, each ending with a newline.
 QByteArray helpText();
 QByteArray versionText();

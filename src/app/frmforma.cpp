@@ -2,15 +2,15 @@
 #include "app/frmforma.h"
 
 #include "app/yearbox.h"
-#include "calendar/yearmodel.h"
+#include "calendar/scene.h"
+#include "calendar/sheetgeometry.h"
 #include "info/frmoprog.h"
 #include "info/opurl.h"
 #include "info/usrreklamax.h"
 #include "output/sheetprinter.h"
-#include "sheet/daycursor.h"
-#include "sheet/daygrid.h"
-#include "sheet/sheetcells.h"
-#include "ui/fixedsize.h"
+#include "platform/fixedsize.h"
+#include "ui/daycursor.h"
+#include "ui/daygrid.h"
 #include "ui/fonts.h"
 #include "ui/menufocusstyle.h"
 #include "ui/picturearea.h"
@@ -54,11 +54,9 @@ QIcon programIcon()
 }
 } // namespace
 
-frmForma::frmForma(SharedTables &tables, QWidget *parent)
+frmForma::frmForma(QWidget *parent)
     : QMainWindow(parent),
-      tables(tables),
-      picCalendar(new PictureArea(PictureArea::Border::Sunken)),
-      sheet(*picCalendar, tables)
+      picCalendar(new PictureArea(PictureArea::Border::Sunken))
 {
     setObjectName(QStringLiteral("frmForma"));
     setWindowTitle(QStringLiteral("Ортелана"));
@@ -130,11 +128,11 @@ void frmForma::createControls()
 
     usrReklamaX1 = new usrReklamaX(client);
     usrReklamaX1->setObjectName(QStringLiteral("usrReklamaX1"));
-    usrReklamaX1->setGeometry(0, 0, sheet::OuterSize.width(), 73);
+    usrReklamaX1->setGeometry(0, 0, sheet::OuterWidth, 73);
 
     picCalendar->setParent(client);
     picCalendar->setObjectName(QStringLiteral("picCalendar"));
-    picCalendar->setGeometry(QRect(QPoint(0, 77), sheet::OuterSize));
+    picCalendar->setGeometry(0, 77, sheet::OuterWidth, sheet::OuterHeight);
     picCalendar->setAccessibleName(QStringLiteral("Календарь"));
 
     Label1 = new QLabel(QStringLiteral("Год:"), client);
@@ -224,7 +222,7 @@ bool frmForma::oldStyleChecked() const
 
 void frmForma::DrawSheet()
 {
-    sheet.DrawSheet();
+    picCalendar->draw(sheetFixedLayer());
 }
 
 void frmForma::DrawDays()
@@ -232,8 +230,9 @@ void frmForma::DrawDays()
     if (model.year == 0)
         return;   // no year computed yet: nothing to draw
     const bool checked = StilChck->isChecked();
-    sheet.DrawDays(model, checked);
-    describeSheet(*sheetDays, model, checked);
+    const Scene scene = sheetScene(model, checked);
+    picCalendar->draw(scene.dayLayer);
+    sheetDays->showScene(scene);
     picCalendar->setAccessibleDescription(sheetDescription(model.year, model.offersOldStyle && checked));
     // The year with its caption, spoken where the focus is when a new year comes: in
     // the year box after Enter, on the cursor's day after Page Up or Down.
@@ -256,14 +255,12 @@ void frmForma::confirmYear()
 
 void frmForma::NewGod()
 {
-    bool ok = false;
-    const long long value = DATA->text().toLongLong(&ok);
-    if (!ok || value < kFirstYear || value > kLastYear)
-        return;   // nothing outside the calendar's range reaches the tables
+    const std::optional<long long> value = parseYear(DATA->text().toStdString());
+    if (!value)
+        return;   // nothing outside the calendar's range is computed
 
     setCursor(Qt::WaitCursor);
-    model = computeYear(value);
-    tables.takeYear(model);
+    model = computeYear(*value);
     StilChck->setVisible(model.offersOldStyle);
     YEAR->setText(QString::fromStdString(model.caption));
     DrawDays();
@@ -272,8 +269,8 @@ void frmForma::NewGod()
 
 void frmForma::MenuNomeraNedel_Click()
 {
-    // Modal, so the tables it reads stay as drawn; discarded when closed.
-    frmNomeraNedel window(tables, this);
+    // Modal, so the year it shows stays as drawn; discarded when closed.
+    frmNomeraNedel window(model, oldStyleChecked(), ChosenMonth, this);
     window.exec();
 }
 

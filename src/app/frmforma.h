@@ -3,9 +3,7 @@
 // has the sheet draw it.
 #pragma once
 
-#include "calendar/sharedtables.h"
 #include "calendar/yearmodel.h"
-#include "sheet/yearsheet.h"
 
 #include <QMainWindow>
 
@@ -28,15 +26,18 @@ class frmForma : public QMainWindow
 public:
     static constexpr QSize ClientSize{634, 508};
 
-    explicit frmForma(SharedTables &tables, QWidget *parent = nullptr);
+    explicit frmForma(QWidget *parent = nullptr);
 
     // Computes the year in the year box and draws its days.
     void NewGod();
     // Draws the fixed layer of the sheet; once, before the first NewGod.
     void DrawSheet();
 
-    // The year last computed (0 before the first).
+    // The year last computed (0 before the first), and all that was computed of it.
     long long computedYear() const { return model.year; }
+    const YearModel &yearModel() const { return model; }
+    // The month the week numbers window shows when it opens next (0 = January).
+    int chosenMonth() const { return ChosenMonth; }
 
     YearBox *yearBox() const { return DATA; }
     PictureArea *calendarPicture() const { return picCalendar; }
@@ -59,8 +60,6 @@ private:
     void MenuHelp_Click();
     void MenuAbout_Click();
 
-    SharedTables &tables;
-
     usrReklamaX *usrReklamaX1 = nullptr;
     PictureArea *picCalendar = nullptr;
     DayGrid *sheetDays = nullptr;   // the drawn days, for assistive technologies
@@ -76,8 +75,8 @@ private:
     QAction *MenuSep = nullptr;
     QAction *MenuExit = nullptr;
 
-    YearSheet sheet;
     YearModel model;       // the year last computed; its year is 0 before the first
+    int ChosenMonth = 0;   // outlives the week numbers window, which writes it
     int wheelTravel = 0;   // wheel angle not yet turned into a whole year
 };
 

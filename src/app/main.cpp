@@ -2,12 +2,13 @@
 // The command line is read before Qt starts, so that the modes without a window
 // never touch a display.
 #include "app/commandline.h"
-#include "app/display.h"
+#include "platform/display.h"
+#include "platform/ending.h"
 #include "app/frmforma.h"
-#include "app/resourcelimits.h"
-#include "app/scalefactor.h"
+#include "platform/resourcelimits.h"
+#include "platform/scalefactor.h"
 #include "app/startup.h"
-#include "app/xconnectionloss.h"
+#include "platform/xconnectionloss.h"
 #include "output/safewriter.h"
 #include "output/sheetexport.h"
 #include "ui/fonts.h"
@@ -100,7 +101,7 @@ try {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         ortelana::QuietPlatform quiet;
         int qtArgc = 1;
-        QApplication app(qtArgc, argv);
+        QGuiApplication app(qtArgc, argv);
         quiet.platformStarted();
         prepareApplication();
         const ortelana::ExportResult result = ortelana::exportSheet(command.file, command.request);
@@ -132,16 +133,13 @@ try {
     quiet.platformStarted();
     const ortelana::XConnectionLossMessage connectionLoss;
     prepareApplication();
-    ortelana::SharedTables tables;
-    const auto window = ortelana::Main(tables, command.start);
+    const auto window = ortelana::Main(command.start);
     const int status = app.exec();
     // Qt 6.4's Wayland plug-in may hang for good while it is torn down (its event
     // thread waits for a read the main thread never finishes).  Nothing is left to save
     // by then, every file having been written whole, so the process ends without it.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        std::fflush(nullptr);
-        std::_Exit(status);
-    }
+    if (ortelana::onWayland())
+        ortelana::endWithLine(nullptr, status);
     return status;
 } catch (const std::bad_alloc &) {
     std::fprintf(stderr, "%s\n", ortelana::OutOfMemoryMessage);

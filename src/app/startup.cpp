@@ -38,9 +38,9 @@ bool installRussianQtTexts()
     return QCoreApplication::installTranslator(translator);
 }
 
-std::unique_ptr<frmForma> Main(SharedTables &tables, const std::optional<SheetRequest> &start)
+std::unique_ptr<frmForma> Main(const std::optional<SheetRequest> &start)
 {
-    auto window = std::make_unique<frmForma>(tables);
+    auto window = std::make_unique<frmForma>();
     centreOnScreen(*window);
     window->show();
     // Let the window appear and paint before the sheet is drawn.

@@ -2,7 +2,6 @@
 // for on the command line) in the year box and draws it; and Qt's own texts in Russian.
 #pragma once
 
-#include "calendar/sharedtables.h"
 #include "calendar/sheetrequest.h"
 
 #include <QDate>
@@ -17,8 +16,8 @@ class frmForma;
 
 // Runs the start-up sequence and returns the window, shown and drawn.  With `start`,
 // the window opens at that year and old-style state instead of the current year.  The
-// tables must outlive the window.
-std::unique_ptr<frmForma> Main(SharedTables &tables, const std::optional<SheetRequest> &start = std::nullopt);
+// window owns the year it shows and the month the week numbers window remembers.
+std::unique_ptr<frmForma> Main(const std::optional<SheetRequest> &start = std::nullopt);
 
 // Returns: the whole year of `today`, held to 1 … 9 999 999 (a clock set to the
 // year 10 000 opens at 10 000, not at 0000).

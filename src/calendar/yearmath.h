@@ -4,6 +4,8 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
+#include <string_view>
 
 namespace ortelana {
 
@@ -17,6 +19,23 @@ constexpr int decimalDigits(long long n) noexcept { return n < 10 ? 1 : 1 + deci
 // The most digits a year is written with: the year box's width.
 inline constexpr int kYearDigits = decimalDigits(kLastYear);
 static_assert(kYearDigits == 7);
+
+// Returns: the year written in `text` as the year box and the command line take it:
+// one to kYearDigits ASCII digits, from kFirstYear to kLastYear; or nothing.
+constexpr std::optional<long long> parseYear(std::string_view text) noexcept
+{
+    if (text.empty() || text.size() > std::size_t(kYearDigits))
+        return std::nullopt;
+    long long year = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        year = year * 10 + (c - '0');
+    }
+    if (year < kFirstYear || year > kLastYear)
+        return std::nullopt;
+    return year;
+}
 
 // Returns: true when y is a leap year: divisible by 4, and not by 100 unless by 400.
 constexpr bool isLeapYear(long long y) noexcept

@@ -2,9 +2,10 @@
 #include "info/frmoprog.h"
 
 #include "info/aboutinfo.h"
+#include "calendar/canvas.h"
 #include "info/linklabel.h"
 #include "info/savefileurl.h"
-#include "ui/fixedsize.h"
+#include "platform/fixedsize.h"
 #include "ui/fonts.h"
 #include "ui/dialogaccessible.h"
 #include "ui/picturearea.h"
@@ -134,8 +135,7 @@ QFrame *frmOprog::addLine(const char *name, int y, const QColor &color)
 void frmOprog::Form_Load()
 {
     // Three stripes; the last box reaches row 45, one past the picture, and is clipped.
-    Picture1->FillBox(0, 15, 79, 30, vbColor(colors::Blue));
-    Picture1->FillBox(0, 31, 79, 45, vbColor(colors::Red));
+    Picture1->draw({BoxItem{0, 15, 79, 30, colors::Blue}, BoxItem{0, 31, 79, 45, colors::Red}});
     Picture1->setGeometry(8, 160, 80, 45);
 }
 

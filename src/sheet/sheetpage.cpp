@@ -1,50 +1,46 @@
 // Drawing the year sheet into images and onto pages.
 #include "sheet/sheetpage.h"
 
-#include "calendar/yearmodel.h"
+#include "calendar/scene.h"
+#include "calendar/sheetgeometry.h"
 #include "ui/fonts.h"
+#include "ui/paintercanvas.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 
 namespace ortelana {
 
 namespace {
 constexpr qreal TitleHeight = 40;   // logical pixels above the sheet
+constexpr QSizeF DrawingSize(sheet::DrawingWidth, sheet::DrawingHeight);
+
+QFont sheetFont()
+{
+    return sansSerifFont(fontpx::Pt9_75, true);
+}
 } // namespace
-
-SheetPicture::SheetPicture(qreal scale)
-{
-    picture.setFont(sansSerifFont(fontpx::Pt9_75, true));
-    picture.resize(sheet::OuterSize);
-    if (scale > 0)
-        picture.setImageScale(scale);
-}
-
-void SheetPicture::draw(const YearModel &model, bool oldStyleChecked)
-{
-    sheet.DrawSheet();
-    drawDays(model, oldStyleChecked);
-}
-
-void SheetPicture::drawDays(const YearModel &model, bool oldStyleChecked)
-{
-    tables.takeYear(model);
-    sheet.DrawDays(model, oldStyleChecked);
-}
 
 QImage sheetImage(const SheetRequest &request, qreal scale)
 {
-    SheetPicture drawn(scale);
-    drawn.draw(computeYear(request.year), request.oldStyle);
-    return drawn.picture.image();
+    const QColor background = QGuiApplication::palette().color(QPalette::Button);
+    QImage image((DrawingSize * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(background);
+    const Scene scene = sheetScene(computeYear(request.year), request.oldStyle);
+    QPainter painter(&image);
+    PainterCanvas canvas(painter, sheetFont(), background);
+    draw(scene.fixedLayer, canvas);
+    draw(scene.dayLayer, canvas);
+    return image;
 }
 
 void paintSheetPage(QPainter &painter, const QRectF &page, const SheetRequest &request)
 {
-    SheetPicture drawn;
     const YearModel model = computeYear(request.year);
-    const QSizeF sheetSize = drawn.picture.drawingSize();
-    const qreal scale = qMin(page.width() / sheetSize.width(), page.height() / (sheetSize.height() + TitleHeight));
+    const Scene scene = sheetScene(model, request.oldStyle);
+    const qreal scale = qMin(page.width() / DrawingSize.width(), page.height() / (DrawingSize.height() + TitleHeight));
 
     painter.save();
     painter.translate(page.topLeft());
@@ -53,16 +49,15 @@ void paintSheetPage(QPainter &painter, const QRectF &page, const SheetRequest &r
     // Paper wants no grey: the day areas are erased in white.
     painter.save();
     painter.translate(0, TitleHeight);
-    painter.fillRect(QRectF(QPointF(0, 0), sheetSize), Qt::white);
-    drawn.picture.setBackColor(Qt::white);
-    drawn.picture.setMirror(&painter);
-    drawn.draw(model, request.oldStyle);
-    drawn.picture.setMirror(nullptr);
+    painter.fillRect(QRectF(QPointF(0, 0), DrawingSize), Qt::white);
+    PainterCanvas canvas(painter, sheetFont(), Qt::white);
+    draw(scene.fixedLayer, canvas);
+    draw(scene.dayLayer, canvas);
     painter.restore();
 
     painter.setFont(sansSerifFont(20, true));
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(0, 0, sheetSize.width(), TitleHeight), Qt::AlignCenter,
+    painter.drawText(QRectF(0, 0, DrawingSize.width(), TitleHeight), Qt::AlignCenter,
                      QString::number(request.year) + QString::fromStdString(model.caption));
     painter.restore();
 }

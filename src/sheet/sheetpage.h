@@ -1,12 +1,9 @@
 // The year sheet away from the window: into an image at any pixel density (export to
-// PNG, the tests' expected pictures) or onto a page (PDF, printing), drawn by the same
-// sheet drawing the window uses, from the year model alone.
+// PNG, the tests' expected pictures) or onto a page (PDF, printing), drawn from the
+// same scene the window draws, with no widget: a QGuiApplication is enough.
 #pragma once
 
-#include "calendar/sharedtables.h"
 #include "calendar/sheetrequest.h"
-#include "sheet/yearsheet.h"
-#include "ui/picturearea.h"
 
 #include <QImage>
 
@@ -15,23 +12,8 @@ class QRectF;
 
 namespace ortelana {
 
-// A picture box like the main window's, with its border, font and size, and the sheet
-// drawing on tables of its own: what images, pages and the tests draw the sheet into.
-struct SheetPicture
-{
-    SharedTables tables;
-    PictureArea picture{PictureArea::Border::Sunken};
-    YearSheet sheet{picture, tables};
-
-    // `scale`: the image's pixel density; 0 follows the screen, as a widget does.
-    explicit SheetPicture(qreal scale = 0);
-    // The fixed layer, then the days of the year.
-    void draw(const YearModel &model, bool oldStyleChecked);
-    // The days alone, over what is drawn already.
-    void drawDays(const YearModel &model, bool oldStyleChecked);
-};
-
-// Returns: the sheet of the year as the window draws it, at the given pixel density.
+// Returns: the sheet's drawing area for the year as the window shows it, at the given
+// pixel density, on the colour of button faces.
 QImage sheetImage(const SheetRequest &request, qreal scale = 2);
 
 // Draws the page: "<year> <caption>" as a title, the sheet below, scaled to fit

@@ -29,67 +29,29 @@ PictureArea::PictureArea(Border border, QWidget *parent)
     setAttribute(Qt::WA_StaticContents);
     // Reached by Tab (a screen reader then reads its description), never by a click.
     setFocusPolicy(Qt::TabFocus);
-    lineHeight = QFontMetrics(font()).height();
 }
 
 PictureArea::~PictureArea() = default;
 
 void PictureArea::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange) {
+    if (event->type() == QEvent::FontChange)
         textCache.clear();
-        lineHeight = QFontMetrics(font()).height();
-    }
     QFrame::changeEvent(event);
 }
 
-PictureArea::Batch::Batch(PictureArea &area)
-    : area(area)
+void PictureArea::draw(const std::vector<SceneItem> &items)
 {
-    if (area.batchDepth++ == 0) {
-        area.ensureImage();
-        area.batchPainter = std::make_unique<QPainter>(&area.picture);
-        area.batchDirty = QRect();
-    }
-}
-
-PictureArea::Batch::~Batch()
-{
-    if (--area.batchDepth == 0) {
-        area.batchPainter.reset();
-        if (area.batchDirty.isValid())
-            area.markDirty(area.batchDirty);
-    }
-}
-
-template <typename Draw>
-void PictureArea::paint(Draw &&draw)
-{
-    if (mirror) {
-        mirror->save();
-        draw(*mirror);
-        mirror->restore();
-    }
-    if (batchPainter) {
-        draw(*batchPainter);
-        return;
-    }
     ensureImage();
-    QPainter painter(&picture);
-    draw(painter);
-}
-
-const QStaticText &PictureArea::laidOut(const QString &text)
-{
-    auto found = textCache.find(text);
-    if (found == textCache.end()) {
-        QStaticText laid(text);
-        laid.setTextFormat(Qt::PlainText);
-        laid.setPerformanceHint(QStaticText::AggressiveCaching);
-        laid.prepare(QTransform(), font());
-        found = textCache.insert(text, laid);
+    QRect touched;
+    {
+        QPainter painter(&picture);
+        PainterCanvas canvas(painter, font(), backColor, &textCache);
+        ortelana::draw(items, canvas);
+        touched = canvas.touched();
     }
-    return *found;
+    if (touched.isValid())
+        update(touched.translated(contentsRect().topLeft()).adjusted(-1, -1, 1, 1));
 }
 
 qreal PictureArea::targetScale() const
@@ -108,8 +70,6 @@ void PictureArea::setImageScale(qreal scale)
 // rescales it, since the picture cannot be drawn again.
 void PictureArea::ensureImage()
 {
-    if (batchPainter)
-        return;   // never pull the image from under an open painter
     const QSize logical = drawingSize().expandedTo(QSize(1, 1));
     const qreal scale = targetScale();
     const QSize device = (QSizeF(logical) * scale).toSize();
@@ -128,50 +88,9 @@ void PictureArea::ensureImage()
     picture = std::move(fresh);
 }
 
-void PictureArea::markDirty(const QRect &logical)
-{
-    if (batchPainter) {
-        batchDirty |= logical;
-        return;
-    }
-    update(logical.translated(contentsRect().topLeft()).adjusted(-1, -1, 1, 1));
-}
-
-void PictureArea::Print(const QString &text)
-{
-    const QStaticText &laid = laidOut(text);
-    paint([&](QPainter &painter) {
-        painter.setFont(font());
-        painter.setPen(ForeColor);
-        painter.drawStaticText(QPointF(CurrentX, CurrentY), laid);
-    });
-    markDirty(QRect(CurrentX, CurrentY, qCeil(laid.size().width()) + 2, lineHeight));
-    CurrentX = 0;
-    CurrentY += lineHeight;
-}
-
-void PictureArea::Print(long long number)
-{
-    // The sign place is a blank for a number that is not negative.
-    const QString digits = QString::number(number);
-    Print((number < 0 ? digits : QLatin1Char(' ') + digits) + QLatin1Char(' '));
-}
-
 int PictureArea::TextWidth(const QString &text) const
 {
     return QFontMetrics(font()).horizontalAdvance(text);
-}
-
-int PictureArea::TextHeight() const
-{
-    return lineHeight;
-}
-
-void PictureArea::FillBox(int x1, int y1, int x2, int y2, const QColor &color)
-{
-    const QRect box(QPoint(qMin(x1, x2), qMin(y1, y2)), QPoint(qMax(x1, x2), qMax(y1, y2)));
-    paint([&](QPainter &painter) { painter.fillRect(box, color); });
-    markDirty(box);
 }
 
 void PictureArea::setBackColor(const QColor &color)

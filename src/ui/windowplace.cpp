@@ -3,6 +3,8 @@
 // again by the frame, a move of a few pixels at most.
 #include "ui/windowplace.h"
 
+#include "platform/ending.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
@@ -54,7 +56,7 @@ private:
 void centreOnScreen(QWidget &window)
 {
     // A Wayland compositor places windows itself and ignores a position asked for.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    if (onWayland())
         return;
     const QWidget *owner = window.parentWidget() ? window.parentWidget() : &window;
     const QScreen *screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();

@@ -1,20 +1,16 @@
 // Week numbers window: controls, the load, and the drawing of the chosen month.
 #include "weeks/frmnomeranedel.h"
 
-#include "calendar/monthlayout.h"
+#include "calendar/scene.h"
 #include "calendar/yeartables.h"
-#include "calendar/yearmodel.h"
-#include "ui/fixedsize.h"
+#include "platform/fixedsize.h"
+#include "ui/daycursor.h"
+#include "ui/daygrid.h"
+#include "ui/dialogaccessible.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/qtext.h"
-#include "ui/vbcolor.h"
 #include "ui/windowplace.h"
-#include "calendar/weeknumbers.h"
-#include "sheet/daycursor.h"
-#include "sheet/daygrid.h"
-#include "ui/dialogaccessible.h"
-#include "weeks/weekcells.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -22,20 +18,10 @@
 
 namespace ortelana {
 
-namespace {
-using weeksgrid::ColumnWidth;
-using weeksgrid::RowHeight;
-using weeksgrid::WeekNumberY;
-// The cleared day area reaches past the picture's edges; the labels left of it stay.
-constexpr int ClearLeft = 26;
-constexpr int ClearRight = 185;
-constexpr int ClearBottom = 217;
-} // namespace
-
-frmNomeraNedel::frmNomeraNedel(SharedTables &tables, QWidget *parent)
+frmNomeraNedel::frmNomeraNedel(const YearModel &year, bool oldStyleChecked, int &chosenMonth, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                           | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      tables(tables)
+      year(year), oldStyleChecked(oldStyleChecked), ChosenMonth(chosenMonth)
 {
     reportModality(this);
     setObjectName(QStringLiteral("frmNomeraNedel"));
@@ -86,16 +72,8 @@ void frmNomeraNedel::createControls()
 // Draws the weekday labels once, then selects the remembered month, which draws it.
 void frmNomeraNedel::Form_Load()
 {
-    const QString abbreviations = toQString(WeekdayAbbreviations);
-    Picture1->ForeColor = vbColor(colors::DarkBlue);
-    for (int i = 0; i < 7; ++i) {
-        if (i == 6)
-            Picture1->ForeColor = vbColor(colors::Red);
-        Picture1->CurrentX = 0;
-        Picture1->CurrentY = RowHeight * i;
-        Picture1->Print(abbreviations.mid(2 * i, 2));
-    }
-    List1->setCurrentRow(tables.ChosenMonth);
+    Picture1->draw(weeksFixedLayer());
+    List1->setCurrentRow(ChosenMonth);
 }
 
 // Runs on every change of the current month, by mouse, keys or the load.
@@ -103,35 +81,14 @@ void frmNomeraNedel::List1_Click(int month)
 {
     if (month < 0 || month > 11)
         return;   // only while the list is being torn down
-    tables.ChosenMonth = month;
+    ChosenMonth = month;
     Label1->setText(List1->item(month)->text());
     Picture1->setAccessibleDescription(
         QStringLiteral("Дни и номера недель: %1").arg(List1->item(month)->text()));
 
-    const int n = month + 1;
-    Picture1->FillBox(ClearLeft, 0, ClearRight, ClearBottom, Picture1->BackColor());
-
-    const QColor dayColor = vbColor(colors::DayNumber);
-    const QColor red = vbColor(colors::Red);
-    const MonthLayout layout = layOutMonth(tables.MonthStart[std::size_t(month)],
-                                           tables.MonthDays[std::size_t(n)],
-                                           isRedNinth(tables.VictoryDay, n));
-    for (int i = 0; i < layout.days; ++i) {
-        const DaySlot &slot = layout.places[std::size_t(i)];
-        Picture1->CurrentX = ColumnWidth * slot.column;
-        Picture1->CurrentY = RowHeight * (slot.row - 1);
-        Picture1->ForeColor = slot.red ? red : dayColor;
-        Picture1->Print(slot.day);
-    }
-
-    Picture1->ForeColor = vbColor(colors::WeekNumber);
-    const int firstWeek = firstWeekNumber(tables, month);
-    for (int c = 1; c <= layout.columns; ++c) {
-        Picture1->CurrentX = ColumnWidth * c;
-        Picture1->CurrentY = WeekNumberY;
-        Picture1->Print(firstWeek + c - 1);
-    }
-    describeWeeks(*days, tables, month);
+    const Scene scene = weeksScene(year, oldStyleChecked, month);
+    Picture1->draw(scene.dayLayer);
+    days->showScene(scene, true);   // the cursor visits days only: each says its week
 }
 
 // A single-choice list always shows its choice: Ctrl+click on the chosen month would

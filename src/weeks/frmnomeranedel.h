@@ -1,10 +1,10 @@
 // The week numbers window: one month of the year the main window drew last, laid
 // out by weekday like a month cell of the year sheet, with the running week number
-// of the year under each week column.  It reads the month tables and only ever
+// of the year under each week column.  It reads the year as drawn and only ever
 // writes ChosenMonth, the month it shows when it opens next.
 #pragma once
 
-#include "calendar/sharedtables.h"
+#include "calendar/yearmodel.h"
 
 #include <QDialog>
 
@@ -24,9 +24,11 @@ class frmNomeraNedel : public QDialog
 public:
     static constexpr QSize ClientSize{328, 260};
 
-    // Builds the window and draws the weekday labels and the chosen month, so it is
-    // complete before it is first shown.  The tables must outlive the window.
-    explicit frmNomeraNedel(SharedTables &tables, QWidget *parent = nullptr);
+    // Builds the window and draws the weekday labels and the chosen month of `year`
+    // as the sheet draws it with the old-style box in the given state, so it is
+    // complete before it is first shown.  `chosenMonth` (0 = January) must outlive
+    // the window, which writes every choice into it.
+    frmNomeraNedel(const YearModel &year, bool oldStyleChecked, int &chosenMonth, QWidget *parent = nullptr);
 
 private:
     void createControls();
@@ -34,7 +36,9 @@ private:
     void List1_Click(int month);
     void keepSelection();
 
-    SharedTables &tables;
+    const YearModel year;
+    const bool oldStyleChecked;
+    int &ChosenMonth;
 
     QListWidget *List1 = nullptr;
     QLabel *Label1 = nullptr;

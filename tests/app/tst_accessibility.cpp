@@ -7,7 +7,7 @@
 #include "app/yearbox.h"
 #include "ui/fonts.h"
 #include "sheet/sheetpage.h"
-#include "sheet/yearsheet.h"
+#include "calendar/sheetgeometry.h"
 #include "ui/picturearea.h"
 
 #include "windowdriver.h"
@@ -71,7 +71,6 @@ private slots:
 private:
     void confirm(const QString &year) { driver::confirmYear(*window, year); }
 
-    std::unique_ptr<SharedTables> tables;
     std::unique_ptr<frmForma> window;
     YearBox *box = nullptr;
     QCheckBox *oldStyle = nullptr;
@@ -84,7 +83,7 @@ void tst_Accessibility::initTestCase()
 
 void tst_Accessibility::init()
 {
-    driver::startProgram(tables, window);
+    driver::startProgram(window);
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     box = window->findChild<YearBox *>(QStringLiteral("DATA"));
     oldStyle = window->findChild<QCheckBox *>(QStringLiteral("StilChck"));
@@ -93,7 +92,7 @@ void tst_Accessibility::init()
 
 void tst_Accessibility::cleanup()
 {
-    driver::stopProgram(tables, window);
+    driver::stopProgram(window);
 }
 
 void tst_Accessibility::controlsHaveNames()

@@ -96,7 +96,6 @@ private slots:
 private:
     void confirm(const QString &year) { driver::confirmYear(*window, year); }
 
-    std::unique_ptr<SharedTables> tables;
     std::unique_ptr<frmForma> window;
 };
 
@@ -110,14 +109,14 @@ void tst_HiDpi::initTestCase()
 
 void tst_HiDpi::init()
 {
-    driver::startProgram(tables, window);
+    driver::startProgram(window);
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QCOMPARE(window->devicePixelRatioF(), 2.0);
 }
 
 void tst_HiDpi::cleanup()
 {
-    driver::stopProgram(tables, window);
+    driver::stopProgram(window);
 }
 
 void tst_HiDpi::sheetImageHasTwiceThePixels()

@@ -92,7 +92,6 @@ private slots:
 private:
     void confirm(const QString &year) { driver::confirmYear(*window, year); }
 
-    std::unique_ptr<SharedTables> tables;
     std::unique_ptr<frmForma> window;
     YearBox *box = nullptr;
     QLabel *caption = nullptr;
@@ -106,7 +105,7 @@ void tst_MainWindow::initTestCase()
 
 void tst_MainWindow::init()
 {
-    driver::startProgram(tables, window);
+    driver::startProgram(window);
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     box = window->findChild<YearBox *>(QStringLiteral("DATA"));
     caption = window->findChild<QLabel *>(QStringLiteral("YEAR"));
@@ -116,7 +115,7 @@ void tst_MainWindow::init()
 
 void tst_MainWindow::cleanup()
 {
-    driver::stopProgram(tables, window);
+    driver::stopProgram(window);
 }
 
 void tst_MainWindow::startUpState()
@@ -130,9 +129,9 @@ void tst_MainWindow::startUpState()
     QVERIFY(caption->text().startsWith(QStringLiteral(" н. э.  ГОД ")));
     QCOMPARE(oldStyle->isVisible(), thisYear.toInt() < 1918);
     QVERIFY(oldStyle->isChecked());
-    QCOMPARE(tables->MonthDays[2], QDate::isLeapYear(thisYear.toInt()) ? 29 : 28);
-    QCOMPARE(tables->MonthStart[0], QDate(thisYear.toInt(), 1, 1).dayOfWeek() - 1);
-    QCOMPARE(tables->VictoryDay, true);
+    QCOMPARE(window->yearModel().februaryDays, QDate::isLeapYear(thisYear.toInt()) ? 29 : 28);
+    QCOMPARE(driver::monthStarts(*window)[0], QDate(thisYear.toInt(), 1, 1).dayOfWeek() - 1);
+    QCOMPARE(window->yearModel().victoryDay, true);
 }
 
 void tst_MainWindow::layoutAndMenu()
@@ -224,12 +223,12 @@ void tst_MainWindow::modifiedEnterActsToo()
     QTest::keyClick(box, Qt::Key_Return, Qt::ShiftModifier);
     QCOMPARE(window->computedYear(), 1944LL);
     QCOMPARE(caption->text(), QStringLiteral(" н. э.  ГОД ОБЕЗЬЯНЫ"));
-    QVERIFY(!tables->VictoryDay);
+    QVERIFY(!window->yearModel().victoryDay);
     box->clear();
     QTest::keyClicks(box, QStringLiteral("1945"));
     QTest::keyClick(box, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
     QCOMPARE(window->computedYear(), 1945LL);
-    QVERIFY(tables->VictoryDay);
+    QVERIFY(window->yearModel().victoryDay);
     QCOMPARE(box->text(), QStringLiteral("1945"));   // Enter itself inserts nothing
 }
 
@@ -468,19 +467,19 @@ void tst_MainWindow::oldStyleStateSurvivesHiding()
     confirm(QStringLiteral("1917"));
     QVERIFY(oldStyle->isVisible());
     QVERIFY(oldStyle->isChecked());
-    QCOMPARE(tables->MonthStart[0], 0);
+    QCOMPARE(driver::monthStarts(*window)[0], 0);
     QTest::mouseClick(oldStyle, Qt::LeftButton);
     QVERIFY(!oldStyle->isChecked());
-    QCOMPARE(tables->MonthStart[0], 6);
+    QCOMPARE(driver::monthStarts(*window)[0], 6);
 
     confirm(QStringLiteral("1918"));
     QVERIFY(!oldStyle->isVisible());
-    QCOMPARE(tables->MonthStart[0], 1);   // the hidden, unchecked box has no effect
+    QCOMPARE(driver::monthStarts(*window)[0], 1);   // the hidden, unchecked box has no effect
 
     confirm(QStringLiteral("1917"));
     QVERIFY(oldStyle->isVisible());
     QVERIFY(!oldStyle->isChecked());
-    QCOMPARE(tables->MonthStart[0], 6);
+    QCOMPARE(driver::monthStarts(*window)[0], 6);
 }
 
 void tst_MainWindow::oldStyleClickRedrawsTheConfirmedYear()
@@ -490,11 +489,9 @@ void tst_MainWindow::oldStyleClickRedrawsTheConfirmedYear()
     QTest::keyClicks(box, QStringLiteral("2005"));   // typed, never confirmed
     QTest::mouseClick(oldStyle, Qt::LeftButton);
     QCOMPARE(window->computedYear(), 1917LL);
-    QCOMPARE(QList<int>(tables->MonthStart.begin(), tables->MonthStart.end()),
-             (QList<int>{6, 2, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4}));
+    QCOMPARE(driver::monthStarts(*window), (std::array<int, 12>{6, 2, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4}));
     QTest::mouseClick(oldStyle, Qt::LeftButton);
-    QCOMPARE(QList<int>(tables->MonthStart.begin(), tables->MonthStart.end()),
-             (QList<int>{0, 3, 3, 6, 1, 4, 6, 2, 5, 0, 3, 5}));
+    QCOMPARE(driver::monthStarts(*window), (std::array<int, 12>{0, 3, 3, 6, 1, 4, 6, 2, 5, 0, 3, 5}));
     QCOMPARE(box->text(), QStringLiteral("2005"));
 }
 

@@ -2,7 +2,7 @@
 // and clicks on the main window, with a seed printed on failure so that any run can
 // be replayed (ORTELANA_MONKEY_SEED=<seed>; "fresh" picks a new one and prints it).
 // After every step the year box holds 0 to 7 ASCII digits, and the sheet, caption
-// and tables belong to the last year confirmed with a non-zero value.
+// and model belong to the last year confirmed with a non-zero value.
 #include "app/frmforma.h"
 #include "app/startup.h"
 #include "app/yearbox.h"
@@ -56,7 +56,6 @@ private:
 
     quint64 seed = 0;
     QRandomGenerator random;
-    SharedTables tables;
     std::unique_ptr<frmForma> window;
     YearBox *box = nullptr;
     QLabel *caption = nullptr;
@@ -76,7 +75,7 @@ void tst_Monkey::initTestCase()
     std::printf("monkey seed: %llu\n", static_cast<unsigned long long>(seed));
     registerFontSubstitutes();
 
-    window = Main(tables);
+    window = Main();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     box = window->yearBox();
     caption = window->findChild<QLabel *>(QStringLiteral("YEAR"));
@@ -200,12 +199,11 @@ void tst_Monkey::check(int stepNumber)
     QVERIFY2(caption->text() == toQString(CaptionPrefix) + toQString(ZodiacName[std::size_t(animal)]), qPrintable(where + caption->text()));
     QVERIFY2(oldStyle->isVisible() == offersOldStyle(confirmedYear), qPrintable(where));
     const int start = drawingStart(yearStart(confirmedYear), offersOldStyle(confirmedYear), oldStyle->isChecked());
-    QVERIFY2(tables.MonthStart[0] == start, qPrintable(where + QStringLiteral("January starts at %1").arg(tables.MonthStart[0])));
-    for (int k = 0; k < 11; ++k)
-        QVERIFY2(tables.MonthStart[std::size_t(k + 1)] == (tables.MonthStart[std::size_t(k)] + tables.MonthDays[std::size_t(k + 1)]) % 7,
-                 qPrintable(where + QStringLiteral("month %1").arg(k + 2)));
-    QVERIFY2(tables.MonthDays[2] == februaryDays(confirmedYear), qPrintable(where));
-    QVERIFY2(tables.VictoryDay == isVictoryDayYear(confirmedYear), qPrintable(where));
+    const YearModel &shown = window->yearModel();
+    const int drawnStart = shown.drawingStart(oldStyle->isChecked());
+    QVERIFY2(drawnStart == start, qPrintable(where + QStringLiteral("January starts at %1").arg(drawnStart)));
+    QVERIFY2(shown.februaryDays == februaryDays(confirmedYear), qPrintable(where));
+    QVERIFY2(shown.victoryDay == isVictoryDayYear(confirmedYear), qPrintable(where));
 }
 
 void tst_Monkey::carelessUser()

@@ -129,8 +129,7 @@ void tst_Startup::survivesAMissingHelpDocument()
     QVERIFY(!QFile::exists(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Справка.html"))));
     DesktopStandIn recorder;
 
-    SharedTables tables;
-    const auto window = Main(tables);
+    const auto window = Main();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(window.get(), Qt::Key_F1);
     window->findChild<QAction *>(QStringLiteral("MenuHelp"))->trigger();
@@ -179,8 +178,7 @@ void tst_Startup::survivesAMissingSubstituteFont()
 
 void tst_Startup::dialogsLeaveNothingBehind()
 {
-    SharedTables tables;
-    const auto window = Main(tables);
+    const auto window = Main();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     const int topLevels = QApplication::topLevelWidgets().size();
 
@@ -218,8 +216,7 @@ void tst_Startup::opensAtTheYearAsked()
 {
     QFETCH(long long, year);
     QFETCH(bool, oldStyle);
-    SharedTables tables;
-    const auto window = Main(tables, SheetRequest{year, oldStyle});
+    const auto window = Main(SheetRequest{year, oldStyle});
     QCOMPARE(window->computedYear(), year);
     const QString text = QString::number(year);
     QCOMPARE(window->yearBox()->text(), text);
@@ -229,13 +226,13 @@ void tst_Startup::opensAtTheYearAsked()
     QVERIFY(window->findChild<QLabel *>(QStringLiteral("YEAR"))->text().contains(QStringLiteral("ГОД")));
 
     // Drawn as if the year had been typed and confirmed, box state included.
-    SharedTables typedTables;
-    frmForma typed(typedTables);
+    frmForma typed;
     typed.DrawSheet();
     typed.yearBox()->setText(text);
     typed.setOldStyleChecked(oldStyle);
     typed.NewGod();
-    QCOMPARE(tables.MonthStart, typedTables.MonthStart);
+    QCOMPARE(typed.yearModel().monthStarts(typed.oldStyleChecked()),
+             window->yearModel().monthStarts(window->oldStyleChecked()));
     QCOMPARE(window->calendarPicture()->image(), typed.calendarPicture()->image());
 }
 
@@ -263,8 +260,7 @@ void tst_Startup::qtTextsAreRussian()
     QCOMPARE(qgetenv("LANG"), QByteArray("C.UTF-8"));   // set for this test by CTest
     QVERIFY(installRussianQtTexts());
 
-    SharedTables tables;
-    frmForma window(tables);
+    frmForma window;
     const std::unique_ptr<QMenu> menu(window.yearBox()->createStandardContextMenu());
     QStringList texts;
     for (const QAction *action : menu->actions())

@@ -163,13 +163,11 @@ void tst_SaveFileUrl::takenNamesAreSkipped_data()
     QTest::addColumn<QString>("what");
     QTest::addColumn<int>("taken");   // names 0.html to taken-1 are blocked
 
+    // Each kind of name the writer refuses is in the safe writer's own test; here, that
+    // a refused name sends the search on, one name or many.
     QTest::newRow("read-only 0.html") << QStringLiteral("read-only") << 1;
-    QTest::newRow("0.html to 9.html read-only") << QStringLiteral("read-only") << 10;
     QTest::newRow("0.html to 9.html are folders") << QStringLiteral("folder") << 10;
     QTest::newRow("symbolic link to a file") << QStringLiteral("link") << 1;
-    QTest::newRow("symbolic link to nowhere") << QStringLiteral("dangling link") << 1;
-    QTest::newRow("FIFO at 0.html") << QStringLiteral("fifo") << 1;
-    QTest::newRow("hard link to a user's file") << QStringLiteral("hard link") << 1;
 }
 
 void tst_SaveFileUrl::takenNamesAreSkipped()
@@ -189,13 +187,6 @@ void tst_SaveFileUrl::takenNamesAreSkipped()
         } else if (what == QLatin1String("link")) {
             writeFile(target, old);
             QVERIFY(QFile::link(target, page(n)));
-        } else if (what == QLatin1String("dangling link")) {
-            QVERIFY(QFile::link(target, page(n)));
-        } else if (what == QLatin1String("fifo")) {
-            QVERIFY(::mkfifo(name.constData(), 0666) == 0);
-        } else if (what == QLatin1String("hard link")) {
-            writeFile(target, old);
-            QVERIFY(::link(QFile::encodeName(target).constData(), name.constData()) == 0);
         }
     }
 
@@ -210,12 +201,6 @@ void tst_SaveFileUrl::takenNamesAreSkipped()
         QCOMPARE(readAll(target), old);
         QVERIFY(QFileInfo(page(0)).isSymLink());
     }
-    if (what == QLatin1String("hard link")) {
-        QCOMPARE(readAll(target), old);
-        QCOMPARE(readAll(page(0)), old);
-    }
-    if (what == QLatin1String("dangling link"))
-        QVERIFY(!QFile::exists(target));
 }
 
 void tst_SaveFileUrl::searchStopsAfterNinetyNine()

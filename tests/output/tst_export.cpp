@@ -19,7 +19,6 @@
 #include <QTest>
 
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace ortelana;
@@ -92,8 +91,7 @@ void tst_Export::pngIsWhatTheWindowDraws()
     QCOMPARE(exported.size(), QSize(629 * 2, 389 * 2));
 
     // The window, at twice the density, driven from the keyboard.
-    SharedTables tables;
-    frmForma window(tables);
+    frmForma window;
     window.calendarPicture()->setImageScale(2);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -160,19 +158,14 @@ void tst_Export::badTargetsLeaveNothingBehind()
     QCOMPARE(victim.readAll(), QByteArray("keep me"));
 }
 
-// The real program refuses, with status 1 and one line, every target it must not
-// replace, and leaves it exactly as it was.
+// The real program refuses, with status 1 and one line, a target it must not replace,
+// and leaves it exactly as it was (the safe writer's own test has every kind).
 void tst_Export::refusedTargetsAreLeftAlone_data()
 {
     QTest::addColumn<QString>("what");
     QTest::addColumn<QString>("reason");
     QTest::newRow("symbolic link") << "link" << "символическая ссылка";
-    QTest::newRow("dangling symbolic link") << "dangling" << "символическая ссылка";
-    QTest::newRow("hard link") << "hard link" << "жёсткие ссылки";
     QTest::newRow("FIFO") << "fifo" << "не обычный файл";
-    QTest::newRow("device node") << "device" << "не обычный файл";
-    QTest::newRow("folder") << "folder" << "папка";
-    QTest::newRow("read-only file") << "read-only" << "только для чтения";
 }
 
 void tst_Export::refusedTargetsAreLeftAlone()
@@ -188,24 +181,10 @@ void tst_Export::refusedTargetsAreLeftAlone()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("keep me");
     }
-    if (what == QLatin1String("link")) {
+    if (what == QLatin1String("link"))
         QVERIFY(QFile::link(victim, target));
-    } else if (what == QLatin1String("dangling")) {
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), target));
-    } else if (what == QLatin1String("hard link")) {
-        QCOMPARE(::link(QFile::encodeName(victim).constData(), name.constData()), 0);
-    } else if (what == QLatin1String("fifo")) {
+    else
         QCOMPARE(::mkfifo(name.constData(), 0666), 0);
-    } else if (what == QLatin1String("device")) {
-        if (::geteuid() != 0)
-            QSKIP("only root makes device nodes");
-        QCOMPARE(::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)), 0);   // like /dev/null
-    } else if (what == QLatin1String("folder")) {
-        QVERIFY(QDir().mkdir(target));
-    } else if (what == QLatin1String("read-only")) {
-        QVERIFY(QFile::copy(victim, target));
-        QCOMPARE(::chmod(name.constData(), 0444), 0);   // root could write it all the same
-    }
     const Snapshot before = snapshot(target);
     const Snapshot victimBefore = snapshot(victim);
     const QList<QByteArray> entriesBefore = rawEntries(dir.path());

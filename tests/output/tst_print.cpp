@@ -1,7 +1,8 @@
 // Printing the year sheet: Ctrl+P opens the print dialog, the page is the year shown,
 // the job carries a title and the dialog offers a file named after the year, and
 // printing to a file follows the rules of every file the program writes.  The title
-// is read where a print queue shows it, on a private cupsd, when one starts here.
+// is read where a print queue shows it, on the session's private cupsd, when one
+// started.
 #include "app/frmforma.h"
 #include "output/sheetprinter.h"
 #include "app/yearbox.h"
@@ -31,9 +32,8 @@ class tst_Print : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void init();
-    void cleanup() { driver::stopProgram(tables, window); }
+    void cleanup() { driver::stopProgram(window); }
     void ctrlPOpensThePrintDialog();
     void printingToAFileFollowsTheWriterRules_data();
     void printingToAFileFollowsTheWriterRules();
@@ -41,84 +41,24 @@ private slots:
     void jobIsTitledAndOffersAFile();
 
 private:
-    bool startCups();
-
-    QTemporaryDir cupsDir;
-    QProcess cupsd;
-    bool cupsRunning = false;
-    std::unique_ptr<SharedTables> tables;
+    // The private cupsd's folder, with a default queue (ortelana-session --cups).
+    const QString cupsDir = qEnvironmentVariable("ORTELANA_CUPS_DIR");
     std::unique_ptr<frmForma> window;
 };
-
-// A private cupsd on a socket in its own folder, with one queue that prints into a
-// file there; false when it does not answer within a few seconds.
-bool tst_Print::startCups()
-{
-    const QString cupsdPath = QStandardPaths::findExecutable(QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin")});
-    if (cupsdPath.isEmpty() || !cupsDir.isValid())
-        return false;
-    const QString root = cupsDir.path(), socket = root + QStringLiteral("/cups.sock");
-    for (const char *folder : {"spool", "cache", "state", "log", "out"})
-        QDir(root).mkdir(QLatin1String(folder));
-    const auto write = [&](const char *name, const QString &text) {
-        QFile file(root + QLatin1Char('/') + QLatin1String(name));
-        return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) > 0;
-    };
-    write("cupsd.conf", QStringLiteral("Listen %1\nLogLevel debug\nWebInterface No\nBrowsing Off\n"
-                                       "<Location />\nOrder allow,deny\nAllow all\n</Location>\n").arg(socket));
-    write("cups-files.conf", QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
-                                            "ErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
-                                            "FileDevice Yes\nSandboxing Relaxed\n").arg(root));
-    cupsd.start(cupsdPath, {QStringLiteral("-f"), QStringLiteral("-c"), root + QStringLiteral("/cupsd.conf"),
-                            QStringLiteral("-s"), root + QStringLiteral("/cups-files.conf")});
-    QElapsedTimer waited;
-    waited.start();
-    while (!QFileInfo::exists(socket) && waited.elapsed() < 5000 && cupsd.state() == QProcess::Running)
-        QTest::qWait(50);
-    // The socket may be there a moment before cupsd takes connections on it.
-    const auto lpadmin = [&](const QStringList &arguments) {
-        QProcess admin;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("CUPS_SERVER"), socket);
-        admin.setProcessEnvironment(env);
-        do {
-            admin.start(QStringLiteral("lpadmin"), arguments);
-            if (admin.waitForFinished(5000) && admin.exitStatus() == QProcess::NormalExit && admin.exitCode() == 0)
-                return true;
-            QTest::qWait(200);
-        } while (waited.elapsed() < 5000);
-        qInfo("lpadmin: %s", admin.readAllStandardError().constData());
-        return false;
-    };
-    if (!lpadmin({QStringLiteral("-p"), QStringLiteral("ortelana-test"), QStringLiteral("-E"), QStringLiteral("-v"),
-                  QStringLiteral("file://%1/out/job.pdf").arg(root), QStringLiteral("-P"),
-                  QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")})
-        || !lpadmin({QStringLiteral("-d"), QStringLiteral("ortelana-test")}))
-        return false;
-    qputenv("CUPS_SERVER", QFile::encodeName(socket));   // before Qt first asks for printers
-    return true;
-}
 
 void tst_Print::initTestCase()
 {
     driver::prepareApplication();
-    cupsRunning = startCups();
-    if (!cupsRunning) {
+    if (cupsDir.isEmpty()) {
         qInfo("no private cupsd: the job title is read from the printer the dialog accepted");
         // No queue at all then, so no test ever prints on a real printer of this machine.
-        qputenv("CUPS_SERVER", QFile::encodeName(cupsDir.filePath(QStringLiteral("none.sock"))));
+        qputenv("CUPS_SERVER", "/nonexistent/ortelana-no-cups.sock");
     }
-}
-
-void tst_Print::cleanupTestCase()
-{
-    cupsd.kill();
-    cupsd.waitForFinished();
 }
 
 void tst_Print::init()
 {
-    driver::startProgram(tables, window);
+    driver::startProgram(window);
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
 
@@ -270,7 +210,7 @@ void tst_Print::jobIsTitledAndOffersAFile()
     const QString expected = home.filePath(QStringLiteral("Documents/Ортелана-1917.pdf"));
     QCOMPARE(offered, expected);
     QCOMPARE(title, QStringLiteral("Ортелана 1917"));
-    if (!cupsRunning) {
+    if (cupsDir.isEmpty()) {
         const QString text = runTool(QStringLiteral("pdftotext"), {expected, QStringLiteral("-")});
         QVERIFY2(text.contains(QStringLiteral("ГОД ЗМЕИ")), qPrintable(text));
         return;
@@ -283,10 +223,10 @@ void tst_Print::jobIsTitledAndOffersAFile()
     QByteArray log;
     while (!log.contains("argv[3]=\"Ортелана 1917\"") && waited.elapsed() < 15000) {
         QTest::qWait(100);
-        log = readAll(cupsDir.filePath(QStringLiteral("log/error_log")));
+        log = readAll(cupsDir + QStringLiteral("/log/error_log"));
     }
     QVERIFY2(log.contains("argv[3]=\"Ортелана 1917\""), "the queue shows no job titled «Ортелана 1917»");
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(cupsDir.filePath(QStringLiteral("out/job.pdf"))).size() > 1000, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(cupsDir + QStringLiteral("/out/job.pdf")).size() > 1000, 15000);
 }
 
 QTEST_MAIN(tst_Print)

@@ -1,6 +1,9 @@
 // The safe writer on its own: what a new file's mode is, how failures and refusals are
-// told apart, and that nothing is ever left beside the target.
+// told apart, which targets it never replaces, and that nothing is ever left beside
+// the target.
 #include "output/safewriter.h"
+
+#include "fileprobe.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +12,8 @@
 
 #include <cerrno>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace ortelana;
 
@@ -47,6 +52,8 @@ private slots:
     void newFileFollowsTheUmask();
     void outcomes_data();
     void outcomes();
+    void refusedTargetsAreLeftAlone_data();
+    void refusedTargetsAreLeftAlone();
 };
 
 void tst_SafeWriter::newFileFollowsTheUmask_data()
@@ -124,6 +131,63 @@ void tst_SafeWriter::outcomes()
         expected = QStringList{QStringLiteral("new"), QStringLiteral("old"), QStringLiteral("sub")};
     QCOMPARE(entries(dir.path()), expected);   // never a temporary file left over
     QCOMPARE(entries(dir.filePath(QStringLiteral("sub"))), QStringList());
+}
+
+// Every target that must never be replaced is refused by name and left exactly as it
+// was, and so is the file a link points to.
+void tst_SafeWriter::refusedTargetsAreLeftAlone_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("symbolic link") << "link" << "символическая ссылка";
+    QTest::newRow("dangling symbolic link") << "dangling" << "символическая ссылка";
+    QTest::newRow("hard link") << "hard link" << "жёсткие ссылки";
+    QTest::newRow("FIFO") << "fifo" << "не обычный файл";
+    QTest::newRow("device node") << "device" << "не обычный файл";
+    QTest::newRow("folder") << "folder" << "папка";
+    QTest::newRow("read-only file") << "read-only" << "только для чтения";
+}
+
+void tst_SafeWriter::refusedTargetsAreLeftAlone()
+{
+    QFETCH(QString, what);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("target"));
+    const QString victim = dir.filePath(QStringLiteral("victim"));
+    const QByteArray name = QFile::encodeName(target);
+    {
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("keep me");
+    }
+    if (what == QLatin1String("link")) {
+        QVERIFY(QFile::link(victim, target));
+    } else if (what == QLatin1String("dangling")) {
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), target));
+    } else if (what == QLatin1String("hard link")) {
+        QCOMPARE(::link(QFile::encodeName(victim).constData(), name.constData()), 0);
+    } else if (what == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(name.constData(), 0666), 0);
+    } else if (what == QLatin1String("device")) {
+        if (::geteuid() != 0)
+            QSKIP("only root makes device nodes");
+        QCOMPARE(::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)), 0);   // like /dev/null
+    } else if (what == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(target));
+    } else if (what == QLatin1String("read-only")) {
+        QVERIFY(QFile::copy(victim, target));
+        QCOMPARE(::chmod(name.constData(), 0444), 0);   // root could write it all the same
+    }
+    const fileprobe::Snapshot before = fileprobe::snapshot(target);
+    const QStringList entriesBefore = entries(dir.path());
+
+    const SafeWriteResult result = writeFileSafely(name, "the new content");
+    QCOMPARE(int(result.status), int(SafeWriteResult::Status::Refused));
+    QVERIFY2(result.reason.contains(reason), qPrintable(result.reason));
+    QVERIFY(fileprobe::snapshot(target) == before);
+    QCOMPARE(fileprobe::readAll(victim), QByteArray("keep me"));
+    QCOMPARE(entries(dir.path()), entriesBefore);
 }
 
 QTEST_GUILESS_MAIN(tst_SafeWriter)

@@ -2,9 +2,8 @@
 // ink of the expected colour or none, redraws leave nothing behind, the fixed layer
 // survives, and the substitute font fits the pixel layout.
 #include "pixelprobe.h"
-#include "calendar/yearmodel.h"
-#include "sheet/sheetpage.h"
-#include "sheet/yearsheet.h"
+#include "calendar/scene.h"
+#include "calendar/sheetgeometry.h"
 #include "calendar/yeartables.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
@@ -26,10 +25,23 @@ namespace {
 constexpr std::array<int, 13> kDays{0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // The sheet as the window draws it, the fixed layer drawn once; draw() redraws the days.
-struct Sheet : SheetPicture
+struct Sheet
 {
-    explicit Sheet(qreal scale = 1) : SheetPicture(scale) { sheet.DrawSheet(); }
-    void draw(int year, bool checked = true) { drawDays(computeYear(year), checked); }
+    PictureArea picture{PictureArea::Border::Sunken};
+    Scene scene;
+
+    explicit Sheet(qreal scale = 1)
+    {
+        picture.setFont(sansSerifFont(fontpx::Pt9_75, true));
+        picture.resize(sheet::OuterWidth, sheet::OuterHeight);
+        picture.setImageScale(scale);
+        picture.draw(sheetFixedLayer());
+    }
+    void draw(int year, bool checked = true)
+    {
+        scene = sheetScene(computeYear(year), checked);
+        picture.draw(scene.dayLayer);
+    }
 };
 
 int inkWidth(const QImage &image, const QRect &area, const QColor &background)
@@ -123,7 +135,10 @@ void tst_YearSheet::everySlotHasTheRightInk()
         const int days = month == 2 ? februaryDays(year) : kDays[std::size_t(month)];
         std::array<std::array<int, 8>, 7> expected{};   // [column][row] -> day
         const int first = (chronoWeekday(year, month, 1) + shift) % 7;
-        QCOMPARE(s.tables.MonthStart[std::size_t(month - 1)], first);
+        const auto firstCell = std::find_if(s.scene.cells.begin(), s.scene.cells.end(),
+                                            [&](const SceneCell &c) { return c.month == month && c.day == 1; });
+        QVERIFY(firstCell != s.scene.cells.end());
+        QCOMPARE(firstCell->weekday - 1, first);
         for (int day = 1; day <= days; ++day) {
             const int row = (chronoWeekday(year, month, day) + shift) % 7 + 1;
             const int column = (first + day - 1) / 7 + 1;

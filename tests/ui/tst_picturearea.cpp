@@ -1,6 +1,7 @@
-// The picture area: text position and line ends, number form, filled boxes with
-// both corners, persistence of the image, and pixel density.
+// The picture area as a canvas: text position, number form, filled boxes with both
+// corners, persistence of the image, and pixel density.
 #include "pixelprobe.h"
+#include "calendar/scene.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/surface.h"
@@ -10,10 +11,13 @@
 #include <QPainter>
 #include <QTest>
 
-#include <optional>
-
 using namespace ortelana;
 using probe::inkBounds;
+
+namespace {
+SceneItem text(int x, int y, Colour colour, const std::string &text) { return TextItem{x, y, 0, colour, text}; }
+SceneItem box(int x1, int y1, int x2, int y2, Colour colour) { return BoxItem{x1, y1, x2, y2, colour}; }
+} // namespace
 
 class tst_PictureArea : public QObject
 {
@@ -21,7 +25,6 @@ class tst_PictureArea : public QObject
 
 private slots:
     void initTestCase() { registerFontSubstitutes(); }
-    void printEndsTheLine();
     void numbersCarryBlanks_data();
     void numbersCarryBlanks();
     void printPutsTheTopLeftAtThePosition();
@@ -73,20 +76,6 @@ void tst_PictureArea::surfaceCarriesTheInk()
     QApplication::setPalette(QPalette());
 }
 
-void tst_PictureArea::printEndsTheLine()
-{
-    PictureArea area(PictureArea::Border::None);
-    area.setFont(sansSerifFont(fontpx::Pt9_75, true));
-    area.resize(100, 100);
-    area.CurrentX = 40;
-    area.CurrentY = 10;
-    area.Print(QStringLiteral("Пн"));
-    QCOMPARE(area.CurrentX, 0);
-    QCOMPARE(area.CurrentY, 10 + area.TextHeight());
-    QVERIFY(area.TextHeight() > 10);
-    QVERIFY(area.TextHeight() <= 16);   // rows of the sheet are 16 px apart
-}
-
 void tst_PictureArea::numbersCarryBlanks_data()
 {
     QTest::addColumn<long long>("number");
@@ -97,20 +86,16 @@ void tst_PictureArea::numbersCarryBlanks_data()
     QTest::newRow("negative takes the sign place") << -7LL << "-7 ";
 }
 
-// A number draws exactly what its text form draws.
+// A number is written with a blank in the sign place and one after it.
 void tst_PictureArea::numbersCarryBlanks()
 {
     QFETCH(long long, number);
     QFETCH(QString, text);
-    PictureArea byNumber(PictureArea::Border::None), byText(PictureArea::Border::None);
-    for (PictureArea *area : {&byNumber, &byText}) {
-        area->setFont(sansSerifFont(fontpx::Pt9_75, true));
-        area->resize(60, 20);
-        area->ForeColor = Qt::black;
-    }
-    byNumber.Print(number);
-    byText.Print(text);
-    QCOMPARE(byNumber.image(), byText.image());
+    QCOMPARE(QString::fromStdString(writtenNumber(number)), text);
+    PictureArea byNumber(PictureArea::Border::None);
+    byNumber.setFont(sansSerifFont(fontpx::Pt9_75, true));
+    byNumber.resize(60, 20);
+    byNumber.draw({TextItem{0, 0, 0, 0, writtenNumber(number)}});
 
     // One- and two-digit numbers share their left edge: the sign blank.
     const QRect ink = inkBounds(byNumber.image(), byNumber.BackColor());
@@ -119,8 +104,8 @@ void tst_PictureArea::numbersCarryBlanks()
         QVERIFY2(ink.left() >= byNumber.TextWidth(QStringLiteral(" ")) - 1, qPrintable(QString::number(ink.left())));
 }
 
-// Text stands with the top of its line at CurrentY, as QPainter places it on the
-// baseline one ascent lower, whether drawn alone or inside a batch.
+// Text stands with the top of its line at the position, as QPainter places it on the
+// baseline one ascent lower.
 void tst_PictureArea::printPutsTheTopLeftAtThePosition()
 {
     const QFont font = sansSerifFont(fontpx::Pt9_75, true);
@@ -135,23 +120,13 @@ void tst_PictureArea::printPutsTheTopLeftAtThePosition()
         painter.drawText(QPointF(7, 5 + QFontMetrics(font).ascent()), text);
     }
 
-    for (const bool batched : {false, true}) {
-        PictureArea area(PictureArea::Border::None);
-        area.setImageScale(1);
-        area.setFont(font);
-        area.resize(120, 40);
-        area.setBackColor(Qt::white);
-        area.ForeColor = Qt::darkMagenta;
-        area.CurrentX = 7;
-        area.CurrentY = 5;
-        {
-            std::optional<PictureArea::Batch> batch;
-            if (batched)
-                batch.emplace(area);
-            area.Print(text);
-        }
-        QCOMPARE(area.image(), reference);
-    }
+    PictureArea area(PictureArea::Border::None);
+    area.setImageScale(1);
+    area.setFont(font);
+    area.resize(120, 40);
+    area.setBackColor(Qt::white);
+    area.draw({TextItem{7, 5, 0, 0x800080, text.toStdString()}});   // dark magenta
+    QCOMPARE(area.image(), reference);
 }
 
 void tst_PictureArea::fillBoxIncludesBothCorners()
@@ -159,13 +134,13 @@ void tst_PictureArea::fillBoxIncludesBothCorners()
     PictureArea area(PictureArea::Border::None);
     area.resize(20, 20);
     area.setBackColor(Qt::white);
-    area.FillBox(12, 9, 3, 4, Qt::blue);   // corners in either order
+    area.draw({box(12, 9, 3, 4, colors::Blue)});   // corners in either order
     const QImage &image = area.image();
     QCOMPARE(inkBounds(image, Qt::white), QRect(QPoint(3, 4), QPoint(12, 9)));
     QCOMPARE(QColor(image.pixel(3, 4)), QColor(Qt::blue));
     QCOMPARE(QColor(image.pixel(12, 9)), QColor(Qt::blue));
     // A box reaching past the edge is clipped, not wrapped.
-    area.FillBox(0, 15, 19, 25, Qt::red);
+    area.draw({box(0, 15, 19, 25, colors::Red)});
     QCOMPARE(QColor(area.image().pixel(19, 19)), QColor(Qt::red));
 }
 
@@ -175,7 +150,7 @@ void tst_PictureArea::drawingPersistsWithoutRedraw()
     area.setFocusPolicy(Qt::NoFocus);   // alone in its window it would take the focus and show it
     area.resize(80, 45);
     area.setBackColor(Qt::white);
-    area.FillBox(0, 15, 79, 30, Qt::blue);
+    area.draw({box(0, 15, 79, 30, colors::Blue)});
     area.show();
     QVERIFY(QTest::qWaitForWindowExposed(&area));
     const QImage shown = area.grab().toImage();
@@ -192,7 +167,7 @@ void tst_PictureArea::frameIsOutsideTheDrawingArea()
     PictureArea area(PictureArea::Border::Sunken);
     area.resize(185, 169);
     QCOMPARE(area.drawingSize(), QSize(181, 165));
-    area.FillBox(0, 0, 0, 0, Qt::red);
+    area.draw({box(0, 0, 0, 0, colors::Red)});
     area.show();
     QVERIFY(QTest::qWaitForWindowExposed(&area));
     const QImage shown = area.grab().toImage();
@@ -211,11 +186,7 @@ void tst_PictureArea::highDensityKeepsLogicalPositions()
         area->resize(60, 30);
         area->setFont(sansSerifFont(fontpx::Pt9_75, true));
         area->setBackColor(Qt::white);
-        area->FillBox(5, 6, 9, 10, Qt::blue);
-        area->ForeColor = Qt::red;
-        area->CurrentX = 20;
-        area->CurrentY = 8;
-        area->Print(31);
+        area->draw({box(5, 6, 9, 10, colors::Blue), text(20, 8, colors::Red, writtenNumber(31))});
     }
     QCOMPARE(dense.image().size(), normal.image().size() * 2);
     QCOMPARE(dense.image().devicePixelRatio(), 2.0);
@@ -236,7 +207,7 @@ void tst_PictureArea::pictureSurvivesResizeAndDensityChange()
     area.setImageScale(1);
     area.resize(40, 30);
     area.setBackColor(Qt::white);
-    area.FillBox(5, 6, 9, 10, Qt::blue);
+    area.draw({box(5, 6, 9, 10, colors::Blue)});
 
     area.resize(80, 50);
     QCOMPARE(area.image().size(), QSize(80, 50));

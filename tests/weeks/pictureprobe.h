@@ -6,6 +6,7 @@
 #pragma once
 
 #include "pixelprobe.h"
+#include "calendar/scene.h"
 #include "ui/picturearea.h"
 #include "ui/vbcolor.h"
 
@@ -55,13 +56,11 @@ public:
     // Writes a string or a number at a pen position in a colour.
     void write(QPoint at, const std::variant<QString, long long> &text, QColor colour)
     {
-        area.CurrentX = at.x();
-        area.CurrentY = at.y();
-        area.ForeColor = colour;
-        if (const auto *s = std::get_if<QString>(&text))
-            area.Print(*s);
-        else
-            area.Print(std::get<long long>(text));
+        const auto *s = std::get_if<QString>(&text);
+        const std::string written = s ? s->toStdString() : ortelana::writtenNumber(std::get<long long>(text));
+        const QRgb rgb = colour.rgb();
+        const ortelana::Colour bgr = ortelana::Colour(qBlue(rgb)) << 16 | ortelana::Colour(qGreen(rgb)) << 8 | ortelana::Colour(qRed(rgb));
+        area.draw({ortelana::TextItem{at.x(), at.y(), 0, bgr, written}});
     }
 
     const QImage &image() { return area.image(); }

@@ -1,15 +1,15 @@
-// The week numbers window's drawing, on tables the year sheet's drawing left: the
+// The week numbers window's drawing, for the year as the main window holds it: the
 // worked months with their week numbers, the colours of May and of Victory Day, the
 // clearing between months, old-style years against the year sheet, the font's fit,
 // and the controls as the user meets them.
+#include "calendar/sheetgeometry.h"
+#include "calendar/weeknumbers.h"
 #include "calendar/yearmodel.h"
 #include "sheet/sheetpage.h"
-#include "sheet/yearsheet.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/vbcolor.h"
 #include "weeks/frmnomeranedel.h"
-#include "calendar/weeknumbers.h"
 
 #include "pictureprobe.h"
 
@@ -47,16 +47,17 @@ private slots:
     void selectionCannotBeEmptied();
 
 private:
-    // Draws the year on the sheet as the main window does after Enter or a click on the
-    // old-style box: the tables are what that drawing leaves.
+    // The year as the main window holds it after Enter or a click on the old-style box.
     void confirm(const QString &year, bool oldStyleChecked = true)
     {
-        sheet->drawDays(computeYear(year.toLongLong()), oldStyleChecked);
+        model = computeYear(year.toLongLong());
+        checked = oldStyleChecked;
     }
     std::unique_ptr<frmNomeraNedel> openOn(int month);
 
-    std::unique_ptr<SheetPicture> sheet;
-    SharedTables *tables = nullptr;
+    YearModel model;
+    bool checked = true;
+    int chosenMonth = 0;
 };
 
 void tst_frmNomeraNedel::initTestCase()
@@ -67,24 +68,22 @@ void tst_frmNomeraNedel::initTestCase()
 
 void tst_frmNomeraNedel::init()
 {
-    // As start-up leaves the program: the fixed layer, then the current year.
-    sheet = std::make_unique<SheetPicture>(1);
-    tables = &sheet->tables;
-    sheet->draw(computeYear(QDate::currentDate().year()), true);
+    // As start-up leaves the program: the current year, the box checked.
+    confirm(QString::number(QDate::currentDate().year()));
+    chosenMonth = 0;
 }
 
 void tst_frmNomeraNedel::cleanup()
 {
-    tables = nullptr;
-    sheet.reset();
+    model = YearModel{};
 }
 
 // Builds the window as the menu command does, without showing it: everything it
 // shows is drawn by then.
 std::unique_ptr<frmNomeraNedel> tst_frmNomeraNedel::openOn(int month)
 {
-    tables->ChosenMonth = month;
-    return std::make_unique<frmNomeraNedel>(*tables);
+    chosenMonth = month;
+    return std::make_unique<frmNomeraNedel>(model, checked, chosenMonth);
 }
 
 void tst_frmNomeraNedel::controls()
@@ -179,7 +178,7 @@ void tst_frmNomeraNedel::workedMonths()
     QFETCH(int, firstWeek);
     QFETCH(QList<int>, redDays);
     confirm(QString::number(year));
-    QCOMPARE(firstWeekNumber(*tables, month - 1), firstWeek);
+    QCOMPARE(firstWeekNumber(model.months(checked), month - 1), firstWeek);
 
     const auto dialog = openOn(month - 1);
     auto *picture = dialog->findChild<PictureArea *>(QStringLiteral("Picture1"));
@@ -258,7 +257,7 @@ void tst_frmNomeraNedel::switchingMonthsLeavesNothingBehind()
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
     QCOMPARE(list->currentRow(), 1);
-    QCOMPARE(tables->ChosenMonth, 1);
+    QCOMPARE(chosenMonth, 1);
     QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Февраль"));
     QCOMPARE(picture->image(), february);
     QCOMPARE(picture->image().copy(labels), labelsBefore);
@@ -267,7 +266,7 @@ void tst_frmNomeraNedel::switchingMonthsLeavesNothingBehind()
     for (int i = 0; i < 11; ++i)
         QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->currentRow(), 11);
-    QCOMPARE(tables->ChosenMonth, 11);
+    QCOMPARE(chosenMonth, 11);
     QTest::keyClick(list, Qt::Key_Home);
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(picture->image(), february);
@@ -298,8 +297,8 @@ void tst_frmNomeraNedel::oldStyleYearMatchesTheSheet()
     QVERIFY(ref.holds(picture->image(), weekBox(lastColumn), {26 * lastColumn, 140}, (long long)lastJanuaryWeek, kWeekColour));
     QVERIFY(isBlank(picture->image(), weekBox(lastColumn + 1), background));
 
-    const QImage sheetImage = sheet->picture.image();
-    const QColor sheetBackground = sheet->picture.BackColor();
+    const QImage sheet = sheetImage({1917, checked}, 1);
+    const QColor sheetBackground = QGuiApplication::palette().color(QPalette::Button);
     for (int m = 0; m < 12; ++m) {
         list->setCurrentRow(m);
         const QImage &image = picture->image();
@@ -307,7 +306,7 @@ void tst_frmNomeraNedel::oldStyleYearMatchesTheSheet()
         for (int c = 1; c <= 6; ++c)
             for (int r = 0; r < 7; ++r) {
                 const QRect sheetSlot(cell.X + 4 + 22 * c + 1, cell.Y + 16 * (r + 1) + 1, 20, 14);
-                QVERIFY2(inkIn(image, slotBox(c, r), background) == inkIn(sheetImage, sheetSlot, sheetBackground),
+                QVERIFY2(inkIn(image, slotBox(c, r), background) == inkIn(sheet, sheetSlot, sheetBackground),
                          qPrintable(QStringLiteral("month %1 column %2 row %3").arg(m + 1).arg(c).arg(r)));
             }
         QVERIFY2(image == expectedPicture(ref, 1917, m + 1, checked ? 0 : 6), qPrintable(kMonths[m]));
@@ -328,7 +327,7 @@ void tst_frmNomeraNedel::selectionCannotBeEmptied()
     QCOMPARE(list->currentRow(), 3);
     QCOMPARE(list->selectedItems().size(), 1);
     QCOMPARE(list->selectedItems().first(), list->item(3));
-    QCOMPARE(tables->ChosenMonth, 3);
+    QCOMPARE(chosenMonth, 3);
     QCOMPARE(picture->image(), before);
 }
 

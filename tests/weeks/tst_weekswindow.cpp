@@ -82,7 +82,6 @@ private slots:
 private:
     void openByMenu(const std::function<void(const Controls &)> &steps);
 
-    std::unique_ptr<SharedTables> tables;
     std::unique_ptr<frmForma> window;
     QAction *menuCommand = nullptr;
 };
@@ -94,7 +93,7 @@ void tst_WeeksWindow::initTestCase()
 
 void tst_WeeksWindow::init()
 {
-    driver::startProgram(tables, window);
+    driver::startProgram(window);
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     menuCommand = window->findChild<QAction *>(QStringLiteral("MenuNomeraNedel"));
     QVERIFY(menuCommand);
@@ -102,7 +101,7 @@ void tst_WeeksWindow::init()
 
 void tst_WeeksWindow::cleanup()
 {
-    driver::stopProgram(tables, window);
+    driver::stopProgram(window);
 }
 
 void tst_WeeksWindow::openByMenu(const std::function<void(const Controls &)> &steps)
@@ -140,7 +139,7 @@ void tst_WeeksWindow::arrowKeysWalkTheMonths()
         for (int i = 0; i < 11; ++i) {
             QTest::keyClick(c.list, Qt::Key_Down);
             labels << c.label->text();
-            chosen << tables->ChosenMonth;
+            chosen << window->chosenMonth();
         }
         QTest::keyClick(c.list, Qt::Key_Down);   // past December: stays
         labels << c.label->text();
@@ -156,7 +155,7 @@ void tst_WeeksWindow::arrowKeysWalkTheMonths()
                                   "Сентябрь", "Октябрь", "Ноябрь", "Декабрь", "Декабрь", "Ноябрь"}));
     QCOMPARE(chosen, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
     QCOMPARE(afterTab, (QStringList{"Picture1", "kOK", "List1"}));   // the label takes no focus
-    QCOMPARE(tables->ChosenMonth, 10);
+    QCOMPARE(window->chosenMonth(), 10);
 }
 
 void tst_WeeksWindow::closing_data()
@@ -189,7 +188,7 @@ void tst_WeeksWindow::closing()
     });
     QVERIFY(closedByIt);
     QVERIFY(seenDialog.isNull());   // discarded on closing
-    QCOMPARE(tables->ChosenMonth, 2);
+    QCOMPARE(window->chosenMonth(), 2);
 }
 
 void tst_WeeksWindow::monthIsRememberedAcrossClosingsAndYears()
@@ -202,7 +201,7 @@ void tst_WeeksWindow::monthIsRememberedAcrossClosingsAndYears()
         c.ok->click();
     });
     QCOMPARE(first.label, QStringLiteral("Январь"));
-    QCOMPARE(tables->ChosenMonth, 8);
+    QCOMPARE(window->chosenMonth(), 8);
 
     openByMenu([&](const Controls &c) {
         look(c, second);
@@ -221,8 +220,8 @@ void tst_WeeksWindow::monthIsRememberedAcrossClosingsAndYears()
     QVERIFY(third.picture != second.picture);
 
     // September 2024: the 1st alone, red, in the Sunday row; weeks 35 to 40.
-    SharedTables scratchTables;
-    frmNomeraNedel scratch(scratchTables);
+    int scratchMonth = 0;
+    frmNomeraNedel scratch(YearModel{}, true, scratchMonth);
     PictureArea *like = scratch.findChild<PictureArea *>(QStringLiteral("Picture1"));
     Reference ref(*like);
     const QColor background = like->BackColor();
@@ -244,7 +243,7 @@ void tst_WeeksWindow::mainWindowTakesNoInputWhileOpen()
     QVERIFY(oldStyle && oldStyle->isVisible() && oldStyle->isChecked());
     window->yearBox()->setFocus();
     window->yearBox()->clear();
-    const auto monthStart = tables->MonthStart;
+    const auto monthStart = driver::monthStarts(*window);
     QWindow *mainWindow = window->windowHandle();
     const QPoint onBox = oldStyle->mapTo(window.get(), QPoint(8, oldStyle->height() / 2));
     const auto sendInput = [&] {
@@ -269,7 +268,7 @@ void tst_WeeksWindow::mainWindowTakesNoInputWhileOpen()
     QCOMPARE(window->yearBox()->text(), QString());
     QCOMPARE(window->computedYear(), 1917LL);
     QVERIFY(oldStyle->isChecked());
-    QCOMPARE(tables->MonthStart, monthStart);
+    QCOMPARE(driver::monthStarts(*window), monthStart);
 
     // The control: with the window closed, the same input changes the year.
     window->activateWindow();

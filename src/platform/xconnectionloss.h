@@ -4,6 +4,8 @@
 // line, and every other message goes on to the handler that was there before.
 #pragma once
 
+#include <QtGlobal>
+
 namespace ortelana {
 
 // The line printed instead of Qt's.
@@ -17,6 +19,14 @@ public:
     ~XConnectionLossMessage();
     XConnectionLossMessage(const XConnectionLossMessage &) = delete;
     XConnectionLossMessage &operator=(const XConnectionLossMessage &) = delete;
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message);
+
+    // Qt's message handler is a bare function: it reaches the one object start-up
+    // creates through this pointer, set and cleared by that object alone.
+    static XConnectionLossMessage *active;
+    QtMessageHandler previous = nullptr;
 };
 
 } // namespace ortelana

@@ -1,8 +1,8 @@
 // The day cursor on the year sheet.
-#include "sheet/daycursor.h"
+#include "ui/daycursor.h"
 
-#include "sheet/daygrid.h"
-#include "sheet/sheetcells.h"
+#include "ui/daygrid.h"
+#include "calendar/scene.h"
 #include "ui/focusframe.h"
 
 #include <QKeyEvent>

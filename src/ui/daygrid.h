@@ -4,6 +4,8 @@
 // cursor stands on.  A picture carries one as a child; the table interface reads it.
 #pragma once
 
+#include "calendar/scene.h"
+
 #include <QObject>
 #include <QRect>
 #include <QStringList>
@@ -55,6 +57,11 @@ public:
     // Replaces the content (a new drawing) and tells assistive technologies.
     void setContent(std::vector<GridCell> cells, Namer namer = {});
     void setHeaders(QStringList rowHeaders, QStringList columnHeaders);
+    // Takes the cells and headers of a scene drawn into the picture; names are made
+    // from the scene when first asked for.
+    // `weekInName`: each day's name ends with its week number («…, неделя 18»), for
+    // a picture whose cursor visits the days only.
+    void showScene(const Scene &scene, bool weekInName = false);
     // Returns: the name of cell `index` of cells().
     QString name(int index) const;
 

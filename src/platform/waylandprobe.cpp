@@ -1,6 +1,6 @@
 // The Wayland probe: a plain socket connection, as libwayland's own first step, and a
 // look into the plug-in folders; neither loads any of Qt's Wayland code.
-#include "app/waylandprobe.h"
+#include "platform/waylandprobe.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,18 +1,12 @@
-// The year sheet: twelve month cells, four across and three down.  DrawSheet draws
-// the layer that never changes (weekday abbreviations, month names); DrawDays erases
-// and redraws the day numbers of every month and records where each month begins.
+// Where things stand on the year sheet: twelve month cells, four across and three
+// down, and inside each cell the weekday rows, the week columns and the day area.
+// Pixels from the top left of the sheet's drawing area.
 #pragma once
 
-#include "calendar/sharedtables.h"
-#include "calendar/yearmodel.h"
-
-#include <QSize>
-
 #include <array>
+#include <cstddef>
 
 namespace ortelana {
-
-class PictureArea;
 
 struct MonthCellCorner
 {
@@ -40,6 +34,7 @@ inline constexpr std::array<MonthCellCorner, 12> MonthCell = [] {
 namespace sheet {
 inline constexpr int RowHeight = 16;        // weekday rows
 inline constexpr int ColumnWidth = 22;      // week columns
+inline constexpr int WeekColumns = 6;       // per month cell
 inline constexpr int LabelLeft = 4;         // weekday abbreviations
 inline constexpr int DaysLeft = 28;         // day area, also the span a month name centres on
 inline constexpr int DaysRight = 155;
@@ -55,30 +50,27 @@ inline constexpr int NameSpan = 127;
 // column and row of the last cell's day area fall on the border, so the box's inside
 // is filled to the edge.
 inline constexpr int BorderWidth = 2;
-inline constexpr QSize OuterSize{MonthCell[11].X + DaysRight + 2 * BorderWidth,
-                                 MonthCell[11].Y + DaysBottom + 2 * BorderWidth};
-static_assert(OuterSize == QSize(633, 393));
+inline constexpr int OuterWidth = MonthCell[11].X + DaysRight + 2 * BorderWidth;
+inline constexpr int OuterHeight = MonthCell[11].Y + DaysBottom + 2 * BorderWidth;
+inline constexpr int DrawingWidth = OuterWidth - 2 * BorderWidth;
+inline constexpr int DrawingHeight = OuterHeight - 2 * BorderWidth;
+static_assert(OuterWidth == 633 && OuterHeight == 393);
 
 // Returns: the pen position of a day in week column c (1..6) and row r (1..7).
 constexpr int dayX(int cellX, int column) { return cellX + LabelLeft + ColumnWidth * column; }
 constexpr int dayY(int cellY, int row) { return cellY + RowHeight * row; }
 } // namespace sheet
 
-class YearSheet
-{
-public:
-    YearSheet(PictureArea &picture, SharedTables &tables);
-
-    // Draws the abbreviations and month names; leaves the pen at the day colour.
-    void DrawSheet();
-
-    // Erases each month's day area and draws the year's months as the model lays them
-    // out with the old-style box in the given state; rewrites MonthStart to match.
-    void DrawDays(const YearModel &model, bool oldStyleChecked);
-
-private:
-    PictureArea &picture;
-    SharedTables &tables;
-};
+// The week numbers window's picture: weekday labels left of x = 26, one 26-px column
+// per week, one 20-px row per weekday, the week numbers under the Sunday row.
+namespace weeksgrid {
+inline constexpr int ColumnWidth = 26;
+inline constexpr int RowHeight = 20;
+inline constexpr int WeekNumberY = 140;
+// The cleared day area reaches past the picture's edges; the labels left of it stay.
+inline constexpr int ClearLeft = 26;
+inline constexpr int ClearRight = 185;
+inline constexpr int ClearBottom = 217;
+} // namespace weeksgrid
 
 } // namespace ortelana

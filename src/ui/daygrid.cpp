@@ -1,7 +1,7 @@
 // The day cells a picture offers to assistive technologies, and their announcements.
-#include "sheet/daygrid.h"
+#include "ui/daygrid.h"
 
-#include "sheet/daygridaccessible.h"
+#include "ui/daygridaccessible.h"
 
 #include <QAccessible>
 #include <QWidget>
@@ -53,6 +53,32 @@ QString DayGrid::name(int index) const
     if (cell.name.isEmpty() && namer)
         cell.name = namer(cell);
     return cell.name;
+}
+
+void DayGrid::showScene(const Scene &scene, bool weekInName)
+{
+    const auto toList = [](const std::vector<std::string> &texts) {
+        QStringList list;
+        for (const std::string &text : texts)
+            list << QString::fromStdString(text);
+        return list;
+    };
+    setHeaders(toList(scene.rowHeaders), toList(scene.columnHeaders));
+
+    // The scene's coordinates start inside the picture's border.
+    const QPoint origin = picture()->contentsRect().topLeft();
+    std::vector<GridCell> cells;
+    cells.reserve(scene.cells.size());
+    for (const SceneCell &cell : scene.cells)
+        cells.push_back({cell.key, cell.row, cell.column, QString(),
+                         QRect(cell.x, cell.y, cell.width, cell.height).translated(origin)});
+    setContent(std::move(cells), [year = scene.year, sceneCells = scene.cells, weekInName](const GridCell &shown) {
+        for (const SceneCell &cell : sceneCells)
+            if (cell.key == shown.key)
+                return QString::fromStdString(spokenName(year, cell))
+                       + (weekInName && cell.day != 0 ? QStringLiteral(", неделя %1").arg(cell.week) : QString());
+        return QString();
+    });
 }
 
 void DayGrid::setContent(std::vector<GridCell> cells, Namer makeName)

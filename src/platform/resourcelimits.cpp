@@ -1,5 +1,7 @@
 // Resource limits: RLIMIT_NOFILE and RLIMIT_AS against measured needs.
-#include "app/resourcelimits.h"
+#include "platform/resourcelimits.h"
+
+#include "platform/ending.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,8 +28,7 @@ constexpr rlim_t ExportAddressSpaceKiB = 96 * 1024;
 
 [[noreturn]] void outOfMemory()
 {
-    std::fprintf(stderr, "%s\n", OutOfMemoryMessage);
-    std::_Exit(1);
+    endWithLine(OutOfMemoryMessage, 1);
 }
 
 // Qt reports a failed allocation by throwing std::bad_alloc, often through functions

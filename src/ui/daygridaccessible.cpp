@@ -1,7 +1,7 @@
 // Table, cell and header interfaces over a DayGrid.
-#include "sheet/daygridaccessible.h"
+#include "ui/daygridaccessible.h"
 
-#include "sheet/daygrid.h"
+#include "ui/daygrid.h"
 #include "ui/accessiblefactory.h"
 
 #include <QAccessibleWidget>

@@ -1,9 +1,10 @@
 // The display check: libxcb, loaded only when it is asked for, connects as Qt would;
 // the Wayland socket and plug-in are asked about by waylandprobe.  The quiet start-up
 // holds Qt's messages until the platform is up.
-#include "app/display.h"
+#include "platform/display.h"
 
-#include "app/waylandprobe.h"
+#include "platform/ending.h"
+#include "platform/waylandprobe.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,11 +45,9 @@ bool isRuntimeDirectoryWarning(const QString &message)
            || message == QLatin1String("XDG_RUNTIME_DIR is invalid or not set in the environment.");
 }
 
-// Qt's message handler is a bare function: it reaches the one QuietPlatform that
-// main() creates through this pointer, set and cleared by that object alone.
-QuietPlatform *active = nullptr;
-
 } // namespace
+
+QuietPlatform *QuietPlatform::active = nullptr;
 
 DisplayChoice chooseDisplay()
 {
@@ -123,8 +122,7 @@ void QuietPlatform::handle(QtMsgType type, const QMessageLogContext &context, co
         const QMutexLocker locker(&self->lock);
         if (self->starting) {
             if (type == QtFatalMsg) {
-                std::fprintf(stderr, "%s\n", self->failureMessage);
-                std::_Exit(1);
+                endWithLine(self->failureMessage, 1);
             }
             self->held.append({type, QByteArray(context.file), QByteArray(context.function),
                                QByteArray(context.category), context.line, message});

@@ -62,6 +62,9 @@ private:
     };
     static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message);
 
+    // Qt's message handler is a bare function: it reaches the one object start-up
+    // creates through this pointer, set and cleared by that object alone.
+    static QuietPlatform *active;
     QtMessageHandler previous = nullptr;
     const char *failureMessage;
     QMutex lock;          // messages may come from Qt's threads too

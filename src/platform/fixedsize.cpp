@@ -4,7 +4,9 @@
 // the compositor last configured, so asking Qt for the normal state again sends
 // nothing; the window asks the compositor itself, in the same breath as Qt's request,
 // and the compositor never configures the maximised state.
-#include "ui/fixedsize.h"
+#include "platform/fixedsize.h"
+
+#include "platform/ending.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -29,7 +31,7 @@ constexpr Qt::WindowStates Enlarged = Qt::WindowMaximized | Qt::WindowFullScreen
 void leaveOnWayland(QWindow *handle, Qt::WindowStates states)
 {
 #ifdef ORTELANA_HAVE_QPA_NATIVE
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    if (!onWayland())
         return;
     QPlatformNativeInterface *native = QGuiApplication::platformNativeInterface();
     void *toplevel = native ? native->nativeResourceForWindow("xdg_toplevel", handle) : nullptr;

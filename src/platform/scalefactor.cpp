@@ -1,6 +1,6 @@
 // Scale factors: QT_SCALE_FACTOR is one number; QT_SCREEN_SCALE_FACTORS is a list of
 // numbers or of SCREEN=number, separated by semicolons.
-#include "app/scalefactor.h"
+#include "platform/scalefactor.h"
 
 #include <QByteArray>
 #include <QList>
