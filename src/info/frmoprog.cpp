@@ -69,6 +69,11 @@ void frmOprog::createControls()
     connect(Label1, &LinkLabel::clicked, this, &frmOprog::Label1_Click);
 
     addLabel2(6, QStringLiteral("Версия: v") + QLatin1String(Version), QRect(104, 80, 104, 20));
+    // A screen reader summing up the window passes over texts of fewer than three
+    // words (Orca does): the short lines are named in three.
+    label2(4)->setAccessibleName(QStringLiteral("Электронная почта: ") + QString::fromUtf8(about::Email));
+    label2(5)->setAccessibleName(QStringLiteral("Сайт: ") + Label1->text());
+    label2(6)->setAccessibleName(QStringLiteral("Версия программы: v") + QLatin1String(Version));
     addLabel2(7, QStringLiteral("Дата: 8 февраля 2009 год -"), QRect(104, 104, 236, 20));
     addLabel2(0, QStringLiteral("26 августа 2015 год"), QRect(156, 128, 170, 20));
 

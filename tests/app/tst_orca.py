@@ -94,17 +94,26 @@ class Orca:
                 continue
             new = [s.rstrip(".") for s in said[self.heard:]]
             if time.time() - since >= quiet and any(not echo(s) for s in new) \
-                    and (not expected or any(s.startswith(expected) for s in new)):
+                    and (not expected or any(expected in s for s in new)):
                 break
         new = self.said()[self.heard:count]
         self.heard = count
         return [s.rstrip(".") for s in new]
 
 
+MAIN = []   # the main window's X id
+
+
 def key(*keys):
+    """Real keys; "@main" gives the main window the input focus, as a window manager
+    does when a dialog closes (the session has none)."""
     if LISTEN:
         print(time.strftime("%H:%M:%S"), "keys", keys, flush=True)
-    subprocess.run(["xdotool", "key", "--delay", "80"] + list(keys), check=True, timeout=20)
+    for k in keys:
+        if k == "@main":
+            subprocess.run(["xdotool", "windowfocus", "--sync", MAIN[0]], timeout=20)
+        else:
+            subprocess.run(["xdotool", "key", "--delay", "80", k], check=True, timeout=20)
 
 
 failures = []
@@ -112,8 +121,8 @@ failures = []
 
 def check(what, seen, first, besides):
     """The first words Orca says after a step (keys' echoes aside) are `first`, the
-    words `besides` are said too, and no more than one day is named: a row read
-    whole names many."""
+    words `besides` are said too (within what it says), and no more than one day is
+    named: a row read whole names many."""
     line = f"{what}: {seen!r}"
     if LISTEN:
         print("heard", line, flush=True)
@@ -122,7 +131,7 @@ def check(what, seen, first, besides):
     wrong = []
     if first is not None and (not said or said[0] != first):
         wrong.append(f"first {first!r}")
-    wrong += [f"also {b!r}" for b in besides if b not in said]
+    wrong += [f"also {b!r}" for b in besides if not any(b in s for s in said)]
     if len([s for s in said if DAY.search(s)]) > 1:
         wrong.append("one day named")
     if wrong:
@@ -148,15 +157,19 @@ STEPS = [
     ("Page Down", ["Next"], "воскресенье, 1 января 2006 года", ["2006 н. э.  ГОД СОБАКИ"]),
     ("Page Up", ["Prior"], "суббота, 1 января 2005 года", ["2005 н. э.  ГОД ПЕТУХА"]),
     ("Shift+Tab to the year box", ["shift+Tab"], None, ["Год: text", "2005 selected"]),
-    ("F4", ["F4"], None, ["Номера недель dialog"]),
+    ("F10", ["F10"], "Меню", []),
+    ("Down in the menu", ["Down"], "Номера недель", []),
+    ("О программе", ["Down", "Down", "Return"], None,
+     ["Автор:", "Электронная почта:", "Сайт: Вечный календарь", "Версия программы: v", "26 августа 2015 год"]),
+    ("Tab to the link", ["Tab"], "Вечный календарь link", []),
+    ("Esc closes the About window, F4", ["Escape", "@main", "F4"], None, ["Номера недель dialog"]),
     ("Tab to the weeks picture", ["Tab"], "Номера недель", ["суббота, 1 января 2005 года, неделя 1"]),
     ("Down on the weeks", ["Down"], "воскресенье, 2 января 2005 года, неделя 1", []),
     ("Right on the weeks", ["Right"], "воскресенье, 9 января 2005 года, неделя 2", []),
 ]
 LISTEN_STEPS = STEPS + [
-    ("Escape weeks", ["Escape"], None, []),
+    ("Escape the About window", ["Escape"], None, []),
     ("type 1900 and Enter", ["ctrl+a", "1", "9", "0", "0", "Return"], None, []),
-    ("F10", ["F10"], None, []), ("F10 Down", ["Down"], None, []),
 ]
 DAY = re.compile(r"\d+ [а-я]+ \d+ года")
 
@@ -176,7 +189,8 @@ try:
         time.sleep(0.2)
     if not window:
         raise SystemExit("FAIL: no window «Ортелана»")
-    subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], timeout=20)
+    MAIN.append(window[0])
+    key("@main")
     # The year box whole: Qt's own interface had Orca say «200».
     check("the year box at start", orca.settle("2005", longest=60), None, ["Год: text", "2005"])
 
