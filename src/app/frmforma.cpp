@@ -17,6 +17,7 @@
 #include "ui/qtext.h"
 #include "weeks/frmnomeranedel.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -239,6 +240,15 @@ void frmForma::DrawDays()
     const QString news = QString::number(model.year) + QString::fromStdString(model.caption);
     sheetDays->setNews(news);
     DATA->setAccessibleDescription(news);
+    if (DATA->hasFocus()) {
+        // Said as a new focus (a screen reader speaks a focus only on an object new to
+        // it): the box, its year and the news.  A change of description alone is not
+        // spoken by every screen reader and Qt.
+        if (QAccessibleInterface *box = QAccessible::queryAccessibleInterface(DATA))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(box));
+        QAccessibleEvent focus(DATA, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void frmForma::confirmYear()
