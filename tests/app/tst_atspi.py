@@ -120,12 +120,12 @@ try:
     sheet = find(app, pyatspi.ROLE_LIST, "Календарь")
     if sheet is None:
         raise SystemExit("FAIL: no list «Календарь»")
-    year_box = find(app, pyatspi.ROLE_TEXT, "Год")
     old_style = find(app, pyatspi.ROLE_CHECK_BOX, "Старый стиль")
 
     def show(year):
-        """Types the year into the year box and confirms it, as a user would."""
-        year_box.queryComponent().grabFocus()
+        """Types the year into the year box and confirms it, as a user would.  The box
+        is looked up each time: a confirmed year announces it as a new object."""
+        find(app, pyatspi.ROLE_TEXT, "Год").queryComponent().grabFocus()
         pump(0.3)
         key("ctrl+a")
         subprocess.run(["xdotool", "type", "--clearmodifiers", "--delay", "40", str(year)], check=True)
