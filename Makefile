@@ -9,7 +9,9 @@ RUN_PACKAGES     := cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools qt6-b
 # What the suite drives or reads back besides the program:
 TEST_PACKAGES    := poppler-utils time desktop-file-utils appstream xvfb x11-utils xdotool man-db tidy \
                     lintian weston qt6-wayland openbox cups cups-client printer-driver-cups-pdf \
-                    dbus at-spi2-core python3-pyatspi faketime
+                    dbus at-spi2-core python3-pyatspi faketime \
+                    orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng \
+                    qt6-gtk-platformtheme gnome-themes-extra qt6ct
 # Building the Debian package from debian/ (its Build-Depends beyond the run set):
 PACKAGE_PACKAGES := build-essential debhelper dpkg-dev lintian poppler-utils
 # Cross-building the Windows program, packing it, and running it under Wine for its

@@ -12,10 +12,12 @@
 #include "ui/daycursor.h"
 #include "ui/daygrid.h"
 #include "ui/fonts.h"
+#include "ui/menufocusstyle.h"
 #include "ui/picturearea.h"
 #include "ui/qtext.h"
 #include "weeks/frmnomeranedel.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -179,6 +181,7 @@ void frmForma::createMenus()
     QFont menuFont = QApplication::font("QMenuBar");
     menuFont.setResolveMask(QFont::AllPropertiesResolved);
     menuBar()->setFont(menuFont);
+    showMenuBarFocus(menuBar());
 
     Menu = menuBar()->addMenu(QStringLiteral("Меню"));
     Menu->setObjectName(QStringLiteral("Menu"));
@@ -199,6 +202,13 @@ void frmForma::createMenus()
 
     MenuExit = Menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
     MenuExit->setObjectName(QStringLiteral("MenuExit"));
+
+    // F10 opens the menu, as on the desktops this runs on.
+    auto *openMenu = new QAction(this);
+    openMenu->setObjectName(QStringLiteral("OpenMenu"));
+    openMenu->setShortcut(Qt::Key_F10);
+    connect(openMenu, &QAction::triggered, this, [this] { menuBar()->setActiveAction(Menu->menuAction()); });
+    addAction(openMenu);
 }
 
 void frmForma::setOldStyleChecked(bool checked)
@@ -225,6 +235,20 @@ void frmForma::DrawDays()
     picCalendar->draw(scene.dayLayer);
     sheetDays->showScene(scene);
     picCalendar->setAccessibleDescription(sheetDescription(model.year, model.offersOldStyle && checked));
+    // The year with its caption, spoken where the focus is when a new year comes: in
+    // the year box after Enter, on the cursor's day after Page Up or Down.
+    const QString news = QString::number(model.year) + QString::fromStdString(model.caption);
+    sheetDays->setNews(news);
+    DATA->setAccessibleDescription(news);
+    if (DATA->hasFocus()) {
+        // Said as a new focus (a screen reader speaks a focus only on an object new to
+        // it): the box, its year and the news.  A change of description alone is not
+        // spoken by every screen reader and Qt.
+        if (QAccessibleInterface *box = QAccessible::queryAccessibleInterface(DATA))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(box));
+        QAccessibleEvent focus(DATA, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void frmForma::confirmYear()

@@ -2,6 +2,7 @@
 #include "app/yearbox.h"
 
 #include "calendar/yearmath.h"
+#include "ui/lineeditaccessible.h"
 
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
@@ -37,6 +38,7 @@ YearBox::YearBox(QWidget *parent)
     // validator calls invalid, so the text stays as it was.
     setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(kYearDigits)), this));
+    useLineEditAccessibility(this);   // read whole by screen readers
 }
 
 int YearBox::characterCode(const QKeyEvent &event)

@@ -3,19 +3,19 @@
 
 #include "info/aboutinfo.h"
 #include "calendar/canvas.h"
-#include "info/linkaccessible.h"
+#include "info/linklabel.h"
 #include "info/savefileurl.h"
 #include "platform/fixedsize.h"
 #include "ui/fonts.h"
 #include "ui/dialogaccessible.h"
 #include "ui/picturearea.h"
+#include "ui/surface.h"
 #include "ui/vbcolor.h"
 #include "ui/windowplace.h"
 #include "version.h"
 
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QShowEvent>
@@ -34,6 +34,8 @@ frmOprog::frmOprog(QWidget *parent)
     setFont(sansSerifFont(fontpx::Pt12, true));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, vbColor(colors::LightGrey));
+    // The light grey stays; the texts on it stay readable whatever the palette.
+    pal.setColor(QPalette::WindowText, readableText(pal, vbColor(colors::LightGrey)));
     setPalette(pal);
     setAutoFillBackground(true);
 
@@ -53,7 +55,7 @@ void frmOprog::createControls()
     addLabel2(4, QStringLiteral("E-mail: ") + QString::fromUtf8(about::Email), QRect(104, 32, 242, 20));
     addLabel2(5, QStringLiteral("Сайт:"), QRect(104, 56, 48, 20));
 
-    Label1 = new QLabel(QString::fromUtf8(about::Slogan), this);
+    Label1 = new LinkLabel(QString::fromUtf8(about::Slogan), QString::fromUtf8(about::Site), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(152, 56, 183, 20);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -61,13 +63,17 @@ void frmOprog::createControls()
     QPalette linkPalette = Label1->palette();
     linkPalette.setColor(QPalette::WindowText, vbColor(colors::DarkBlue));
     Label1->setPalette(linkPalette);
-    Label1->setProperty("Tag", QString::fromUtf8(about::Site));
-    presentAsLink(Label1, QString::fromUtf8(about::Site));
+    Label1->setProperty("Tag", Label1->address());
     // The hand's fingertip is its hot spot, at the top-left corner.
     Label1->setCursor(QCursor(QPixmap(QStringLiteral(":/hand.png")), 0, 0));
-    Label1->installEventFilter(this);
+    connect(Label1, &LinkLabel::clicked, this, &frmOprog::Label1_Click);
 
     addLabel2(6, QStringLiteral("Версия: v") + QLatin1String(Version), QRect(104, 80, 104, 20));
+    // A screen reader summing up the window passes over texts of fewer than three
+    // words (Orca does): the short lines are named in three.
+    label2(4)->setAccessibleName(QStringLiteral("Электронная почта: ") + QString::fromUtf8(about::Email));
+    label2(5)->setAccessibleName(QStringLiteral("Сайт: ") + Label1->text());
+    label2(6)->setAccessibleName(QStringLiteral("Версия программы: v") + QLatin1String(Version));
     addLabel2(7, QStringLiteral("Дата: 8 февраля 2009 год -"), QRect(104, 104, 236, 20));
     addLabel2(0, QStringLiteral("26 августа 2015 год"), QRect(156, 128, 170, 20));
 
@@ -86,16 +92,19 @@ void frmOprog::createControls()
     OK->setObjectName(QStringLiteral("OK"));
     OK->setGeometry(256, 164, 89, 33);
     // A flat light-grey face in every state, whatever the platform style would draw;
-    // focus shows as a darker outline, hover and press darken the face a little.
+    // focus (and only focus) shows as a darker outline, hover and press darken the
+    // face a little.
     OK->setStyleSheet(QStringLiteral(
         "QPushButton { background-color: #E0E0E0; color: black; border: 1px solid #A0A0A0; }"
-        "QPushButton:focus, QPushButton:default { border: 1px solid #404040; }"
+        "QPushButton:focus { border: 1px solid #404040; }"
         "QPushButton:hover { background-color: #D8D8D8; }"
         "QPushButton:pressed { background-color: #CCCCCC; }"));
     OK->setDefault(true);
     connect(OK, &QPushButton::clicked, this, &QDialog::accept);
-    // Labels take no focus and the picture only by Tab, so OK holds it from the start.
-    setTabOrder(OK, Picture1);
+    // OK holds the focus from the start; Tab goes on to the link, then the picture
+    // (labels take no focus).
+    setTabOrder(OK, Label1);
+    setTabOrder(Label1, Picture1);
     OK->setFocus();
 }
 
@@ -148,24 +157,6 @@ void frmOprog::showEvent(QShowEvent *event)
     // Centred on the screen, not over the main window; once, not on every restore.
     if (!event->spontaneous())
         centreOnScreen(*this);
-}
-
-bool frmOprog::eventFilter(QObject *watched, QEvent *event)
-{
-    // A click, as on a button: pressed and released over the link.
-    if (watched == Label1 && event->type() == QEvent::MouseButtonPress) {
-        linkPressed = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
-    } else if (watched == Label1 && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        const bool click = linkPressed && mouse->button() == Qt::LeftButton
-                           && Label1->rect().contains(mouse->position().toPoint());
-        linkPressed = false;
-        if (click) {
-            Label1_Click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace ortelana

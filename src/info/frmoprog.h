@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace ortelana {
 
+class LinkLabel;
 class PictureArea;
 
 class frmOprog : public QDialog
@@ -30,7 +31,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
@@ -41,12 +41,11 @@ private:
 
     QLabel *Image1 = nullptr;
     std::array<QLabel *, 8> Label2{};
-    QLabel *Label1 = nullptr;
+    LinkLabel *Label1 = nullptr;
     QFrame *Line1 = nullptr;
     QFrame *Line2 = nullptr;
     PictureArea *Picture1 = nullptr;
     QPushButton *OK = nullptr;
-    bool linkPressed = false;   // the left button went down on the link
 };
 
 } // namespace ortelana

@@ -1,14 +1,13 @@
-// The About window's link for assistive technologies: a label the mouse clicks is,
-// for a screen reader, a link with the web address as its description and a press
-// action that clicks it, so the action does exactly what the click does.
+// The About window's link for assistive technologies: a link named by its text, with
+// the web address as its description, focusable, and a press action that does what
+// a click does (the control's own click, no mouse events).
 #pragma once
-
-class QLabel;
-class QString;
 
 namespace ortelana {
 
-// Presents `label` as the link to `address`.
-void presentAsLink(QLabel *label, const QString &address);
+class LinkLabel;
+
+// Presents `link` as the link it is.
+void presentAsLink(LinkLabel *link);
 
 } // namespace ortelana

@@ -12,6 +12,7 @@
 namespace ortelana {
 
 namespace {
+constexpr int WeekdayRows = 7;
 int monthOf(int key) { return key / KeysPerMonth; }
 } // namespace
 
@@ -46,9 +47,12 @@ int DayCursor::target(int key, Qt::KeyboardModifiers modifiers) const
 {
     const std::vector<GridCell> &cells = grid.cells();
     const int here = grid.indexOfKey(grid.currentKey());
-    const int last = int(cells.size()) - 1;
+    // Days come first in date order; cells below the weekday rows (week numbers) follow.
+    int last = 0;
+    while (last + 1 < int(cells.size()) && cells[std::size_t(last + 1)].row < WeekdayRows)
+        ++last;
     const bool ctrl = modifiers & Qt::ControlModifier;
-    if (here < 0 || (modifiers & ~(Qt::ControlModifier | Qt::KeypadModifier)))
+    if (here < 0 || here > last || (modifiers & ~(Qt::ControlModifier | Qt::KeypadModifier)))
         return -1;
     int first = here, end = here;   // the month of the cursor's day
     while (first > 0 && monthOf(cells[std::size_t(first - 1)].key) == monthOf(cells[std::size_t(here)].key))

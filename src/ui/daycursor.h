@@ -1,7 +1,9 @@
-// The day cursor on the year sheet: while the sheet has the keyboard focus, the
+// The day cursor on a picture of days (the year sheet, the week numbers window's
+// month): while the picture has the keyboard focus, the
 // arrows, Home and End move it over the days of the grid (Up and Down a day, Left and
 // Right a week, Home and End the month's ends, with Ctrl the year's), it shows as a
 // focus frame around its day's slot, and its cell is the accessible focus.  It is a
+// Cells below the seven weekday rows (week numbers) are read, not visited.  It is a
 // transparent widget over the picture, so its frame is drawn on screen only, never
 // into the picture's image.
 #pragma once

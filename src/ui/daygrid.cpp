@@ -55,7 +55,7 @@ QString DayGrid::name(int index) const
     return cell.name;
 }
 
-void DayGrid::showScene(const Scene &scene)
+void DayGrid::showScene(const Scene &scene, bool weekInName)
 {
     const auto toList = [](const std::vector<std::string> &texts) {
         QStringList list;
@@ -72,10 +72,11 @@ void DayGrid::showScene(const Scene &scene)
     for (const SceneCell &cell : scene.cells)
         cells.push_back({cell.key, cell.row, cell.column, QString(),
                          QRect(cell.x, cell.y, cell.width, cell.height).translated(origin)});
-    setContent(std::move(cells), [year = scene.year, sceneCells = scene.cells](const GridCell &shown) {
+    setContent(std::move(cells), [year = scene.year, sceneCells = scene.cells, weekInName](const GridCell &shown) {
         for (const SceneCell &cell : sceneCells)
             if (cell.key == shown.key)
-                return QString::fromStdString(spokenName(year, cell));
+                return QString::fromStdString(spokenName(year, cell))
+                       + (weekInName && cell.day != 0 ? QStringLiteral(", неделя %1").arg(cell.week) : QString());
         return QString();
     });
 }
@@ -89,8 +90,26 @@ void DayGrid::setContent(std::vector<GridCell> cells, Namer makeName)
     QAccessible::updateAccessibility(&event);
 }
 
+QString DayGrid::description(int index) const
+{
+    return index >= 0 && index == indexOfKey(current) ? news : QString();
+}
+
+void DayGrid::setNews(const QString &text)
+{
+    news = text;
+    if (indexOfKey(current) >= 0 && picture()->hasFocus()) {
+        // Said as a new focus: the day, then the news as its description.  A change of
+        // description alone is not spoken by every screen reader and Qt.
+        emit newsArriving(current);
+        announceFocus();
+    }
+}
+
 void DayGrid::setCurrentKey(int key)
 {
+    if (key != current)
+        news.clear();
     current = key;
     announceFocus();
 }

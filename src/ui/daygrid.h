@@ -59,9 +59,18 @@ public:
     void setHeaders(QStringList rowHeaders, QStringList columnHeaders);
     // Takes the cells and headers of a scene drawn into the picture; names are made
     // from the scene when first asked for.
-    void showScene(const Scene &scene);
+    // `weekInName`: each day's name ends with its week number («…, неделя 18»), for
+    // a picture whose cursor visits the days only.
+    void showScene(const Scene &scene, bool weekInName = false);
     // Returns: the name of cell `index` of cells().
     QString name(int index) const;
+
+    // News of a new drawing (the year and its caption): the cursor's cell carries it
+    // as its description until the cursor moves, and announces it at once while the
+    // picture has the keyboard focus.  Every other cell, and every later move, says
+    // only its name.
+    QString description(int index) const;
+    void setNews(const QString &text);
 
     // The day cursor's cell, by key (-1: none); announced as the accessible focus
     // while the picture has the keyboard focus.
@@ -72,12 +81,16 @@ public:
 
 signals:
     void contentChanged();
+    // Before news is announced on the cursor's cell: a screen reader speaks a focus
+    // only on an object new to it, so the cell is to be made afresh.
+    void newsArriving(int key);
 
 private:
     mutable std::vector<GridCell> content;   // names filled in as they are asked for
     Namer namer;
     QStringList rowHeaders;
     QStringList columnHeaders;
+    QString news;
     int current = -1;
 };
 

@@ -75,14 +75,21 @@ public:
     bool isValid() const override { return cell() != nullptr; }
     QString text(QAccessible::Text t) const override
     {
-        return cell() && t == QAccessible::Name ? grid()->name(grid()->indexOfKey(key)) : QString();
+        if (!cell())
+            return QString();
+        if (t == QAccessible::Name)
+            return grid()->name(grid()->indexOfKey(key));
+        return t == QAccessible::Description ? grid()->description(grid()->indexOfKey(key)) : QString();
     }
     QRect rect() const override
     {
         const GridCell *c = cell();
         return c ? QRect(grid()->picture()->mapToGlobal(c->rect.topLeft()), c->rect.size()) : QRect();
     }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    // A list item, as Qt's list views present theirs: a screen reader then speaks the
+    // day the cursor lands on, where a table cell would have it read the whole
+    // weekday row first whenever the row changes, that is on every Up and Down.
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override
     {
         QAccessible::State state;
@@ -119,30 +126,39 @@ private:
     }
 };
 
-// The picture itself.  Its cells and headers are made on first demand and kept (Qt's
+// The picture itself: a list of its days in date order that also answers as a table
+// of weekday rows and week columns.  Its cells and headers are made on first demand and kept (Qt's
 // registry owns them) until the picture goes; they read the grid whenever asked.
 class GridTable : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:
     explicit GridTable(QWidget *picture)
-        : QAccessibleWidget(picture, QAccessible::Table)
+        : QAccessibleWidget(picture, QAccessible::List)
     {
-        // A client that read a cell before the redrawing hears its new name.
+        // A client that read a cell before the redrawing hears its new name; the
+        // cursor's cell announces the new drawing through its description instead,
+        // which a screen reader speaks at once (a second message would cut it off).
         DayGrid *g = grid();
         renaming = QObject::connect(g, &DayGrid::contentChanged, g, [this] {
-            for (const QAccessible::Id id : std::as_const(cellIds)) {
-                QAccessibleInterface *cell = QAccessible::accessibleInterface(id);
-                if (cell && cell->isValid()) {
+            const int focused = grid()->picture()->hasFocus() ? grid()->currentKey() : -1;
+            for (auto id = cellIds.cbegin(); id != cellIds.cend(); ++id) {
+                QAccessibleInterface *cell = QAccessible::accessibleInterface(id.value());
+                if (cell && cell->isValid() && id.key() != focused) {
                     QAccessibleEvent event(cell, QAccessible::NameChanged);
                     QAccessible::updateAccessibility(&event);
                 }
             }
+        });
+        refocusing = QObject::connect(g, &DayGrid::newsArriving, g, [this](int key) {
+            if (cellIds.contains(key))
+                QAccessible::deleteAccessibleInterface(cellIds.take(key));
         });
     }
 
     ~GridTable() override
     {
         QObject::disconnect(renaming);
+        QObject::disconnect(refocusing);
         for (const QAccessible::Id id : std::as_const(cellIds))
             QAccessible::deleteAccessibleInterface(id);
         for (const QAccessible::Id id : std::as_const(headerIds))
@@ -235,6 +251,7 @@ private:
     }
 
     QMetaObject::Connection renaming;
+    QMetaObject::Connection refocusing;
     mutable QHash<int, QAccessible::Id> cellIds;
     QHash<int, QAccessible::Id> headerIds;
 };

@@ -2,6 +2,7 @@
 #include "ui/picturearea.h"
 
 #include "ui/focusframe.h"
+#include "ui/surface.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -16,8 +17,15 @@ PictureArea::PictureArea(Border border, QWidget *parent)
         setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         setLineWidth(2);
     }
-    // A picture box defaults to the colour of button faces.
-    backColor = palette().color(QPalette::Button);
+    // A picture box defaults to the colour of button faces, kept light where the
+    // palette's would not carry the program's fixed ink.
+    backColor = inkSurface(palette());
+    if (backColor != palette().color(QPalette::Button)) {
+        // The focus frames drawn over it follow the surface, not the dark palette.
+        QPalette light = palette();
+        light.setColor(QPalette::WindowText, readableText(light, backColor));
+        setPalette(light);
+    }
     setAttribute(Qt::WA_StaticContents);
     // Reached by Tab (a screen reader then reads its description), never by a click.
     setFocusPolicy(Qt::TabFocus);

@@ -4,6 +4,7 @@
 #include "calendar/scene.h"
 #include "calendar/yeartables.h"
 #include "platform/fixedsize.h"
+#include "ui/daycursor.h"
 #include "ui/daygrid.h"
 #include "ui/dialogaccessible.h"
 #include "ui/fonts.h"
@@ -52,6 +53,7 @@ void frmNomeraNedel::createControls()
 
     Picture1 = new PictureArea(PictureArea::Border::Sunken, this);
     days = new DayGrid(Picture1);   // the month's days and week numbers for screen readers
+    new DayCursor(Picture1, *days);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(128, 32, 185, 169);
     Picture1->setAccessibleName(QStringLiteral("Номера недель"));
@@ -86,7 +88,7 @@ void frmNomeraNedel::List1_Click(int month)
 
     const Scene scene = weeksScene(year, oldStyleChecked, month);
     Picture1->draw(scene.dayLayer);
-    days->showScene(scene);
+    days->showScene(scene, true);   // the cursor visits days only: each says its week
 }
 
 // A single-choice list always shows its choice: Ctrl+click on the chosen month would

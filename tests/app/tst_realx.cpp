@@ -7,6 +7,8 @@
 #include "session/steps.h"
 #include "sheet/sheetpage.h"
 #include "ui/fonts.h"
+#include "ui/surface.h"
+#include "ui/vbcolor.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -111,6 +113,7 @@ private:
     OwnScreen *ownServer = nullptr;   // a row's own screen, which the row may end
     QStringList rowEnv;               // a row's own NAME=value settings
     rlim_t softFiles = 0;             // a row's soft limit on open files, or 0
+    QTemporaryDir schemes;            // qt6ct settings for the palette rows
     session::Steps driver{30};
 };
 
@@ -139,9 +142,13 @@ void tst_RealX::initTestCase()
     //   xdeath         the row's own X server ends
     //   restart        the program is ended and started again; its window must appear
     //   err:T          the program said exactly one line, containing T
+    //   contrast       on the sheet as shown, the day numbers and weekday abbreviations
+    //                  stand at 4.5:1 or more against the sheet's background (its most
+    //                  common colour), the month names and red days at 3:1 or more
     // A row may begin with, in this order: screen:WxH, an X server of its own of that size,
     // or bare, one of its own that resets whenever its last client leaves;
-    // files:N, a soft limit of N open files; and env:NAME=value, set for the program.
+    // files:N, a soft limit of N open files; and env:NAME=value, set for the program
+    // (@SCHEMES@ in it: the folder of qt6ct settings below).
     QString &failure = driver.failure;
     // Points in the main window's client area, which lies below the menu bar.
     const auto inClient = [this](int x, int y) { return main.rect.topLeft() + QPoint(x, main.rect.height() - 508 + y); };
@@ -267,6 +274,53 @@ void tst_RealX::initTestCase()
         failure = QStringLiteral("no window; the program said: ") + QString::fromUtf8(program->readAllStandardError());
         return false;
     });
+    driver.define(QStringLiteral("contrast"), [&failure, inClient](const QString &) {
+        const QRect sheet(inClient(2, 77 + 2), QSize(629, 389));
+        const QImage shown = QGuiApplication::primaryScreen()
+                                 ->grabWindow(0, sheet.x(), sheet.y(), sheet.width(), sheet.height()).toImage();
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                ++counts[shown.pixel(x, y) | 0xFF000000u];
+        QRgb background = 0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            background = it.value() > counts.value(background) ? it.key() : background;
+        QStringList measured;
+        failure.clear();
+        for (const auto &[ink, least] : {std::pair{ortelana::colors::DayNumber, 4.5}, std::pair{ortelana::colors::DarkBlue, 4.5},
+                                         std::pair{ortelana::colors::Purple, 3.0}, std::pair{ortelana::colors::Red, 3.0}}) {
+            const QRgb rgb = ortelana::bgrToRgb(ink) | 0xFF000000u;
+            const double ratio = ortelana::contrastRatio(QColor(rgb), QColor(background));
+            measured << QStringLiteral("%1 %2:1").arg(QColor(rgb).name()).arg(ratio, 0, 'f', 2);
+            if (!counts.contains(rgb) || ratio < least)
+                failure = QStringLiteral("%1 (%2 pixels) on %3: %4:1, less than %5:1")
+                              .arg(QColor(rgb).name()).arg(counts.value(rgb)).arg(QColor(background).name())
+                              .arg(ratio, 0, 'f', 2).arg(least);
+        }
+        qInfo("background %s: %s", qPrintable(QColor(background).name()), qPrintable(measured.join(QStringLiteral(", "))));
+        return failure.isEmpty();
+    });
+
+    // Two colour schemes for qt6ct: its own dark one, and a black high-contrast one.
+    QVERIFY(schemes.isValid());
+    for (const auto &[folder, scheme] : {std::pair{"darker", "/usr/share/qt6ct/colors/darker.conf"},
+                                         std::pair{"black", "black.conf"}}) {
+        QVERIFY(QDir(schemes.path()).mkpath(QStringLiteral("%1/qt6ct").arg(folder)));
+        QFile conf(schemes.filePath(QStringLiteral("%1/qt6ct/qt6ct.conf").arg(folder)));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(QStringLiteral("[Appearance]\ncustom_palette=true\nstyle=Fusion\ncolor_scheme_path=%1\n")
+                       .arg(QDir(schemes.path()).absoluteFilePath(QString::fromLatin1(scheme))).toUtf8());
+    }
+    // WindowText, Button, Light, Midlight, Dark, Mid, Text, BrightText, ButtonText, Base,
+    // Window, Shadow, Highlight, HighlightedText, Link, LinkVisited, AlternateBase, NoRole,
+    // ToolTipBase, ToolTipText, PlaceholderText.
+    const QByteArray black = "#ffffffff, #ff000000, #ff404040, #ff303030, #ff202020, #ff282828, #ffffffff, "
+                             "#ffffffff, #ffffffff, #ff000000, #ff000000, #ff000000, #ffffff00, #ff000000, "
+                             "#ff00ffff, #ffff00ff, #ff101010, #ff000000, #ff000000, #ffffffff, #ffc0c0c0";
+    QFile scheme(schemes.filePath(QStringLiteral("black.conf")));
+    QVERIFY(scheme.open(QIODevice::WriteOnly));
+    scheme.write("[ColorScheme]\nactive_colors=" + black + "\ndisabled_colors=" + black + "\ninactive_colors=" + black + "\n");
+
     driver.define(QStringLiteral("err"), [&failure, this](const QString &text) {
         const QStringList lines = QString::fromUtf8(program->readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         failure = QStringLiteral("the program said: ") + lines.join(QLatin1Char('|'));
@@ -283,7 +337,8 @@ bool tst_RealX::startProgram(qint64 fileSizeLimit)
                              "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID", "QT_SCALE_FACTOR"})
         env.remove(QLatin1String(name));
     for (const QString &setting : rowEnv)
-        env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+        env.insert(setting.section(QLatin1Char('='), 0, 0),
+                   setting.section(QLatin1Char('='), 1).replace(QLatin1String("@SCHEMES@"), schemes.path()));
     // A sanitized program must accept faketime's library loaded before its runtime.
     env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
     program = std::make_unique<QProcess>();
@@ -369,6 +424,14 @@ void tst_RealX::scenarios_data()
     QTest::newRow("the X server ends") << "screen:640x480x24 onscreen xdeath exit:1 err:X-сервером" << none;
     // The display check's connection must not be the server's last client before Qt's.
     QTest::newRow("first client of a bare X server, 20 starts") << "bare" + QStringLiteral(" restart").repeated(19) << none;
+    QTest::newRow("F10 opens the menu") << "key:F10 key:Down,Return see:Номера~недель" << none;
+    QTest::newRow("default palette: ink readable") << "contrast" << none;
+    QTest::newRow("GTK Adwaita-dark: ink readable")
+        << "env:QT_QPA_PLATFORMTHEME=gtk3 env:GTK_THEME=Adwaita:dark contrast" << none;
+    QTest::newRow("qt6ct darker: ink readable")
+        << "env:QT_QPA_PLATFORMTHEME=qt6ct env:XDG_CONFIG_HOME=@SCHEMES@/darker contrast" << none;
+    QTest::newRow("a black palette: ink readable")
+        << "env:QT_QPA_PLATFORMTHEME=qt6ct env:XDG_CONFIG_HOME=@SCHEMES@/black contrast" << none;
     QTest::newRow("centred") << "centred" << none;
     QTest::newRow("centred under a window manager") << "openbox centred key:F4 see:Номера~недель" << none;
 }

@@ -8,6 +8,7 @@
 
 #include "desktopstandin.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -40,6 +41,7 @@ private slots:
     void okIsFlatGreyInEveryState();
     void tabOrder();
     void linkPointerIsAHandWithHotSpotAtTopLeft();
+    void linkWritesAndOpensThePage_data();
     void linkWritesAndOpensThePage();
     void releaseOffTheLinkOpensNothing();
 
@@ -234,7 +236,7 @@ void tst_frmOprog::tabOrder()
     frmOprog dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    for (const char *name : {"Picture1", "OK"}) {
+    for (const char *name : {"Label1", "Picture1", "OK"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(name));
     }
@@ -266,8 +268,19 @@ void tst_frmOprog::linkPointerIsAHandWithHotSpotAtTopLeft()
     QVERIFY(qAlpha(hand.pixel(1, 0)) == 255 && qAlpha(hand.pixel(0, 1)) == 255);
 }
 
+// A click, a key on the focused link, a screen reader's press: the same page.
+void tst_frmOprog::linkWritesAndOpensThePage_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("click") << "click";
+    QTest::newRow("Enter") << "Enter";
+    QTest::newRow("Space") << "Space";
+    QTest::newRow("screen reader's press") << "press";
+}
+
 void tst_frmOprog::linkWritesAndOpensThePage()
 {
+    QFETCH(QString, how);
     QTemporaryDir elsewhere;
     QVERIFY(elsewhere.isValid());
     const auto restore = standInForTheDesktop(elsewhere.path());
@@ -279,7 +292,23 @@ void tst_frmOprog::linkWritesAndOpensThePage()
 
     const QString page = elsewhere.filePath(QStringLiteral("0.html"));
     for (int click = 1; click <= 2; ++click) {
-        QTest::mouseClick(link, Qt::LeftButton);
+        if (how == QLatin1String("click")) {
+            QTest::mouseClick(link, Qt::LeftButton);
+        } else if (how == QLatin1String("press")) {
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(link);
+            QVERIFY(face && face->actionInterface());
+            QCOMPARE(face->role(), QAccessible::Link);
+            QCOMPARE(face->text(QAccessible::Name), QString::fromUtf8(about::Slogan));
+            face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        } else {
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);   // from OK to the link
+            QCOMPARE(QApplication::focusWidget(), link);
+            QTest::keyClick(link, how == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Space);
+            QCOMPARE(dialog.result(), 0);   // the window stays open
+            link->clearFocus();
+            dialog.findChild<QWidget *>(QStringLiteral("OK"))->setFocus();
+        }
         QCOMPARE(opened.size(), click);
         QCOMPARE(opened.back(), QUrl::fromLocalFile(page));
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);   // the hourglass is gone

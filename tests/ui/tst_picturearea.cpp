@@ -4,6 +4,8 @@
 #include "calendar/scene.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
+#include "ui/surface.h"
+#include "ui/vbcolor.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -31,7 +33,48 @@ private slots:
     void frameIsOutsideTheDrawingArea();
     void highDensityKeepsLogicalPositions();
     void pictureSurvivesResizeAndDensityChange();
+    void surfaceCarriesTheInk_data();
+    void surfaceCarriesTheInk();
 };
+
+// Button faces of real themes (the default, GTK Adwaita-dark, qt6ct's darker, a black
+// high-contrast palette) and the surface a picture of fixed ink gets on each.
+void tst_PictureArea::surfaceCarriesTheInk_data()
+{
+    QTest::addColumn<QColor>("face");
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("surface");
+    QTest::newRow("default: its own face, unchanged") << QColor(0xEFEFEF) << QColor(Qt::black) << QColor(0xEFEFEF);
+    QTest::newRow("a white face") << QColor(Qt::white) << QColor(Qt::black) << QColor(Qt::white);
+    QTest::newRow("Adwaita-dark") << QColor(0x323232) << QColor(0xEEEEEC) << QColor(0xEFEFEF);
+    QTest::newRow("qt6ct darker") << QColor(0x424245) << QColor(0xD3D3D3) << QColor(0xEFEFEF);
+    QTest::newRow("black") << QColor(Qt::black) << QColor(Qt::white) << QColor(0xEFEFEF);
+    // Light enough for the dark ink, too dark for the month names' 3:1.
+    QTest::newRow("a mid grey") << QColor(0xA0A0A0) << QColor(Qt::black) << QColor(0xEFEFEF);
+}
+
+void tst_PictureArea::surfaceCarriesTheInk()
+{
+    QFETCH(QColor, face);
+    QFETCH(QColor, text);
+    QFETCH(QColor, surface);
+    QPalette palette;
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::WindowText, text);
+    QCOMPARE(inkSurface(palette), surface);
+    for (const auto &[ink, least] : {std::pair{colors::DayNumber, 4.5}, std::pair{colors::DarkBlue, 4.5},
+                                     std::pair{colors::WeekNumber, 4.5}, std::pair{colors::Purple, 3.0},
+                                     std::pair{colors::Red, 3.0}})
+        QVERIFY2(contrastRatio(vbColor(ink), surface) >= least, qPrintable(vbColor(ink).name()));
+    // A picture area takes it as its background; its focus frame stays visible on it.
+    QApplication::setPalette(palette);
+    PictureArea area(PictureArea::Border::None);
+    QCOMPARE(area.BackColor(), surface);
+    QVERIFY(contrastRatio(area.palette().color(QPalette::WindowText), surface) >= 4.5);
+    // The About window's texts on its fixed light grey.
+    QVERIFY(contrastRatio(readableText(palette, vbColor(colors::LightGrey)), vbColor(colors::LightGrey)) >= 4.5);
+    QApplication::setPalette(QPalette());
+}
 
 void tst_PictureArea::numbersCarryBlanks_data()
 {
