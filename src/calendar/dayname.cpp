@@ -37,6 +37,8 @@ std::string spokenName(long long year, const SceneCell &cell)
     // A Sunday is red by its weekday, which the name already says.
     if (cell.victoryDay)
         name += ", День Победы";
+    if (cell.weekInName)
+        name += ", неделя " + std::to_string(cell.week);
     return name;
 }
 

@@ -29,6 +29,7 @@ struct SceneCell
     int weekday = 0;         // [1, 7], Monday = 1: the row it is drawn in
     int week = 0;            // the running week number of its column
     bool victoryDay = false; // a red 9 May
+    bool weekInName = false; // its spoken name ends with its week number
 };
 
 struct Scene
@@ -62,7 +63,8 @@ std::vector<SceneItem> weeksFixedLayer();
 Scene weeksScene(const YearModel &model, bool oldStyleChecked, int month0);
 
 // Returns: what a screen reader says of a cell: «суббота, 1 января 2005 года»,
-// «понедельник, 9 мая 2005 года, День Победы», «неделя 18».
+// «понедельник, 9 мая 2005 года, День Победы», «неделя 18»; in the week numbers
+// window, whose day cursor visits the days only, «…, неделя 18» after a day.
 std::string spokenName(long long year, const SceneCell &cell);
 
 // Returns: the full weekday name of row `weekday` (1 = Monday ... 7 = Sunday).

@@ -38,7 +38,7 @@ Scene weeksScene(const YearModel &model, bool oldStyleChecked, int month0)
         scene.dayLayer.push_back(TextItem{x, y, 0, slot.red ? colors::Red : colors::DayNumber, writtenNumber(slot.day)});
         scene.cells.push_back(SceneCell{slot.day, slot.row - 1, slot.column - 1, x, y, ColumnWidth, RowHeight,
                                         month0 + 1, slot.day, slot.row, firstWeek + slot.column - 1,
-                                        slot.day == 9 && isRedNinth(model.victoryDay, month0 + 1)});
+                                        slot.day == 9 && isRedNinth(model.victoryDay, month0 + 1), true});
     }
     for (int c = 1; c <= layout.columns; ++c) {
         const int x = ColumnWidth * c;

@@ -5,6 +5,7 @@
 #include "calendar/sheetgeometry.h"
 #include "ui/fonts.h"
 #include "ui/paintercanvas.h"
+#include "ui/surface.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -24,7 +25,7 @@ QFont sheetFont()
 
 QImage sheetImage(const SheetRequest &request, qreal scale)
 {
-    const QColor background = QGuiApplication::palette().color(QPalette::Button);
+    const QColor background = inkSurface(QGuiApplication::palette());
     QImage image((DrawingSize * scale).toSize(), QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(background);

@@ -13,7 +13,7 @@ class QRectF;
 namespace ortelana {
 
 // Returns: the sheet's drawing area for the year as the window shows it, at the given
-// pixel density, on the colour of button faces.
+// pixel density, on the surface the window's sheet has.
 QImage sheetImage(const SheetRequest &request, qreal scale = 2);
 
 // Draws the page: "<year> <caption>" as a title, the sheet below, scaled to fit

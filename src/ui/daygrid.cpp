@@ -55,7 +55,7 @@ QString DayGrid::name(int index) const
     return cell.name;
 }
 
-void DayGrid::showScene(const Scene &scene, bool weekInName)
+void DayGrid::showScene(const Scene &scene)
 {
     const auto toList = [](const std::vector<std::string> &texts) {
         QStringList list;
@@ -72,11 +72,10 @@ void DayGrid::showScene(const Scene &scene, bool weekInName)
     for (const SceneCell &cell : scene.cells)
         cells.push_back({cell.key, cell.row, cell.column, QString(),
                          QRect(cell.x, cell.y, cell.width, cell.height).translated(origin)});
-    setContent(std::move(cells), [year = scene.year, sceneCells = scene.cells, weekInName](const GridCell &shown) {
+    setContent(std::move(cells), [year = scene.year, sceneCells = scene.cells](const GridCell &shown) {
         for (const SceneCell &cell : sceneCells)
             if (cell.key == shown.key)
-                return QString::fromStdString(spokenName(year, cell))
-                       + (weekInName && cell.day != 0 ? QStringLiteral(", неделя %1").arg(cell.week) : QString());
+                return QString::fromStdString(spokenName(year, cell));
         return QString();
     });
 }

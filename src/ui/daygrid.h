@@ -59,9 +59,7 @@ public:
     void setHeaders(QStringList rowHeaders, QStringList columnHeaders);
     // Takes the cells and headers of a scene drawn into the picture; names are made
     // from the scene when first asked for.
-    // `weekInName`: each day's name ends with its week number («…, неделя 18»), for
-    // a picture whose cursor visits the days only.
-    void showScene(const Scene &scene, bool weekInName = false);
+    void showScene(const Scene &scene);
     // Returns: the name of cell `index` of cells().
     QString name(int index) const;
 

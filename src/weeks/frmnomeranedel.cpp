@@ -88,7 +88,7 @@ void frmNomeraNedel::List1_Click(int month)
 
     const Scene scene = weeksScene(year, oldStyleChecked, month);
     Picture1->draw(scene.dayLayer);
-    days->showScene(scene, true);   // the cursor visits days only: each says its week
+    days->showScene(scene);
 }
 
 // A single-choice list always shows its choice: Ctrl+click on the chosen month would

@@ -120,6 +120,34 @@ void weekNumbers()
     check(firstWeekNumber(months, 11) == 49, "2005: December starts in week 49");
 }
 
+// What a screen reader is told, as both scenes name their cells, found by key.
+void spokenNames()
+{
+    struct Row
+    {
+        const char *where;
+        Scene scene;
+        int key;
+        std::string name;
+    };
+    const YearModel y2005 = computeYear(2005), y1917 = computeYear(1917);
+    const Row rows[] = {
+        {"sheet, 1 January 2005", sheetScene(y2005, true), sheetDayKey(0, 1), "суббота, 1 января 2005 года"},
+        {"sheet, 9 May 2005", sheetScene(y2005, true), sheetDayKey(4, 9), "понедельник, 9 мая 2005 года, День Победы"},
+        {"sheet, 1 January 1917 unchecked: the row it is drawn in",
+         sheetScene(y1917, false), sheetDayKey(0, 1), "воскресенье, 1 января 1917 года"},
+        {"weeks, 9 May 2005", weeksScene(y2005, true, 4), 9, "понедельник, 9 мая 2005 года, День Победы, неделя 20"},
+        {"weeks, May 2005's first week", weeksScene(y2005, true, 4), WeekKeyBase + 1, "неделя 18"},
+    };
+    for (const Row &row : rows) {
+        std::string said = "<no such cell>";
+        for (const SceneCell &cell : row.scene.cells)
+            if (cell.key == row.key)
+                said = spokenName(row.scene.year, cell);
+        check(said == row.name, std::string(row.where) + ": " + said);
+    }
+}
+
 // The reference is the plain year-by-year sum of the weekday shifts: 2 for a leap year,
 // 1 otherwise; and each year's December must run into the next year's 1 January.
 void everyYearAgainstTheRunningSum()
@@ -188,6 +216,7 @@ int main()
     drawingStarts();
     monthLayouts();
     weekNumbers();
+    spokenNames();
     everyYearAgainstTheRunningSum();
     monthStartsAgainstChrono();
     sceneAgainstChrono();
