@@ -157,6 +157,8 @@ STEPS = [
     ("Page Down", ["Next"], "воскресенье, 1 января 2006 года", ["2006 н. э.  ГОД СОБАКИ"]),
     ("Page Up", ["Prior"], "суббота, 1 января 2005 года", ["2005 н. э.  ГОД ПЕТУХА"]),
     ("Shift+Tab to the year box", ["shift+Tab"], None, ["Год: text", "2005 selected"]),
+    ("Page Down in the year box", ["Next"], None, ["2006 н. э.  ГОД СОБАКИ"]),
+    ("Page Up in the year box", ["Prior"], None, ["2005 н. э.  ГОД ПЕТУХА"]),
     ("F10", ["F10"], "Меню", []),
     ("Down in the menu", ["Down"], "Номера недель", []),
     ("О программе", ["Down", "Down", "Return"], None,

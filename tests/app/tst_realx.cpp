@@ -142,9 +142,13 @@ void tst_RealX::initTestCase()
     //   xdeath         the row's own X server ends
     //   restart        the program is ended and started again; its window must appear
     //   err:T          the program said exactly one line, containing T
-    //   contrast       on the sheet as shown, the day numbers and weekday abbreviations
-    //                  stand at 4.5:1 or more against the sheet's background (its most
-    //                  common colour), the month names and red days at 3:1 or more
+    //   contrast:P     measured on the screen's pixels of picture P: on the sheet (P =
+    //                  sheet) and the week numbers (P = weeks), the day numbers, weekday
+    //                  abbreviations and week numbers stand at 4.5:1 or more against the
+    //                  picture's most common colour, the month names and red days at 3:1;
+    //                  the texts of the About window (P = about) and the sheet's «Год:» and
+    //                  caption, their ink (the colour farthest from the box's most common)
+    //                  at 4.5:1 against that colour
     // A row may begin with, in this order: screen:WxH, an X server of its own of that size,
     // or bare, one of its own that resets whenever its last client leaves;
     // files:N, a soft limit of N open files; and env:NAME=value, set for the program
@@ -274,30 +278,68 @@ void tst_RealX::initTestCase()
         failure = QStringLiteral("no window; the program said: ") + QString::fromUtf8(program->readAllStandardError());
         return false;
     });
-    driver.define(QStringLiteral("contrast"), [&failure, inClient](const QString &) {
-        const QRect sheet(inClient(2, 77 + 2), QSize(629, 389));
-        const QImage shown = QGuiApplication::primaryScreen()
-                                 ->grabWindow(0, sheet.x(), sheet.y(), sheet.width(), sheet.height()).toImage();
-        QHash<QRgb, int> counts;
-        for (int y = 0; y < shown.height(); ++y)
-            for (int x = 0; x < shown.width(); ++x)
-                ++counts[shown.pixel(x, y) | 0xFF000000u];
-        QRgb background = 0;
-        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-            background = it.value() > counts.value(background) ? it.key() : background;
+    driver.define(QStringLiteral("contrast"), [&failure, inClient](const QString &picture) {
+        using namespace ortelana;
+        const auto grab = [](const QRect &r) {
+            return QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
+        };
         QStringList measured;
         failure.clear();
-        for (const auto &[ink, least] : {std::pair{ortelana::colors::DayNumber, 4.5}, std::pair{ortelana::colors::DarkBlue, 4.5},
-                                         std::pair{ortelana::colors::Purple, 3.0}, std::pair{ortelana::colors::Red, 3.0}}) {
-            const QRgb rgb = ortelana::bgrToRgb(ink) | 0xFF000000u;
-            const double ratio = ortelana::contrastRatio(QColor(rgb), QColor(background));
-            measured << QStringLiteral("%1 %2:1").arg(QColor(rgb).name()).arg(ratio, 0, 'f', 2);
-            if (!counts.contains(rgb) || ratio < least)
-                failure = QStringLiteral("%1 (%2 pixels) on %3: %4:1, less than %5:1")
-                              .arg(QColor(rgb).name()).arg(counts.value(rgb)).arg(QColor(background).name())
+        const auto measure = [&](const QString &what, QRgb ink, QRgb under, int pixels, double least) {
+            const double ratio = contrastRatio(QColor(ink), QColor(under));
+            measured << QStringLiteral("%1 %2 %3:1").arg(what, QColor(ink).name()).arg(ratio, 0, 'f', 2);
+            if (pixels == 0 || ratio < least)
+                failure = QStringLiteral("%1 %2 (%3 pixels) on %4: %5:1, less than %6:1")
+                              .arg(what, QColor(ink).name()).arg(pixels).arg(QColor(under).name())
                               .arg(ratio, 0, 'f', 2).arg(least);
+        };
+        // Each text's ink is its colour farthest from its box's most common colour.
+        const auto texts = [&](const QList<QRect> &boxes) {
+            for (const QRect &box : boxes) {
+                const QImage shown = grab(box);
+                QHash<QRgb, int> counts;
+                for (int y = 0; y < shown.height(); ++y)
+                    for (int x = 0; x < shown.width(); ++x)
+                        ++counts[shown.pixel(x, y) | 0xFF000000u];
+                QRgb under = 0;
+                for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+                    under = it.value() > counts.value(under) ? it.key() : under;
+                QRgb ink = under;
+                for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+                    ink = contrastRatio(QColor(it.key()), QColor(under)) > contrastRatio(QColor(ink), QColor(under)) ? it.key() : ink;
+                measure(QStringLiteral("text at %1,%2").arg(box.x()).arg(box.y()), ink, under, counts.value(ink), 4.5);
+            }
+        };
+        if (picture == QLatin1String("about")) {
+            // Author, e-mail, «Сайт:», the link, version, the two dates.
+            const QPoint at = findWindow(QStringLiteral("О программе")).rect.topLeft();
+            texts({QRect(104, 8, 220, 20).translated(at), QRect(104, 32, 242, 20).translated(at), QRect(104, 56, 48, 20).translated(at),
+                   QRect(152, 56, 183, 20).translated(at), QRect(104, 80, 104, 20).translated(at),
+                   QRect(104, 104, 236, 20).translated(at), QRect(156, 128, 170, 20).translated(at)});
+        } else {
+            const bool weeks = picture == QLatin1String("weeks");
+            const QRect area = weeks ? QRect(findWindow(QStringLiteral("Номера недель")).rect.topLeft() + QPoint(128 + 2, 32 + 2),
+                                             QSize(185 - 4, 169 - 4))
+                                     : QRect(inClient(2, 77 + 2), QSize(629, 389));
+            const QImage shown = grab(area);
+            QHash<QRgb, int> counts;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    ++counts[shown.pixel(x, y) | 0xFF000000u];
+            QRgb background = 0;
+            for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+                background = it.value() > counts.value(background) ? it.key() : background;
+            for (const auto &[what, ink, least] : {std::tuple{"days", colors::DayNumber, 4.5}, std::tuple{"weekdays", colors::DarkBlue, 4.5},
+                                                   std::tuple{weeks ? "week numbers" : "months", weeks ? colors::WeekNumber : colors::Purple,
+                                                              weeks ? 4.5 : 3.0},
+                                                   std::tuple{"red", colors::Red, 3.0}}) {
+                const QRgb rgb = bgrToRgb(ink) | 0xFF000000u;
+                measure(QLatin1String(what), rgb, background, counts.value(rgb), least);
+            }
+            if (!weeks)   // «Год:» and the caption, which follow the palette
+                texts({QRect(inClient(8, 480), QSize(38, 20)), QRect(inClient(144, 480), QSize(225, 25))});
         }
-        qInfo("background %s: %s", qPrintable(QColor(background).name()), qPrintable(measured.join(QStringLiteral(", "))));
+        qInfo("%s: %s", qPrintable(picture), qPrintable(measured.join(QStringLiteral(", "))));
         return failure.isEmpty();
     });
 
@@ -425,13 +467,16 @@ void tst_RealX::scenarios_data()
     // The display check's connection must not be the server's last client before Qt's.
     QTest::newRow("first client of a bare X server, 20 starts") << "bare" + QStringLiteral(" restart").repeated(19) << none;
     QTest::newRow("F10 opens the menu") << "key:F10 key:Down,Return see:Номера~недель" << none;
-    QTest::newRow("default palette: ink readable") << "contrast" << none;
+    // Each palette: the sheet, the week numbers (F4) and the About window (menu item 3).
+    const QString everyPicture = QStringLiteral("contrast:sheet key:F4 see:Номера~недель contrast:weeks key:Escape "
+                                                "menu:3 see:О~программе contrast:about");
+    QTest::newRow("default palette: ink readable") << everyPicture << none;
     QTest::newRow("GTK Adwaita-dark: ink readable")
-        << "env:QT_QPA_PLATFORMTHEME=gtk3 env:GTK_THEME=Adwaita:dark contrast" << none;
+        << "env:QT_QPA_PLATFORMTHEME=gtk3 env:GTK_THEME=Adwaita:dark " + everyPicture << none;
     QTest::newRow("qt6ct darker: ink readable")
-        << "env:QT_QPA_PLATFORMTHEME=qt6ct env:XDG_CONFIG_HOME=@SCHEMES@/darker contrast" << none;
+        << "env:QT_QPA_PLATFORMTHEME=qt6ct env:XDG_CONFIG_HOME=@SCHEMES@/darker " + everyPicture << none;
     QTest::newRow("a black palette: ink readable")
-        << "env:QT_QPA_PLATFORMTHEME=qt6ct env:XDG_CONFIG_HOME=@SCHEMES@/black contrast" << none;
+        << "env:QT_QPA_PLATFORMTHEME=qt6ct env:XDG_CONFIG_HOME=@SCHEMES@/black " + everyPicture << none;
     QTest::newRow("centred") << "centred" << none;
     QTest::newRow("centred under a window manager") << "openbox centred key:F4 see:Номера~недель" << none;
 }
