@@ -2,6 +2,7 @@
 // the year box's filter and pastes, the redirect page and its numbering, the help
 // document, and the GDI canvas drawing a year slot for slot as the scene places it.
 #include "calendar/scene.h"
+#include "info/redirectpage.h"
 #include "win32/commandline.h"
 #include "win32/gdicanvas.h"
 #include "win32/links.h"
@@ -138,9 +139,9 @@ void redirectPages()
     const std::string head = "<html><head><meta http-equiv='refresh' content='0; url=";
     const std::string tail = "'><meta http-equiv='Content-Type' content='text/html; charset=windows-1251'>"
                              "<title>WWW</title></head><body></body></html>\r\n";
-    check(redirectPage(L"") == head + tail && redirectPage(L"").size() == 178, "page: empty address, 178 bytes");
-    check(redirectPage(L"https://a.example/'x") == head + "https://a.example/'x" + tail, "page: apostrophe unchanged");
-    check(redirectPage(L"https://пример.рф/") == head + "https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/" + tail,
+    check(redirectPage("") == head + tail && redirectPage("").size() == 178, "page: empty address, 178 bytes");
+    check(redirectPage("https://a.example/'x") == head + "https://a.example/'x" + tail, "page: apostrophe unchanged");
+    check(redirectPage(toCodePage1251(L"https://пример.рф/")) == head + "https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/" + tail,
           "page: Cyrillic in code page 1251");
 
     const std::wstring address = L"https://ortelana.example.org/";
