@@ -3,8 +3,6 @@
 // cannot be written; the display: modes without a window never touch one, the window
 // without one says so in one line; and a hostile system: a far clock, short memory,
 // few descriptors, bad scale factors, no fonts.
-#include "calendar/yearmath.h"
-
 #include "fileprobe.h"
 #include "programrun.h"
 
@@ -21,8 +19,6 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
-
-using namespace ortelana;
 
 namespace {
 
@@ -58,8 +54,6 @@ class tst_CommandLine : public QObject
 
 private slots:
     void initTestCase();
-    void yearRules_data();
-    void yearRules();
     void program_data();
     void program();
     void helpIsRussianAndComplete();
@@ -97,36 +91,6 @@ void tst_CommandLine::initTestCase()
     const QStringList wayland = platforms.entryList({QStringLiteral("libqwayland*.so")}, QDir::Files);
     if (!wayland.isEmpty())
         QVERIFY(QFile::copy(platforms.filePath(wayland.front()), scratch.filePath(QStringLiteral("renamed/libqtwl.so"))));
-}
-
-void tst_CommandLine::yearRules_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<long long>("year");   // 0: refused
-    QTest::newRow("0") << QByteArray("0") << 0LL;
-    QTest::newRow("0000") << QByteArray("0000") << 0LL;
-    QTest::newRow("-5") << QByteArray("-5") << 0LL;
-    QTest::newRow("12345678") << QByteArray("12345678") << 0LL;
-    QTest::newRow("abc") << QByteArray("abc") << 0LL;
-    QTest::newRow("2024x") << QByteArray("2024x") << 0LL;
-    QTest::newRow("empty") << QByteArray() << 0LL;
-    QTest::newRow("blank before") << QByteArray(" 2024") << 0LL;
-    QTest::newRow("plus sign") << QByteArray("+2024") << 0LL;
-    QTest::newRow("Arabic-Indic digits") << QString::fromUtf8("١٢٣").toUtf8() << 0LL;
-    QTest::newRow("1") << QByteArray("1") << 1LL;
-    QTest::newRow("007") << QByteArray("007") << 7LL;
-    QTest::newRow("2024") << QByteArray("2024") << 2024LL;
-    QTest::newRow("9999999") << QByteArray("9999999") << 9999999LL;
-}
-
-void tst_CommandLine::yearRules()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(long long, year);
-    const std::optional<long long> parsed = parseYear(std::string_view(text.constData(), std::size_t(text.size())));
-    QCOMPARE(parsed.has_value(), year != 0);
-    if (parsed)
-        QCOMPARE(*parsed, year);
 }
 
 // The real program, one argument list of each kind (tst_commandlineparser's rows cover

@@ -1,7 +1,9 @@
 // The command line both programs read: what each argument list does for each of them,
-// the export's file exactly as given, and the one line of complaint.  Plain C++, like
+// the export's file exactly as given, the one line of complaint, and the years --year
+// takes.  Plain C++, like
 // the code it tests; it runs under Wine too.
 #include "calendar/commandline.h"
+#include "calendar/yearmath.h"
 
 #include <cstdio>
 #include <string>
@@ -142,6 +144,23 @@ void parsing()
     }
 }
 
+// What --year takes: one to seven ASCII digits, not zero; nothing else.
+void years()
+{
+    const struct
+    {
+        std::string_view text;
+        long long year;   // 0: refused
+    } rows[] = {
+        {"0", 0}, {"0000", 0}, {"-5", 0}, {"12345678", 0}, {"abc", 0}, {"2024x", 0}, {"", 0}, {" 2024", 0},
+        {"+2024", 0}, {"١٢٣", 0}, {"1", 1}, {"007", 7}, {"2024", 2024}, {"9999999", 9999999},
+    };
+    for (const auto &row : rows) {
+        const std::optional<long long> parsed = parseYear(row.text);
+        check(parsed.value_or(0) == row.year, "year \"" + std::string(row.text) + "\"");
+    }
+}
+
 // Each help names every option it reads, and the version names the licence.
 void texts()
 {
@@ -163,6 +182,7 @@ void texts()
 int main()
 {
     parsing();
+    years();
     texts();
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
