@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
+#include <string>
 #include <vector>
 
 namespace {
@@ -80,19 +81,16 @@ try {
     // instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    QList<QByteArray> arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QByteArray(argv[i]));
+    const std::vector<std::string> arguments(argv, argv + argc);
     using Action = ortelana::CommandLine::Action;
-    const ortelana::CommandLine command =
-        ortelana::parseCommandLine(arguments, ortelana::currentYear());
+    const ortelana::CommandLine command = ortelana::readCommandLine(arguments, ortelana::currentYear());
     switch (command.action) {
     case Action::Help:
-        return printOut(ortelana::helpText());
+        return printOut(QByteArray::fromStdString(ortelana::helpText(ortelana::FrontEnd::Qt)));
     case Action::Version:
-        return printOut(ortelana::versionText());
+        return printOut(QByteArray::fromStdString(ortelana::versionText()));
     case Action::Refuse:
-        printError(command.message);
+        printError(QString::fromStdString(command.message));
         return command.exitCode;
     case Action::Export: {
         if (!prepareEnvironment(false))
@@ -104,7 +102,8 @@ try {
         QGuiApplication app(qtArgc, argv);
         quiet.platformStarted();
         prepareApplication();
-        const ortelana::ExportResult result = ortelana::exportSheet(command.file, command.request);
+        const ortelana::ExportResult result =
+            ortelana::exportSheet(QByteArray::fromStdString(ortelana::exportFile(command, arguments)), command.request);
         if (result.exitCode != 0)
             printError(result.message);
         return result.exitCode;

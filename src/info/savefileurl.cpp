@@ -1,7 +1,8 @@
-// The redirect page: head + address + tail + CR LF in windows-1251, written safely as
-// 0.html, or the next number when a name is taken by something we may not replace.
+// The redirect page in windows-1251, written safely as 0.html, or the next number when
+// a name is taken by something we may not replace.
 #include "info/savefileurl.h"
 
+#include "info/redirectpage.h"
 #include "info/windows1251.h"
 
 #include <QCoreApplication>
@@ -9,18 +10,11 @@
 #include <QUrl>
 
 #include <cerrno>
-#include <string_view>
 #include <unistd.h>
 
 namespace ortelana {
 
 namespace {
-
-constexpr std::string_view Head = "<html><head><meta http-equiv='refresh' content='0; url=";
-constexpr std::string_view Tail =
-    "'><meta http-equiv='Content-Type' content='text/html; charset=windows-1251'>"
-    "<title>WWW</title></head><body></body></html>";
-static_assert(Head.size() == 55 && Tail.size() == 121);
 
 // Returns: the current directory exactly as the system names it, or nothing when it
 // has no name any more (deleted).
@@ -46,8 +40,7 @@ QUrl fileUrl(const QByteArray &path)
 
 void SaveFileUrl(const QString &address, WriteBytes write)
 {
-    const QByteArray page = QByteArray(Head.data(), qsizetype(Head.size())) + toWindows1251(address)
-                            + QByteArray(Tail.data(), qsizetype(Tail.size())) + "\r\n";
+    const QByteArray page = QByteArray::fromStdString(redirectPage(toWindows1251(address).toStdString()));
 
     // The page goes into the current directory; the desktop is handed the same file by
     // its absolute path.  A current directory that no longer exists has no path.

@@ -15,8 +15,6 @@ namespace ortelana::win32 {
 
 namespace {
 constexpr wchar_t ClassName[] = L"OrtelanaAbout";
-constexpr DWORD Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int IdLink = 10, IdLabel = 11;
 constexpr COLORREF LinkColour = colors::DarkBlue;
 } // namespace
@@ -27,12 +25,7 @@ void AboutWindow::show(HWND owner)
     if (!registered)
         return;
     AboutWindow self;
-    const RECT outer = centredWindow(self.scale.px(356), self.scale.px(209), Style, ExStyle, false, owner);
-    CreateWindowExW(ExStyle, ClassName, L"О программе", Style, outer.left, outer.top, outer.right - outer.left,
-                    outer.bottom - outer.top, owner, nullptr, GetModuleHandleW(nullptr), &self);
-    if (!self.window)
-        return;
-    runModal(owner, self.window);
+    showModal(owner, ClassName, L"О программе", self.scale.px(356), self.scale.px(209), &self);
 }
 
 void AboutWindow::createControls()

@@ -1,6 +1,7 @@
 // The redirect page and the shell calls.
 #include "win32/links.h"
 
+#include "info/redirectpage.h"   // the page's text, shared with the Linux program
 #include "win32/text.h"
 
 #include <windows.h>
@@ -9,12 +10,6 @@
 namespace ortelana::win32 {
 
 namespace {
-
-constexpr std::string_view Head = "<html><head><meta http-equiv='refresh' content='0; url=";
-constexpr std::string_view Tail =
-    "'><meta http-equiv='Content-Type' content='text/html; charset=windows-1251'>"
-    "<title>WWW</title></head><body></body></html>";
-static_assert(Head.size() == 55 && Tail.size() == 121);
 
 enum class Outcome { Written, Taken, Failed };
 
@@ -97,14 +92,9 @@ std::wstring programFolder()
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
-std::string redirectPage(std::wstring_view address)
-{
-    return std::string(Head) + toCodePage1251(address) + std::string(Tail) + "\r\n";
-}
-
 std::wstring SaveFileUrl(std::wstring_view address, Opener open)
 {
-    const std::string page = redirectPage(address);
+    const std::string page = redirectPage(toCodePage1251(address));
     // The page goes into the current directory, and the shell is given its full path:
     // a bare name would be looked for in the program's folder.
     const DWORD size = GetCurrentDirectoryW(0, nullptr);

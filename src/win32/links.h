@@ -19,10 +19,6 @@ using Opener = void (*)(const std::wstring &path);
 // directory; the result is not looked at (whatever the shell shows is its own).
 void shellOpen(const std::wstring &path);
 
-// Returns: the redirect page for `address`: head, the address in code page 1251,
-// tail and CR LF.
-std::string redirectPage(std::wstring_view address);
-
 // Writes the page for `address` as the first N.html in the current directory that
 // may be replaced (not read-only, not a folder, not held open by another program),
 // whole or not at all, and asks the shell to open it.  Reports nothing: when no page

@@ -87,8 +87,9 @@ std::wstring systemMessage(unsigned long error)
 }
 
 // Draws the sheet off screen, exactly as the window shows it, and writes it as a PNG.
-int exportSheet(const CommandLine &command)
+int exportSheet(const WideCommandLine &line)
 {
+    const CommandLine &command = line.command;
     const Font font = makeFont(L"MS Sans Serif", fontpx::Pt9_75, true);
     const YearModel model = computeYear(command.request.year);
     const Scene scene = sheetScene(model, command.request.oldStyle);
@@ -97,10 +98,10 @@ int exportSheet(const CommandLine &command)
     draw(scene.fixedLayer, canvas);
     draw(scene.dayLayer, canvas);
     GdiFlush();
-    const unsigned long error = savePng(command.file, sheet);
+    const unsigned long error = savePng(line.file, sheet);
     if (error == 0)
         return 0;
-    tell(STD_ERROR_HANDLE, L"ortelana: не удаётся записать «" + command.file + L"»: " + systemMessage(error) + L"\n",
+    tell(STD_ERROR_HANDLE, L"ortelana: не удаётся записать «" + line.file + L"»: " + systemMessage(error) + L"\n",
          MB_ICONERROR);
     return 1;
 }
@@ -116,16 +117,17 @@ long long thisYear()
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    const CommandLine command = parseCommandLine(arguments(), thisYear());
+    const WideCommandLine line = readCommandLine(arguments(), thisYear());
+    const CommandLine &command = line.command;
     switch (command.action) {
     case CommandLine::Action::Help:
-        tell(STD_OUTPUT_HANDLE, helpText(), MB_ICONINFORMATION);
+        tell(STD_OUTPUT_HANDLE, widen(helpText(FrontEnd::Win32)), MB_ICONINFORMATION);
         return 0;
     case CommandLine::Action::Version:
-        tell(STD_OUTPUT_HANDLE, versionText(), MB_ICONINFORMATION);
+        tell(STD_OUTPUT_HANDLE, widen(versionText()), MB_ICONINFORMATION);
         return 0;
     case CommandLine::Action::Refuse:
-        tell(STD_ERROR_HANDLE, command.message + L"\n", MB_ICONERROR);
+        tell(STD_ERROR_HANDLE, line.message + L"\n", MB_ICONERROR);
         return command.exitCode;
     case CommandLine::Action::Export:
     case CommandLine::Action::Window:
@@ -136,7 +138,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    const int status = command.action == CommandLine::Action::Export ? exportSheet(command)
+    const int status = command.action == CommandLine::Action::Export ? exportSheet(line)
                                                                       : MainWindow::run(command.start);
     if (SUCCEEDED(com))
         CoUninitialize();

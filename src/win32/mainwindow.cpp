@@ -75,7 +75,7 @@ long long currentYear()
 
 } // namespace
 
-int MainWindow::run(const std::optional<StartRequest> &request)
+int MainWindow::run(const std::optional<SheetRequest> &request)
 {
     MainWindow self;
     if (!self.create())
@@ -132,7 +132,7 @@ bool MainWindow::createControls()
     return DATA && YEAR && StilChck;
 }
 
-void MainWindow::start(const std::optional<StartRequest> &request)
+void MainWindow::start(const std::optional<SheetRequest> &request)
 {
     ShowWindow(window, SW_SHOWNORMAL);
     // The window appears and paints before the sheet is drawn.

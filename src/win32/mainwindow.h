@@ -4,7 +4,7 @@
 #pragma once
 
 #include "calendar/yearmodel.h"
-#include "win32/commandline.h"
+#include "calendar/sheetrequest.h"
 #include "win32/gdi.h"
 #include "win32/windowbase.h"
 
@@ -21,7 +21,7 @@ class MainWindow
 public:
     // Creates and shows the window, draws the sheet for `start` (or the current year)
     // and runs the program until the window is closed.  Returns: the exit status.
-    static int run(const std::optional<StartRequest> &start);
+    static int run(const std::optional<SheetRequest> &start);
 
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     HWND window = nullptr;
@@ -29,7 +29,7 @@ public:
 private:
     bool create();
     bool createControls();
-    void start(const std::optional<StartRequest> &request);
+    void start(const std::optional<SheetRequest> &request);
     void DrawSheet();
     void NewGod();
     void DrawDays();

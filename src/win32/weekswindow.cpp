@@ -11,8 +11,6 @@ namespace ortelana::win32 {
 
 namespace {
 constexpr wchar_t ClassName[] = L"OrtelanaWeeks";
-constexpr DWORD Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int IdList = 10, IdLabel = 11;
 
 } // namespace
@@ -26,12 +24,7 @@ void WeeksWindow::show(HWND owner, const YearModel &model, bool oldStyleChecked,
     if (!registered)
         return;
     WeeksWindow self(model, oldStyleChecked, chosenMonth);
-    const RECT outer = centredWindow(self.scale.px(328), self.scale.px(260), Style, ExStyle, false, owner);
-    CreateWindowExW(ExStyle, ClassName, L"Номера недель", Style, outer.left, outer.top, outer.right - outer.left,
-                    outer.bottom - outer.top, owner, nullptr, GetModuleHandleW(nullptr), &self);
-    if (!self.window)
-        return;
-    runModal(owner, self.window);
+    showModal(owner, ClassName, L"Номера недель", self.scale.px(328), self.scale.px(260), &self);
 }
 
 void WeeksWindow::createControls()

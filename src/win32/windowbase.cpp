@@ -46,8 +46,15 @@ RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu,
     return RECT{left, top, left + w, top + h};
 }
 
-void runModal(HWND owner, HWND dialog)
+void showModal(HWND owner, const wchar_t *className, const wchar_t *title, int width, int height, void *self)
 {
+    constexpr DWORD Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+    const RECT outer = centredWindow(width, height, Style, ExStyle, false, owner);
+    const HWND dialog = CreateWindowExW(ExStyle, className, title, Style, outer.left, outer.top, outer.right - outer.left,
+                                        outer.bottom - outer.top, owner, nullptr, GetModuleHandleW(nullptr), self);
+    if (!dialog)
+        return;
     EnableWindow(owner, FALSE);
     ShowWindow(dialog, SW_SHOW);
     UpdateWindow(dialog);

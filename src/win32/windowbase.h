@@ -45,10 +45,12 @@ ATOM registerWindowClass(const wchar_t *name, WNDPROC procedure, HBRUSH backgrou
 // centred on the work area of the screen that holds `beside` (the primary one for null).
 RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu, HWND beside);
 
-// Shows `dialog` and runs its messages (Tab, Enter and Esc as in a dialog) until it is
-// destroyed, with `owner` taking no input meanwhile.  A WM_QUIT met on the way is
-// posted again for the main loop.
-void runModal(HWND owner, HWND dialog);
+// Makes a modal window of the registered class `className` for `self` (the object its
+// messages go to), titled `title`, with a client area of width × height pixels centred
+// on `owner`'s screen; shows it and runs its messages (Tab, Enter and Esc as in a
+// dialog) until it is destroyed, with `owner` taking no input meanwhile.  A WM_QUIT
+// met on the way is posted again for the main loop.
+void showModal(HWND owner, const wchar_t *className, const wchar_t *title, int width, int height, void *self);
 
 // Ends a modal window: gives the owner its input back first, so that Windows
 // activates the owner and not some other program, then destroys the window.

@@ -3,9 +3,6 @@
 // cannot be written; the display: modes without a window never touch one, the window
 // without one says so in one line; and a hostile system: a far clock, short memory,
 // few descriptors, bad scale factors, no fonts.
-#include "app/commandline.h"
-#include "calendar/yearmath.h"
-
 #include "fileprobe.h"
 #include "programrun.h"
 
@@ -22,8 +19,6 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
-
-using namespace ortelana;
 
 namespace {
 
@@ -44,14 +39,6 @@ QStringList lines(const QString &text)
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-QList<QByteArray> bytes(const QStringList &arguments)
-{
-    QList<QByteArray> result{"ortelana"};
-    for (const QString &argument : arguments)
-        result.append(argument.toUtf8());
-    return result;
-}
-
 // An X display number with nothing behind it.
 bool displayIsFree(int number)
 {
@@ -67,10 +54,6 @@ class tst_CommandLine : public QObject
 
 private slots:
     void initTestCase();
-    void yearRules_data();
-    void yearRules();
-    void parsing_data();
-    void parsing();
     void program_data();
     void program();
     void helpIsRussianAndComplete();
@@ -110,124 +93,8 @@ void tst_CommandLine::initTestCase()
         QVERIFY(QFile::copy(platforms.filePath(wayland.front()), scratch.filePath(QStringLiteral("renamed/libqtwl.so"))));
 }
 
-void tst_CommandLine::yearRules_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<long long>("year");   // 0: refused
-    QTest::newRow("0") << QByteArray("0") << 0LL;
-    QTest::newRow("0000") << QByteArray("0000") << 0LL;
-    QTest::newRow("-5") << QByteArray("-5") << 0LL;
-    QTest::newRow("12345678") << QByteArray("12345678") << 0LL;
-    QTest::newRow("abc") << QByteArray("abc") << 0LL;
-    QTest::newRow("2024x") << QByteArray("2024x") << 0LL;
-    QTest::newRow("empty") << QByteArray() << 0LL;
-    QTest::newRow("blank before") << QByteArray(" 2024") << 0LL;
-    QTest::newRow("plus sign") << QByteArray("+2024") << 0LL;
-    QTest::newRow("Arabic-Indic digits") << QString::fromUtf8("١٢٣").toUtf8() << 0LL;
-    QTest::newRow("1") << QByteArray("1") << 1LL;
-    QTest::newRow("007") << QByteArray("007") << 7LL;
-    QTest::newRow("2024") << QByteArray("2024") << 2024LL;
-    QTest::newRow("9999999") << QByteArray("9999999") << 9999999LL;
-}
-
-void tst_CommandLine::yearRules()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(long long, year);
-    const std::optional<long long> parsed = parseYear(std::string_view(text.constData(), std::size_t(text.size())));
-    QCOMPARE(parsed.has_value(), year != 0);
-    if (parsed)
-        QCOMPARE(*parsed, year);
-}
-
-void tst_CommandLine::parsing_data()
-{
-    using Action = CommandLine::Action;
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("action");
-    QTest::addColumn<QString>("file");       // Export
-    QTest::addColumn<long long>("year");     // Export, and Window with a start (0: none)
-    QTest::addColumn<bool>("oldStyle");
-    QTest::addColumn<QString>("named");      // Refuse: the message names this
-
-    const int window = int(Action::Window), exporting = int(Action::Export), refuse = int(Action::Refuse);
-    QTest::newRow("none") << QStringList{} << window << "" << 0LL << true << "";
-    QTest::newRow("a file name") << QStringList{"notes.txt"} << window << "" << 0LL << true << "";
-    QTest::newRow("unknown option") << QStringList{"--foo", "-x"} << window << "" << 0LL << true << "";
-    QTest::newRow("window at a year") << QStringList{"--year", "1917"} << window << "" << 1917LL << true << "";
-    QTest::newRow("window, old style off") << QStringList{"--year=1917", "--old-style=off"} << window << "" << 1917LL << false << "";
-    QTest::newRow("window, old style alone") << QStringList{"--old-style", "off"} << window << "" << 2026LL << false << "";
-    QTest::newRow("window, year and a launcher's file") << QStringList{"--year", "5", "a.txt"} << window << "" << 5LL << true << "";
-    QTest::newRow("window, bad year") << QStringList{"--year", "0"} << refuse << "" << 0LL << true << "«0»";
-    QTest::newRow("window, year without value") << QStringList{"--year"} << refuse << "" << 0LL << true << "--year";
-    QTest::newRow("options ended") << QStringList{"--", "--export", "a.png"} << window << "" << 0LL << true << "";
-    QTest::newRow("export, current year") << QStringList{"--export", "y.png"} << exporting << "y.png" << 2026LL << true << "";
-    QTest::newRow("export, all options") << QStringList{"--export", "y.pdf", "--year", "1917", "--old-style", "off"}
-                                         << exporting << "y.pdf" << 1917LL << false << "";
-    QTest::newRow("export, = forms") << QStringList{"--export=y.png", "--year=5", "--old-style=on"} << exporting << "y.png" << 5LL << true << "";
-    QTest::newRow("export, options in any order") << QStringList{"--year", "5", "--export", "y.png"} << exporting << "y.png" << 5LL << true << "";
-    QTest::newRow("export, file with =") << QStringList{"--export=a=b.png"} << exporting << "a=b.png" << 2026LL << true << "";
-    QTest::newRow("export, misspelt option") << QStringList{"--export", "a.png", "--yaer", "1917"} << refuse << "" << 0LL << true << "--yaer";
-    QTest::newRow("export, unknown option first") << QStringList{"--foo", "--export", "a.png"} << refuse << "" << 0LL << true << "--foo";
-    QTest::newRow("export, stray argument") << QStringList{"--export", "a.png", "b.png"} << refuse << "" << 0LL << true << "b.png";
-    QTest::newRow("export, argument after --") << QStringList{"--export", "a.png", "--", "b"} << refuse << "" << 0LL << true << "«b»";
-    QTest::newRow("export without file") << QStringList{"--export"} << refuse << "" << 0LL << true << "--export";
-    QTest::newRow("export, option for file") << QStringList{"--export", "--year", "5"} << refuse << "" << 0LL << true << "--export";
-    QTest::newRow("export, empty file") << QStringList{"--export", ""} << refuse << "" << 0LL << true << "--export";
-    QTest::newRow("export, empty = file") << QStringList{"--export="} << refuse << "" << 0LL << true << "--export";
-    QTest::newRow("export twice") << QStringList{"--export", "a.png", "--export", "b.png"} << refuse << "" << 0LL << true << "--export";
-    QTest::newRow("year twice") << QStringList{"--export", "a.png", "--year", "1", "--year=2"} << refuse << "" << 0LL << true << "--year";
-    QTest::newRow("year 0") << QStringList{"--export", "y.png", "--year", "0"} << refuse << "" << 0LL << true << "«0»";
-    QTest::newRow("year -5") << QStringList{"--export", "y.png", "--year", "-5"} << refuse << "" << 0LL << true << "«-5»";
-    QTest::newRow("window, year -1") << QStringList{"--year", "-1"} << refuse << "" << 0LL << true << "«-1»";
-    QTest::newRow("a long value is cut") << QStringList{"--year", QString(100000, QLatin1Char('9'))} << refuse << "" << 0LL << true << "99…»";
-    QTest::newRow("unknown extension") << QStringList{"--export", "y.txt"} << refuse << "" << 0LL << true << "«y.txt»";
-    QTest::newRow("year 12345678") << QStringList{"--export", "y.png", "--year=12345678"} << refuse << "" << 0LL << true << "12345678";
-    QTest::newRow("year without value") << QStringList{"--export", "y.png", "--year"} << refuse << "" << 0LL << true << "--year";
-    QTest::newRow("old style maybe") << QStringList{"--export", "y.png", "--old-style", "maybe"} << refuse << "" << 0LL << true << "maybe";
-    QTest::newRow("help") << QStringList{"--help"} << int(Action::Help) << "" << 0LL << true << "";
-    QTest::newRow("help beside export") << QStringList{"--export", "y.png", "--help"} << int(Action::Help) << "" << 0LL << true << "";
-    QTest::newRow("version") << QStringList{"--version"} << int(Action::Version) << "" << 0LL << true << "";
-    QTest::newRow("no short options") << QStringList{"--export", "y.png", "-h"} << refuse << "" << 0LL << true << "-h";
-}
-
-void tst_CommandLine::parsing()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, action);
-    QFETCH(QString, file);
-    QFETCH(long long, year);
-    QFETCH(bool, oldStyle);
-    QFETCH(QString, named);
-    const CommandLine command = parseCommandLine(bytes(arguments), 2026);
-    QCOMPARE(int(command.action), action);
-    switch (command.action) {
-    case CommandLine::Action::Refuse:
-        QCOMPARE(command.exitCode, 2);
-        QVERIFY(command.message.startsWith(QStringLiteral("ortelana: ")));
-        QVERIFY(!command.message.contains(QLatin1Char('\n')));
-        QVERIFY2(command.message.contains(named), qPrintable(command.message));
-        QVERIFY2(command.message.size() < 160, qPrintable(command.message.left(200)));
-        break;
-    case CommandLine::Action::Export:
-        QCOMPARE(command.file, file.toUtf8());
-        QCOMPARE(command.request.year, year);
-        QCOMPARE(command.request.oldStyle, oldStyle);
-        break;
-    case CommandLine::Action::Window:
-        QCOMPARE(command.start.has_value(), year != 0);
-        if (command.start) {
-            QCOMPARE(command.start->year, year);
-            QCOMPARE(command.start->oldStyle, oldStyle);
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-// The real program, one argument list of each kind (the parsing rows above cover the
-// rest): -1 as the status means the window opened and stayed up.
+// The real program, one argument list of each kind (tst_commandlineparser's rows cover
+// the rest): -1 as the status means the window opened and stayed up.
 void tst_CommandLine::program_data()
 {
     QTest::addColumn<QStringList>("arguments");
