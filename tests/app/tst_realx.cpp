@@ -61,6 +61,25 @@ Geometry findWindow(const QString &title)
     return {id, rect};
 }
 
+// The colours of a part of the screen: how many pixels each has, and the most common.
+struct ScreenColours
+{
+    QHash<QRgb, int> counts;
+    QRgb common = 0;
+};
+
+ScreenColours screenColours(const QRect &area)
+{
+    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+    ScreenColours colours;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            ++colours.counts[shown.pixel(x, y) | 0xFF000000u];
+    for (auto it = colours.counts.cbegin(); it != colours.counts.cend(); ++it)
+        colours.common = it.value() > colours.counts.value(colours.common) ? it.key() : colours.common;
+    return colours;
+}
+
 // A row's own X server: a session of the launcher of its own, which ends its server
 // when its input is closed.
 struct OwnScreen
@@ -280,9 +299,6 @@ void tst_RealX::initTestCase()
     });
     driver.define(QStringLiteral("contrast"), [&failure, inClient](const QString &picture) {
         using namespace ortelana;
-        const auto grab = [](const QRect &r) {
-            return QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
-        };
         QStringList measured;
         failure.clear();
         const auto measure = [&](const QString &what, QRgb ink, QRgb under, int pixels, double least) {
@@ -296,18 +312,11 @@ void tst_RealX::initTestCase()
         // Each text's ink is its colour farthest from its box's most common colour.
         const auto texts = [&](const QList<QRect> &boxes) {
             for (const QRect &box : boxes) {
-                const QImage shown = grab(box);
-                QHash<QRgb, int> counts;
-                for (int y = 0; y < shown.height(); ++y)
-                    for (int x = 0; x < shown.width(); ++x)
-                        ++counts[shown.pixel(x, y) | 0xFF000000u];
-                QRgb under = 0;
-                for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-                    under = it.value() > counts.value(under) ? it.key() : under;
-                QRgb ink = under;
-                for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-                    ink = contrastRatio(QColor(it.key()), QColor(under)) > contrastRatio(QColor(ink), QColor(under)) ? it.key() : ink;
-                measure(QStringLiteral("text at %1,%2").arg(box.x()).arg(box.y()), ink, under, counts.value(ink), 4.5);
+                const ScreenColours shown = screenColours(box);
+                QRgb ink = shown.common;
+                for (auto it = shown.counts.cbegin(); it != shown.counts.cend(); ++it)
+                    ink = contrastRatio(QColor(it.key()), QColor(shown.common)) > contrastRatio(QColor(ink), QColor(shown.common)) ? it.key() : ink;
+                measure(QStringLiteral("text at %1,%2").arg(box.x()).arg(box.y()), ink, shown.common, shown.counts.value(ink), 4.5);
             }
         };
         if (picture == QLatin1String("about")) {
@@ -321,20 +330,13 @@ void tst_RealX::initTestCase()
             const QRect area = weeks ? QRect(findWindow(QStringLiteral("Номера недель")).rect.topLeft() + QPoint(128 + 2, 32 + 2),
                                              QSize(185 - 4, 169 - 4))
                                      : QRect(inClient(2, 77 + 2), QSize(629, 389));
-            const QImage shown = grab(area);
-            QHash<QRgb, int> counts;
-            for (int y = 0; y < shown.height(); ++y)
-                for (int x = 0; x < shown.width(); ++x)
-                    ++counts[shown.pixel(x, y) | 0xFF000000u];
-            QRgb background = 0;
-            for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-                background = it.value() > counts.value(background) ? it.key() : background;
+            const ScreenColours shown = screenColours(area);
             for (const auto &[what, ink, least] : {std::tuple{"days", colors::DayNumber, 4.5}, std::tuple{"weekdays", colors::DarkBlue, 4.5},
                                                    std::tuple{weeks ? "week numbers" : "months", weeks ? colors::WeekNumber : colors::Purple,
                                                               weeks ? 4.5 : 3.0},
                                                    std::tuple{"red", colors::Red, 3.0}}) {
                 const QRgb rgb = bgrToRgb(ink) | 0xFF000000u;
-                measure(QLatin1String(what), rgb, background, counts.value(rgb), least);
+                measure(QLatin1String(what), rgb, shown.common, shown.counts.value(rgb), least);
             }
             if (!weeks)   // «Год:» and the caption, which follow the palette
                 texts({QRect(inClient(8, 480), QSize(38, 20)), QRect(inClient(144, 480), QSize(225, 25))});

@@ -1,9 +1,9 @@
 // The command line both programs read: what each argument list does for each of them,
 // the export's file exactly as given, the one line of complaint, and the years --year
-// takes.  Plain C++, like
-// the code it tests; it runs under Wine too.
+// takes.  Plain C++, like the code it tests; it runs under Wine too.
 #include "calendar/commandline.h"
 #include "calendar/yearmath.h"
+#include "tally.h"
 
 #include <cstdio>
 #include <string>
@@ -14,19 +14,7 @@ using namespace ortelana;
 
 namespace {
 
-int passed = 0;
-int failed = 0;
-
-// Records one case; prints it when it fails.
-void check(bool ok, const std::string &what)
-{
-    if (ok) {
-        ++passed;
-    } else {
-        ++failed;
-        std::printf("FAIL: %s\n", what.c_str());
-    }
-}
+Tally check;
 
 // Quotes as the Linux program does for ASCII: cut to 60 characters.
 std::string cutAt60(std::string_view argument)
@@ -184,6 +172,5 @@ int main()
     parsing();
     years();
     texts();
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 ? 0 : 1;
+    return check.finish();
 }

@@ -6,6 +6,7 @@
 #include "calendar/weeknumbers.h"
 #include "calendar/yearmodel.h"
 #include "calendar/yeartables.h"
+#include "tally.h"
 
 #include <array>
 #include <chrono>
@@ -17,19 +18,7 @@ using namespace ortelana;
 
 namespace {
 
-int passed = 0;
-int failed = 0;
-
-// Records one case; prints it when it fails.
-void check(bool ok, const std::string &what)
-{
-    if (ok) {
-        ++passed;
-    } else {
-        ++failed;
-        std::printf("FAIL: %s\n", what.c_str());
-    }
-}
+Tally check;
 
 std::string yearText(long long y) { return "year " + std::to_string(y); }
 
@@ -220,6 +209,5 @@ int main()
     everyYearAgainstTheRunningSum();
     monthStartsAgainstChrono();
     sceneAgainstChrono();
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 ? 0 : 1;
+    return check.finish();
 }

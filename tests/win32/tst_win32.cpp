@@ -8,6 +8,7 @@
 #include "win32/links.h"
 #include "win32/text.h"
 #include "win32/yearedit.h"
+#include "tally.h"
 
 #include <windows.h>
 
@@ -21,18 +22,7 @@ using namespace ortelana::win32;
 
 namespace {
 
-int passed = 0;
-int failed = 0;
-
-void check(bool ok, const std::string &what)
-{
-    if (ok) {
-        ++passed;
-    } else {
-        ++failed;
-        std::printf("FAIL: %s\n", what.c_str());
-    }
-}
+Tally check;
 
 std::vector<std::wstring> opened;   // what the links handed over, in order
 void record(const std::wstring &path) { opened.push_back(path); }
@@ -281,6 +271,5 @@ int main()
     redirectPages();
     helpDocument();
     canvasDrawsTheScene();
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 ? 0 : 1;
+    return check.finish();
 }
