@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QRect>
 
@@ -28,6 +29,20 @@ inline QColor inkIn(const QImage &image, const QRect &area, const QColor &backgr
             }
         }
     return bestDistance > 60 ? best : QColor();
+}
+
+// The most common colour of a region: what a picture is drawn on.
+inline QRgb mostCommon(const QImage &image, const QRect &area)
+{
+    const QRect region = area & image.rect();
+    QHash<QRgb, int> counts;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb common = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        common = it.value() > counts.value(common) ? it.key() : common;
+    return common;
 }
 
 // True when no pixel of the region differs from the background.

@@ -1,11 +1,6 @@
-// What the program's fixed ink is drawn on.  The ink keeps its colours on every
-// palette (they are the program's look): the day numbers, weekday abbreviations and
-// week numbers need 4.5:1 against what lies under them, the month names and red days
-// 3:1.  The palette's button face is the surface wherever it gives that (on the
-// default palette it always does); a dark or high-contrast palette gets the light
-// face of the default palette instead.  Texts that follow the palette stay on the
-// palette's own surfaces; where a surface is fixed (the About window's light grey)
-// they take a dark text when the palette's own would not be readable.
+// The surface rule of calendar/contrast.h over a Qt palette: the picture areas take
+// the palette's button face, or the light default face where that would not carry
+// the fixed ink; texts on a fixed surface take the palette's text, or black.
 #pragma once
 
 #include <QColor>

@@ -1,6 +1,7 @@
 // About window: layout, stripes and the link.
 #include "win32/aboutwindow.h"
 
+#include "calendar/contrast.h"
 #include "info/aboutinfo.h"   // the texts of the About window, shared with the Linux program
 #include "win32/gdicanvas.h"
 #include "win32/images.h"
@@ -106,8 +107,10 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 1;
     case WM_CTLCOLORSTATIC: {
         const HDC dc = reinterpret_cast<HDC>(wParam);
-        SetBkColor(dc, RGB(0xE0, 0xE0, 0xE0));
-        SetTextColor(dc, reinterpret_cast<HWND>(lParam) == Label1 ? LinkColour : GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, colors::LightGrey);
+        // The grey stays whatever the theme; its texts stay readable on it.
+        SetTextColor(dc, reinterpret_cast<HWND>(lParam) == Label1 ? LinkColour
+                                                                  : readableText(GetSysColor(COLOR_WINDOWTEXT), colors::LightGrey));
         return reinterpret_cast<LRESULT>(grey.get());
     }
     case WM_SETCURSOR:

@@ -1,6 +1,7 @@
 // Entry point of the Windows program: the window, the export, or the help and
 // version texts.  A refused command line is told in one line on standard error when
 // there is somewhere to write it, in a message box «Ошибка» otherwise.
+#include "calendar/contrast.h"
 #include "calendar/scene.h"
 #include "calendar/yearmodel.h"
 #include "win32/commandline.h"
@@ -93,7 +94,7 @@ int exportSheet(const WideCommandLine &line)
     const Font font = makeFont(L"MS Sans Serif", fontpx::Pt9_75, true);
     const YearModel model = computeYear(command.request.year);
     const Scene scene = sheetScene(model, command.request.oldStyle);
-    Surface sheet(629, 389, GetSysColor(COLOR_BTNFACE), font.get());
+    Surface sheet(629, 389, inkSurface(GetSysColor(COLOR_BTNFACE)), font.get());
     GdiCanvas canvas(sheet);
     draw(scene.fixedLayer, canvas);
     draw(scene.dayLayer, canvas);

@@ -1,6 +1,7 @@
 // Main window: layout, start-up, the year and the menu commands.
 #include "win32/mainwindow.h"
 
+#include "calendar/contrast.h"
 #include "calendar/scene.h"
 #include "win32/aboutwindow.h"
 #include "win32/banner.h"
@@ -113,7 +114,8 @@ bool MainWindow::create()
 bool MainWindow::createControls()
 {
     createBanner(window, scale.px(633), scale.px(73), bannerFont.get(), scale.dpi);
-    picCalendar = PictureWindow::create(window, scale.at(0, 77, 633, 393), true, true, GetSysColor(COLOR_BTNFACE),
+    picCalendar = PictureWindow::create(window, scale.at(0, 77, 633, 393), true, true,
+                                        inkSurface(GetSysColor(COLOR_BTNFACE)),
                                         sheetFont.get(), L"Календарь", scale.dpi);
     if (!picCalendar)
         return false;

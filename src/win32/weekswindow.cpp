@@ -1,6 +1,7 @@
 // The week numbers window: controls, the load, and the drawing of the chosen month.
 #include "win32/weekswindow.h"
 
+#include "calendar/contrast.h"
 #include "calendar/scene.h"
 #include "calendar/yeartables.h"
 #include "win32/picturewindow.h"
@@ -44,7 +45,7 @@ void WeeksWindow::createControls()
         SendMessageW(List1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(name).c_str()));
     setAccessibleName(List1, L"Месяц");
     Label1 = control(L"STATIC", L"Label1", SS_CENTER | SS_NOPREFIX, scale.at(136, 8, 183, 20), IdLabel);
-    Picture1 = PictureWindow::create(window, scale.at(128, 32, 185, 169), true, false, GetSysColor(COLOR_BTNFACE),
+    Picture1 = PictureWindow::create(window, scale.at(128, 32, 185, 169), true, false, inkSurface(GetSysColor(COLOR_BTNFACE)),
                                      font.get(), L"Номера недель", scale.dpi);
     control(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, scale.at(240, 216, 81, 33), IDOK);
 }

@@ -4,6 +4,7 @@
 // off-screen drawing of the expected year, the year box's text through the clipboard,
 // the windows that are open, and what the session's stand-in opener was asked to
 // open.
+#include "pixelprobe.h"
 #include "session/steps.h"
 #include "sheet/sheetpage.h"
 #include "ui/fonts.h"
@@ -61,23 +62,13 @@ Geometry findWindow(const QString &title)
     return {id, rect};
 }
 
-// The colours of a part of the screen: how many pixels each has, and the most common.
-struct ScreenColours
+// A part of the screen as shown.
+QImage screenArea(const QRect &area)
 {
-    QHash<QRgb, int> counts;
-    QRgb common = 0;
-};
-
-ScreenColours screenColours(const QRect &area)
-{
-    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
-    ScreenColours colours;
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            ++colours.counts[shown.pixel(x, y) | 0xFF000000u];
-    for (auto it = colours.counts.cbegin(); it != colours.counts.cend(); ++it)
-        colours.common = it.value() > colours.counts.value(colours.common) ? it.key() : colours.common;
-    return colours;
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 // A row's own X server: a session of the launcher of its own, which ends its server
@@ -301,22 +292,22 @@ void tst_RealX::initTestCase()
         using namespace ortelana;
         QStringList measured;
         failure.clear();
-        const auto measure = [&](const QString &what, QRgb ink, QRgb under, int pixels, double least) {
+        const auto measure = [&](const QString &what, QRgb ink, QRgb under, bool drawn, double least) {
             const double ratio = contrastRatio(QColor(ink), QColor(under));
             measured << QStringLiteral("%1 %2 %3:1").arg(what, QColor(ink).name()).arg(ratio, 0, 'f', 2);
-            if (pixels == 0 || ratio < least)
-                failure = QStringLiteral("%1 %2 (%3 pixels) on %4: %5:1, less than %6:1")
-                              .arg(what, QColor(ink).name()).arg(pixels).arg(QColor(under).name())
+            if (!drawn || ratio < least)
+                failure = QStringLiteral("%1 %2 (%3) on %4: %5:1, less than %6:1")
+                              .arg(what, QColor(ink).name(), drawn ? QStringLiteral("drawn") : QStringLiteral("not drawn"), QColor(under).name())
                               .arg(ratio, 0, 'f', 2).arg(least);
         };
         // Each text's ink is its colour farthest from its box's most common colour.
         const auto texts = [&](const QList<QRect> &boxes) {
             for (const QRect &box : boxes) {
-                const ScreenColours shown = screenColours(box);
-                QRgb ink = shown.common;
-                for (auto it = shown.counts.cbegin(); it != shown.counts.cend(); ++it)
-                    ink = contrastRatio(QColor(it.key()), QColor(shown.common)) > contrastRatio(QColor(ink), QColor(shown.common)) ? it.key() : ink;
-                measure(QStringLiteral("text at %1,%2").arg(box.x()).arg(box.y()), ink, shown.common, shown.counts.value(ink), 4.5);
+                const QImage shown = screenArea(box);
+                const QRgb under = probe::mostCommon(shown, shown.rect());
+                const QColor ink = probe::inkIn(shown, shown.rect(), QColor(under));
+                measure(QStringLiteral("text at %1,%2").arg(box.x()).arg(box.y()), ink.isValid() ? ink.rgb() : under, under,
+                        ink.isValid(), 4.5);
             }
         };
         if (picture == QLatin1String("about")) {
@@ -330,13 +321,15 @@ void tst_RealX::initTestCase()
             const QRect area = weeks ? QRect(findWindow(QStringLiteral("Номера недель")).rect.topLeft() + QPoint(128 + 2, 32 + 2),
                                              QSize(185 - 4, 169 - 4))
                                      : QRect(inClient(2, 77 + 2), QSize(629, 389));
-            const ScreenColours shown = screenColours(area);
+            const QImage shown = screenArea(area);
+            const QRgb background = probe::mostCommon(shown, shown.rect());
             for (const auto &[what, ink, least] : {std::tuple{"days", colors::DayNumber, 4.5}, std::tuple{"weekdays", colors::DarkBlue, 4.5},
                                                    std::tuple{weeks ? "week numbers" : "months", weeks ? colors::WeekNumber : colors::Purple,
                                                               weeks ? 4.5 : 3.0},
                                                    std::tuple{"red", colors::Red, 3.0}}) {
                 const QRgb rgb = bgrToRgb(ink) | 0xFF000000u;
-                measure(QLatin1String(what), rgb, shown.common, shown.counts.value(rgb), least);
+                const bool drawn = !probe::inkBoundsWhere(shown, [rgb](QRgb pixel) { return pixel == rgb; }).isEmpty();
+                measure(QLatin1String(what), rgb, background, drawn, least);
             }
             if (!weeks)   // «Год:» and the caption, which follow the palette
                 texts({QRect(inClient(8, 480), QSize(38, 20)), QRect(inClient(144, 480), QSize(225, 25))});

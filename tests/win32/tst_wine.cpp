@@ -5,8 +5,10 @@
 // slot for slot against the scene.  Wine hands "open" to the host's xdg-open, which a
 // stand-in first on PATH records.  Runs in a session of its own
 // (tests/session/ortelana-session --x11 --screen 1024x768x24 --opener).
+#include "pixelprobe.h"
 #include "sheetprobe.h"
 
+#include "calendar/contrast.h"
 #include "info/aboutinfo.h"
 
 #include <QDir>
@@ -58,6 +60,7 @@ private slots:
     void aboutLinkWritesThePage();
     void helpOpensTheDocument();
     void exitEndsWithStatusZero();
+    void darkThemeKeepsTheInkReadable();
     void cleanupTestCase();
 
 private:
@@ -339,6 +342,77 @@ void tst_Wine::exitEndsWithStatusZero()
     QTRY_VERIFY2_WITH_TIMEOUT(program.state() == QProcess::NotRunning, "the program ends after «Выход»", 30000);
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
+}
+
+// Returns: what is wrong with `surface` under the fixed ink (4.5:1 for day numbers,
+// weekday abbreviations and week numbers, 3:1 for month names and red), or nothing.
+static QString unreadableOn(QRgb surface)
+{
+    const Colour under = Colour(qRed(surface)) | Colour(qGreen(surface)) << 8 | Colour(qBlue(surface)) << 16;
+    for (const auto &[ink, least] : {std::pair{colors::DayNumber, 4.5}, std::pair{colors::DarkBlue, 4.5},
+                                     std::pair{colors::WeekNumber, 4.5}, std::pair{colors::Purple, 3.0},
+                                     std::pair{colors::Red, 3.0}})
+        if (contrastRatio(ink, under) < least)
+            return QStringLiteral("%1 on %2: %3:1").arg(QColor(screenColour(ink)).name(), QColor(surface).name())
+                .arg(contrastRatio(ink, under), 0, 'f', 2);
+    return {};
+}
+
+void tst_Wine::darkThemeKeepsTheInkReadable()
+{
+    // A black high-contrast scheme: black faces and windows, white texts.
+    QProcess reg;
+    reg.setProcessEnvironment(program.processEnvironment());
+    reg.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral(
+        ". '%1/scripts/wine-env.sh' && wine_environment \"$ORTELANA_WINE_HOME\" && "
+        "for pair in ButtonFace:'0 0 0' Window:'0 0 0' WindowText:'255 255 255' ButtonText:'255 255 255'; do "
+        "wine reg add 'HKCU\\Control Panel\\Colors' /v \"${pair%%:*}\" /d \"${pair#*:}\" /f >/dev/null || exit 1; done").arg(source)});
+    QVERIFY(reg.waitForFinished(60000) && reg.exitCode() == 0);
+
+    // The export takes the window's surface.
+    QProcess exporter;
+    exporter.setProcessEnvironment(program.processEnvironment());
+    exporter.setWorkingDirectory(work.path());
+    exporter.start(source + QStringLiteral("/scripts/wine-run"), {QStringLiteral("--export"), QStringLiteral("dark.png"),
+                                                                  QStringLiteral("--year"), QStringLiteral("2005")});
+    QVERIFY(exporter.waitForFinished(60000) && exporter.exitCode() == 0);
+    const QImage exported(work.filePath(QStringLiteral("dark.png")));
+    QVERIFY(!exported.isNull());
+    const QString onExport = unreadableOn(probe::mostCommon(exported.convertToFormat(QImage::Format_RGB32), exported.rect()));
+    QVERIFY2(onExport.isEmpty(), qPrintable(QStringLiteral("export: ") + onExport));
+
+    program.start(source + QStringLiteral("/scripts/wine-run"), {QStringLiteral("--year"), QStringLiteral("2005")});
+    std::optional<QPoint> at;
+    QVERIFY2(waitFor([&at](const QImage &image) { return (at = findSheet(image, 2005, true)).has_value(); }, 120),
+             "the 2005 sheet under the dark scheme");
+    const QString onSheet = unreadableOn(probe::mostCommon(screenshot(), SheetArea.translated(*at)));
+    QVERIFY2(onSheet.isEmpty(), qPrintable(QStringLiteral("sheet: ") + onSheet));
+    keys({QStringLiteral("F4")});
+    QVERIFY(waitFor([&at](const QImage &image) { return (at = findWeeks(image, 2005, 0)).has_value(); }, 20));
+    const QString onWeeks = unreadableOn(probe::mostCommon(screenshot(), WeeksArea.translated(*at)));
+    QVERIFY2(onWeeks.isEmpty(), qPrintable(QStringLiteral("week numbers: ") + onWeeks));
+    keys({QStringLiteral("Escape")});
+
+    // The About window keeps its grey; each of its texts stays readable on it.
+    keys({QStringLiteral("F10"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"),
+          QStringLiteral("Return")});
+    QRect blue;
+    QVERIFY(waitFor([&blue](const QImage &image) { return !(blue = inkBox(image, qRgb(0, 0, 255), image.rect())).isEmpty(); }, 20));
+    const QPoint window = blue.topLeft() - QPoint(8, 175);
+    const QImage about = screenshot();
+    const QColor grey(screenColour(colors::LightGrey));
+    // Author, e-mail, «Сайт:», the link, version, the two dates.
+    for (const QRect &box : {QRect(104, 8, 220, 20), QRect(104, 32, 242, 20), QRect(104, 56, 48, 20), QRect(152, 56, 183, 20),
+                             QRect(104, 80, 104, 20), QRect(104, 104, 236, 20), QRect(156, 128, 170, 20)}) {
+        const QColor ink = probe::inkIn(about, box.translated(window), grey);
+        const double ratio = ink.isValid() ? contrastRatio(Colour(ink.red()) | Colour(ink.green()) << 8 | Colour(ink.blue()) << 16,
+                                                           colors::LightGrey)
+                                           : 1.0;
+        QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("the text at %1,%2: %3 on the grey, %4:1")
+                                              .arg(box.x()).arg(box.y()).arg(ink.name()).arg(ratio, 0, 'f', 2)));
+    }
+    keys({QStringLiteral("Escape"), QStringLiteral("F10"), QStringLiteral("Down"), QStringLiteral("Up"), QStringLiteral("Return")});
+    QTRY_VERIFY_WITH_TIMEOUT(program.state() == QProcess::NotRunning, 30000);
 }
 
 void tst_Wine::cleanupTestCase()
