@@ -182,9 +182,12 @@ void MainWindow::DrawDays()
     const Scene scene = sheetScene(model, checked);
     GdiCanvas canvas(picCalendar->surface(), scale.dpi);
     draw(scene.dayLayer, canvas);
-    picCalendar->setCursorCells(scene.cells);
+    picCalendar->setCursorCells(scene.cells, model.year);
     SetWindowTextW(picCalendar->handle(), sheetName(model.year, model.offersOldStyle && checked).c_str());
     picCalendar->refresh();
+    // The year with its caption, said with the cursor's day when the sheet has the focus
+    // (after Page Up or Down).
+    picCalendar->setNews(std::to_wstring(model.year) + widen(model.caption));
 }
 
 void MainWindow::confirmYear()

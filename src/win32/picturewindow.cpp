@@ -1,6 +1,8 @@
 // The picture window's class, painting and day cursor.
 #include "win32/picturewindow.h"
 
+#include "win32/text.h"
+
 #include <algorithm>
 
 namespace ortelana::win32 {
@@ -8,6 +10,7 @@ namespace ortelana::win32 {
 namespace {
 constexpr wchar_t ClassName[] = L"OrtelanaPicture";
 int monthOf(int key) { return key / 32; }   // keys are month0 * 32 + day
+constexpr UINT AnnounceFocus = WM_APP + 1;
 
 ATOM registerClass(WNDPROC procedure)
 {
@@ -39,6 +42,7 @@ PictureWindow *PictureWindow::create(HWND parent, const RECT &outer, bool sunken
     RECT inside{};
     GetClientRect(self->window, &inside);
     self->picture = std::make_unique<Surface>(inside.right, inside.bottom, background, font);
+    self->accessible = std::make_unique<DayList>(self->window, static_cast<const DaySource &>(*self));
     return self;
 }
 
@@ -54,6 +58,7 @@ LRESULT CALLBACK PictureWindow::procedure(HWND window, UINT message, WPARAM wPar
         return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->accessible.reset();   // before the days it reads
         delete self;
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -71,9 +76,22 @@ LRESULT PictureWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETDLGCODE:
         return hasCursor ? DLGC_WANTARROWS : 0;
     case WM_SETFOCUS:
+        refresh();
+        // After the system's own focus event for the picture, which would otherwise be
+        // the last one heard.
+        PostMessageW(window, AnnounceFocus, 0, 0);
+        return 0;
+    case AnnounceFocus:
+        if (accessible)
+            accessible->announceFocus();
+        return 0;
     case WM_KILLFOCUS:
         refresh();
         return 0;
+    case WM_GETOBJECT:
+        if (const LRESULT answer = accessible ? accessible->answer(wParam, lParam) : 0)
+            return answer;
+        break;
     case WM_LBUTTONDOWN:
         if (hasCursor)
             SetFocus(window);
@@ -96,16 +114,36 @@ void PictureWindow::paint()
     const RECT &area = scope.area();
     BitBlt(scope.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, picture->dc(),
            area.left, area.top, SRCCOPY);
-    if (hasCursor && current >= 0 && GetFocus() == window) {
-        const SceneCell &cell = days[std::size_t(current)];
-        const RECT frame{MulDiv(cell.x, dpi, 96), MulDiv(cell.y, dpi, 96), MulDiv(cell.x + cell.width, dpi, 96),
-                         MulDiv(cell.y + cell.height, dpi, 96)};
+    if (focusedDay() >= 0) {
+        const RECT frame = daySlot(current);
         DrawFocusRect(scope.dc(), &frame);
     }
 }
 
-void PictureWindow::setCursorCells(const std::vector<SceneCell> &cells)
+std::wstring PictureWindow::dayName(int index) const
 {
+    return widen(spokenName(year, days[std::size_t(index)]));
+}
+
+RECT PictureWindow::daySlot(int index) const
+{
+    // Scaled as the canvas draws the picture.
+    const SceneCell &cell = days[std::size_t(index)];
+    return RECT{MulDiv(cell.x, dpi, 96), MulDiv(cell.y, dpi, 96), MulDiv(cell.x + cell.width, dpi, 96),
+                MulDiv(cell.y + cell.height, dpi, 96)};
+}
+
+void PictureWindow::setNews(std::wstring text)
+{
+    drawingNews = std::move(text);
+    // Said as a new focus: a screen reader speaks the day, then the news.
+    if (accessible)
+        accessible->announceFocus();
+}
+
+void PictureWindow::setCursorCells(const std::vector<SceneCell> &cells, long long drawnYear)
+{
+    year = drawnYear;
     const int wanted = cursorKey();
     days.clear();
     std::copy_if(cells.begin(), cells.end(), std::back_inserter(days),
@@ -144,8 +182,12 @@ bool PictureWindow::moveCursor(WPARAM key)
     }
     if (next < 0)
         return false;
-    current = next;
-    refresh();
+    if (next != current) {
+        current = next;
+        drawingNews.clear();   // the news went with the day it was said on
+        refresh();
+        accessible->announceFocus();
+    }
     return true;
 }
 

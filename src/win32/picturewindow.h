@@ -4,9 +4,11 @@
 // the keyboard focus, the arrows, Home and End move a focus frame over the days
 // (Up and Down a day, Left and Right a week, Home and End the month's ends, with
 // Ctrl the year's); the frame is drawn on screen only, never into the picture.
+// Screen readers meet the days as a list (dayaccessible.h), the cursor's day focused.
 #pragma once
 
 #include "calendar/scene.h"
+#include "win32/dayaccessible.h"
 #include "win32/gdicanvas.h"
 
 #include <windows.h>
@@ -16,7 +18,7 @@
 
 namespace ortelana::win32 {
 
-class PictureWindow
+class PictureWindow final : private DaySource
 {
 public:
     // A child of `parent` at `outer` (border included); `sunken` gives it the sunken
@@ -30,12 +32,22 @@ public:
     // Shows what was drawn into the surface since the last call.
     void refresh() const { InvalidateRect(window, nullptr, FALSE); }
 
-    // The days the cursor moves over (cells with a day); the cursor keeps its month
-    // and day across drawings, or the month's last day when the year lacks it.
-    void setCursorCells(const std::vector<SceneCell> &cells);
+    // The days the cursor moves over (cells with a day) and their year; the cursor keeps
+    // its month and day across drawings, or the month's last day when the year lacks it.
+    void setCursorCells(const std::vector<SceneCell> &cells, long long year);
     int cursorKey() const { return current < 0 ? -1 : days[std::size_t(current)].key; }
+    // What came with this drawing, said with the cursor's day until the cursor moves;
+    // said at once when the picture has the focus.
+    void setNews(std::wstring text);
 
 private:
+    int dayCount() const override { return int(days.size()); }
+    std::wstring dayName(int index) const override;
+    RECT daySlot(int index) const override;
+    int focusedDay() const override { return hasCursor && GetFocus() == window ? current : -1; }
+    std::wstring news() const override { return drawingNews; }
+    bool takesFocus() const override { return hasCursor; }
+
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void paint();
@@ -44,6 +56,9 @@ private:
     HWND window = nullptr;
     std::unique_ptr<Surface> picture;
     std::vector<SceneCell> days;
+    long long year = 0;
+    std::wstring drawingNews;
+    std::unique_ptr<DayList> accessible;
     int current = -1;
     bool hasCursor = false;
     int dpi = 96;

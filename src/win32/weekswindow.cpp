@@ -72,6 +72,7 @@ void WeeksWindow::List1_Click()
     const Scene scene = weeksScene(model, oldStyleChecked, chosenMonth);
     GdiCanvas canvas(Picture1->surface(), scale.dpi);
     draw(scene.dayLayer, canvas);
+    Picture1->setCursorCells(scene.cells, model.year);
     Picture1->refresh();
 }
 

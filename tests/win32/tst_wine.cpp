@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QClipboard>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -56,6 +57,8 @@ private slots:
     void typingFiltersAndEnterDraws();
     void eightDigitsAndTheYearKeys();
     void dayCursorMovesOverTheDays();
+    void screenReaderHearsTheDay_data();
+    void screenReaderHearsTheDay();
     void yearZeroIsRefused();
     void aboutLinkWritesThePage();
     void helpOpensTheDocument();
@@ -74,6 +77,8 @@ private:
     QString source = QStringLiteral(ORTELANA_SOURCE_DIR);
     QTemporaryDir prefix, work;
     QProcess program;
+    QProcess listener;         // a screen reader's ears: focus events, a line each
+    QPoint sheetOrigin;        // the sheet's drawing area on the screen
 };
 
 void tst_Wine::keys(const QStringList &names)
@@ -245,6 +250,7 @@ void tst_Wine::dayCursorMovesOverTheDays()
         return [&, cell](const QImage &image) { return changed(image) == QRect(origin + QPoint(cell.x, cell.y), QSize(cell.width, cell.height)); };
     };
     QVERIFY2(qAbs(origin.x() - sheetAt->x()) <= 6 && qAbs(origin.y() - sheetAt->y()) <= 8, "the frame on 1 January");
+    sheetOrigin = origin;
     keys({QStringLiteral("Down")});
     QVERIFY2(waitFor(framedAt(second), 10), "Down: 2 January");
     keys({QStringLiteral("End")});
@@ -255,6 +261,72 @@ void tst_Wine::dayCursorMovesOverTheDays()
     QVERIFY2(waitFor(framedAt(first), 10), "Ctrl+Home: 1 January");
     keys({QStringLiteral("shift+Tab")});
     QVERIFY2(waitFor([&](const QImage &image) { return changed(image).isEmpty(); }, 10), "Shift+Tab: back to the year box");
+}
+
+// A screen reader's view, from a process of its own (msaa_listener.exe): the day the
+// cursor lands on, named as the scene speaks it, in its slot on the screen, with the
+// year's news after Page Down, and none once the cursor moves on.
+void tst_Wine::screenReaderHearsTheDay_data()
+{
+    QTest::addColumn<QStringList>("pressed");
+    QTest::addColumn<long long>("year");
+    QTest::addColumn<int>("date");   // month * 100 + day; 0: the year box
+    QTest::addColumn<bool>("news");
+    const auto row = [](const char *name, const QString &key, long long year, int date, bool news) {
+        QTest::newRow(name) << QStringList{key} << year << date << news;
+    };
+    row("Tab: 1 January", QStringLiteral("Tab"), 1234567, 101, false);
+    row("Down: 2 January", QStringLiteral("Down"), 1234567, 102, false);
+    row("Right: 9 January", QStringLiteral("Right"), 1234567, 109, false);
+    row("Ctrl+End: 31 December", QStringLiteral("ctrl+End"), 1234567, 1231, false);
+    row("Page Down: 31 December of a leap year, and the news", QStringLiteral("Next"), 1234568, 1231, true);
+    row("Up: 30 December, the news said", QStringLiteral("Up"), 1234568, 1230, false);
+    row("Page Up: 30 December the year before, and the news", QStringLiteral("Prior"), 1234567, 1230, true);
+    row("Shift+Tab: the year box", QStringLiteral("shift+Tab"), 1234567, 0, false);
+}
+
+void tst_Wine::screenReaderHearsTheDay()
+{
+    QFETCH(QStringList, pressed);
+    QFETCH(long long, year);
+    QFETCH(int, date);
+    QFETCH(bool, news);
+    QByteArray heard;
+    if (listener.state() == QProcess::NotRunning) {
+        listener.setProcessEnvironment(program.processEnvironment());
+        listener.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral(
+            ". '%1/scripts/wine-env.sh' && wine_environment \"$ORTELANA_WINE_HOME\" && exec wine '%2'")
+            .arg(source, QStringLiteral(ORTELANA_WINDOWS_BUILD "/tests/win32/msaa_listener.exe"))});
+        QTRY_VERIFY2_WITH_TIMEOUT((heard += listener.readAllStandardOutput()).contains("ready\n"),
+                                  "the listener's hook in place", 60000);
+    }
+    // What the focused object says: role, state, name, description, place on the screen.
+    // The year box: an editable text, focusable and focused, named by its label.
+    QString expected = QStringLiteral("focus\t42\t100004\tГод");
+    if (date > 0) {
+        const Scene scene = sheetScene(computeYear(year), true);
+        const auto day = std::find_if(scene.cells.begin(), scene.cells.end(), [date](const SceneCell &cell) {
+            return cell.day > 0 && cell.month * 100 + cell.day == date;
+        });
+        QVERIFY(day != scene.cells.end());
+        const QRect slot(sheetOrigin + QPoint(day->x, day->y), QSize(day->width, day->height));
+        // A list item, focusable, selectable, focused and selected.
+        expected = QStringLiteral("focus\t34\t300006\t%1\t%2\t%3,%4,%5,%6")
+                       .arg(QString::fromStdString(spokenName(year, *day)),
+                            news ? QString::number(year) + QString::fromStdString(computeYear(year).caption) : QString())
+                       .arg(slot.x()).arg(slot.y()).arg(slot.width()).arg(slot.height());
+    }
+    listener.readAllStandardOutput();
+    heard.clear();
+    keys(pressed);
+    // The last focus heard, once it has settled.
+    const auto last = [&] {
+        heard += listener.readAllStandardOutput();
+        const QList<QByteArray> lines = heard.split('\n');
+        return lines.size() < 2 ? QString() : QString::fromUtf8(lines[lines.size() - 2]);
+    };
+    QTRY_VERIFY2_WITH_TIMEOUT(date > 0 ? last() == expected : last().startsWith(expected),
+                              qPrintable(QStringLiteral("heard «%1», expected «%2»").arg(last(), expected)), 10000);
 }
 
 void tst_Wine::yearZeroIsRefused()
@@ -417,6 +489,10 @@ void tst_Wine::darkThemeKeepsTheInkReadable()
 
 void tst_Wine::cleanupTestCase()
 {
+    if (listener.state() != QProcess::NotRunning) {
+        listener.kill();
+        listener.waitForFinished(5000);
+    }
     if (program.state() != QProcess::NotRunning) {
         program.kill();
         program.waitForFinished(5000);
