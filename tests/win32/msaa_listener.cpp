@@ -2,7 +2,9 @@
 // a global out-of-context hook for focus events, each resolved with
 // AccessibleObjectFromEvent and written to standard output as one UTF-8 line:
 //     focus<TAB>role<TAB>state (hex)<TAB>name<TAB>description<TAB>left,top,width,height
-// "ready" comes first, once the hook is in place.  Runs until it is ended.  Events are
+// "ready" comes first, once the hook is in place.  Runs until it is ended.
+// With --list TITLE it reads the window named TITLE instead, as a screen reader browses
+// it: one line for the list, then one a child, in the same form with "list"/"item".  Events are
 // queued and resolved in order from the message loop, as screen readers do: a call into
 // the program lets the next event in, and resolving it there would say it first.
 #include <windows.h>
@@ -48,13 +50,9 @@ void CALLBACK heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, 
     }
 }
 
-void resolve(HWND window, LONG object, LONG child)
+// One line of what `accessible` says of `which`, after `kind`.
+void describe(const wchar_t *kind, IAccessible *accessible, VARIANT which)
 {
-    IAccessible *accessible = nullptr;
-    VARIANT which;
-    VariantInit(&which);
-    if (FAILED(AccessibleObjectFromEvent(window, DWORD(object), DWORD(child), &accessible, &which)) || !accessible)
-        return writeLine(L"focus\t?");
     BSTR name = nullptr, description = nullptr;
     accessible->get_accName(which, &name);
     accessible->get_accDescription(which, &description);
@@ -65,19 +63,69 @@ void resolve(HWND window, LONG object, LONG child)
     accessible->get_accState(which, &state);
     long left = 0, top = 0, width = 0, height = 0;
     accessible->accLocation(&left, &top, &width, &height, which);
-    accessible->Release();
     wchar_t stateText[16];
     wsprintfW(stateText, L"%lx", role.vt == VT_I4 && state.vt == VT_I4 ? state.lVal : -1L);
-    writeLine(L"focus\t" + std::to_wstring(role.vt == VT_I4 ? role.lVal : -1) + L"\t" + stateText + L"\t" + taken(name)
+    writeLine(kind + (L"\t" + std::to_wstring(role.vt == VT_I4 ? role.lVal : -1) + L"\t" + stateText + L"\t" + taken(name)
               + L"\t" + taken(description) + L"\t" + std::to_wstring(left) + L"," + std::to_wstring(top) + L","
-              + std::to_wstring(width) + L"," + std::to_wstring(height));
+              + std::to_wstring(width) + L"," + std::to_wstring(height)));
+}
+
+void resolve(HWND window, LONG object, LONG child)
+{
+    IAccessible *accessible = nullptr;
+    VARIANT which;
+    VariantInit(&which);
+    if (FAILED(AccessibleObjectFromEvent(window, DWORD(object), DWORD(child), &accessible, &which)) || !accessible)
+        return writeLine(L"focus\t?");
+    describe(L"focus", accessible, which);
+    accessible->Release();
+}
+
+struct Search
+{
+    const wchar_t *title;
+    HWND found;
+};
+
+BOOL CALLBACK compare(HWND window, LPARAM search)
+{
+    auto &wanted = *reinterpret_cast<Search *>(search);
+    wchar_t text[256]{};
+    GetWindowTextW(window, text, 256);
+    if (lstrcmpW(text, wanted.title) == 0)
+        wanted.found = window;
+    else
+        EnumChildWindows(window, compare, search);
+    return wanted.found == nullptr;
+}
+
+int list(const wchar_t *title)
+{
+    Search search{title, nullptr};
+    EnumWindows(compare, reinterpret_cast<LPARAM>(&search));
+    IAccessible *accessible = nullptr;
+    if (!search.found || FAILED(AccessibleObjectFromWindow(search.found, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                                           reinterpret_cast<void **>(&accessible))))
+        return 1;
+    VARIANT which;
+    which.vt = VT_I4;
+    which.lVal = CHILDID_SELF;
+    describe(L"list", accessible, which);
+    long count = 0;
+    accessible->get_accChildCount(&count);
+    for (which.lVal = 1; which.lVal <= count; ++which.lVal)
+        describe(L"item", accessible, which);
+    accessible->Release();
+    return 0;
 }
 
 } // namespace
 
-int wmain()
+int wmain(int argc, wchar_t **argv)
 {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (argc == 3 && lstrcmpW(argv[1], L"--list") == 0)
+        return list(argv[2]);
     WNDCLASSW kind{};
     kind.lpfnWndProc = DefWindowProcW;
     kind.hInstance = GetModuleHandleW(nullptr);

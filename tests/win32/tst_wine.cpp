@@ -72,6 +72,8 @@ private:
     // Waits (at most `seconds`) for `ready` to hold on a fresh screenshot.
     bool waitFor(const std::function<bool(const QImage &)> &ready, int seconds);
     QStringList opened() const;
+    // What msaa_listener.exe --list reads of the window named `title`, a line each.
+    QStringList browse(const QString &title);
 
     QString openedLog;   // the stand-in opener's record, a line a call
     QString source = QStringLiteral(ORTELANA_SOURCE_DIR);
@@ -115,6 +117,27 @@ QStringList tst_Wine::opened() const
     if (!log.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QStringList tst_Wine::browse(const QString &title)
+{
+    QProcess reader;
+    reader.setProcessEnvironment(program.processEnvironment());
+    reader.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral(
+        ". '%1/scripts/wine-env.sh' && wine_environment \"$ORTELANA_WINE_HOME\" && exec wine '%2' --list \"$0\"")
+        .arg(source, QStringLiteral(ORTELANA_WINDOWS_BUILD "/tests/win32/msaa_listener.exe")), title});
+    // Answering the X server meanwhile: Wine may ask for our clipboard.  A reader that
+    // hangs leaves nothing to compare.
+    QElapsedTimer clock;
+    clock.start();
+    while (reader.state() != QProcess::NotRunning && clock.elapsed() < 60000)
+        QTest::qWait(100);
+    if (reader.state() != QProcess::NotRunning) {
+        reader.kill();
+        reader.waitForFinished(5000);
+        return {};
+    }
+    return QString::fromUtf8(reader.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 void tst_Wine::initTestCase()
@@ -162,6 +185,14 @@ void tst_Wine::weekNumbersRememberTheMonth()
     keys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down")});
     QVERIFY2(waitFor([](const QImage &image) { return findWeeks(image, 2005, 4).has_value(); }, 10),
              "May 2005 after four steps down the list");
+    // As a screen reader browses it: a list of May's days, each named with its week.
+    const QStringList heard = browse(QStringLiteral("Дни и номера недель: Май"));
+    const Scene may = weeksScene(computeYear(2005), true, 4);
+    QCOMPARE(heard.value(0).section(QLatin1Char('\t'), 0, 3), QStringLiteral("list\t33\t0\tДни и номера недель: Май"));
+    QCOMPARE(heard.size(), 1 + 31);
+    for (int i = 1; i < heard.size(); ++i)   // a list item, read only; no description
+        QCOMPARE(heard[i].section(QLatin1Char('\t'), 0, 4),
+                 QStringLiteral("item\t34\t40\t%1\t").arg(QString::fromStdString(spokenName(2005, may.cells[std::size_t(i - 1)]))));
     keys({QStringLiteral("Escape")});
     QVERIFY2(waitFor([](const QImage &image) { return !hasInk(image, screenColour(colors::WeekNumber), image.rect()); }, 10),
              "Escape closes the window");
