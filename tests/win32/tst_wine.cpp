@@ -185,14 +185,18 @@ void tst_Wine::weekNumbersRememberTheMonth()
     keys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down")});
     QVERIFY2(waitFor([](const QImage &image) { return findWeeks(image, 2005, 4).has_value(); }, 10),
              "May 2005 after four steps down the list");
-    // As a screen reader browses it: a list of May's days, each named with its week.
+    // As a screen reader browses it: a list of May's days, each named with its week, a
+    // list item, read only, with no description.  Checked once the window is closed, so
+    // that a fault here leaves the next steps their window.
     const QStringList heard = browse(QStringLiteral("Дни и номера недель: Май"));
     const Scene may = weeksScene(computeYear(2005), true, 4);
-    QCOMPARE(heard.value(0).section(QLatin1Char('\t'), 0, 3), QStringLiteral("list\t33\t0\tДни и номера недель: Май"));
-    QCOMPARE(heard.size(), 1 + 31);
-    for (int i = 1; i < heard.size(); ++i)   // a list item, read only; no description
-        QCOMPARE(heard[i].section(QLatin1Char('\t'), 0, 4),
-                 QStringLiteral("item\t34\t40\t%1\t").arg(QString::fromStdString(spokenName(2005, may.cells[std::size_t(i - 1)]))));
+    QStringList wanted{QStringLiteral("list\t33\t0\tДни и номера недель: Май")};
+    for (int i = 0; i < 31; ++i)
+        wanted << QStringLiteral("item\t34\t40\t%1\t").arg(QString::fromStdString(spokenName(2005, may.cells[std::size_t(i)])));
+    QString misheard = heard.size() == wanted.size() ? QString() : QStringLiteral("%1 lines heard").arg(heard.size());
+    for (int i = 0; i < wanted.size() && misheard.isEmpty(); ++i)
+        if (!heard.value(i).startsWith(wanted[i]))
+            misheard = QStringLiteral("heard «%1», expected «%2»").arg(heard.value(i), wanted[i]);
     keys({QStringLiteral("Escape")});
     QVERIFY2(waitFor([](const QImage &image) { return !hasInk(image, screenColour(colors::WeekNumber), image.rect()); }, 10),
              "Escape closes the window");
@@ -201,6 +205,7 @@ void tst_Wine::weekNumbersRememberTheMonth()
              "reopened at May");
     keys({QStringLiteral("Return")});
     QVERIFY(waitFor([](const QImage &image) { return findSheet(image, 2005, true).has_value(); }, 10));
+    QVERIFY2(misheard.isEmpty(), qPrintable(QStringLiteral("the week picture's days: ") + misheard));
 }
 
 void tst_Wine::typingFiltersAndEnterDraws()
