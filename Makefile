@@ -4,7 +4,7 @@
 # Debian packages in three sets, so that a first `make run` fetches only what it needs.
 # Building and running the program, without the packages these recommend (a desktop,
 # systemd, GTK): the program needs none of them.
-RUN_PACKAGES     := cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev \
+RUN_PACKAGES     := cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev \
                     qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core
 # What the suite drives or reads back besides the program:
 TEST_PACKAGES    := poppler-utils time desktop-file-utils appstream xvfb x11-utils xdotool man-db tidy \

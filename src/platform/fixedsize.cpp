@@ -1,29 +1,84 @@
-// Keeping fixed-size windows normal.  On Wayland a maximised window must take the size
-// the compositor configures, which a fixed size cannot, and the compositor ends the
-// connection over it.  A request to maximise and the program's answer to leave that
-// state again, sent one after the other, reach the compositor apart now and then (Qt
-// flushes its requests from more than one thread), and the compositor then configures
-// the maximised state in between.  So on Wayland the requests are never made: Qt's
-// side of the window is told it is maximised already (the compositor is told
-// nothing), and Qt's decoration, which toggles that state, asks only for the normal
-// state, which is sent nowhere.  Should the compositor maximise the window itself,
-// the window asks it to leave that state at once.
+// Keeping fixed-size windows normal.  On Wayland a maximised or full-screen window must
+// take the size the compositor configures, which a fixed size cannot, and the
+// compositor ends the connection over it.  Qt's decoration and Qt's own bookkeeping
+// ask for those states in ways that change between Qt versions, so the requests are
+// stopped below Qt: libwayland marshals every request of the process through
+// wl_proxy_marshal_array_flags, which its variadic marshalling functions call through
+// the dynamic linker.  The program defines that function itself (exported from the
+// executable, whose definitions come first in the lookup), drops xdg_toplevel's
+// set_maximized and set_fullscreen, and hands everything else to libwayland's own.
+// Qt then believes it asked; the window's state is set back to normal at once, which
+// Qt sends nowhere, as the compositor never left that state.  Should the compositor
+// maximise the window itself, that is the same correction, and Qt sends the request
+// to leave the state.  docs/debian.md says why this holds on every Qt we build with.
 #include "platform/fixedsize.h"
 
-#include "platform/ending.h"
-
 #include <QEvent>
-#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
-#ifdef ORTELANA_HAVE_QPA_NATIVE
-#include <qpa/qplatformnativeinterface.h>
-#include <qpa/qwindowsysteminterface.h>
-
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <dlfcn.h>
-#endif
+
+namespace {
+
+// libwayland's own functions, looked up in the library itself: it is loaded by Qt's
+// Wayland plug-in, so only once something calls in here.
+struct Libwayland
+{
+    using Marshal = void *(*)(void *, std::uint32_t, const void *, std::uint32_t, std::uint32_t, void *);
+    using ClassOf = const char *(*)(void *);
+    Marshal marshal = nullptr;
+    ClassOf classOf = nullptr;
+
+    Libwayland()
+    {
+        // The handle stays open: the process keeps the library for its whole life.
+        if (void *library = ::dlopen("libwayland-client.so.0", RTLD_LAZY | RTLD_NOLOAD)) {
+            marshal = reinterpret_cast<Marshal>(::dlsym(library, "wl_proxy_marshal_array_flags"));
+            classOf = reinterpret_cast<ClassOf>(::dlsym(library, "wl_proxy_get_class"));
+        }
+        if (!marshal || !classOf) {
+            // Nothing could be sent any more; better a clear end than a silent one.
+            std::fputs("ortelana: libwayland-client.so.0 is not loaded\n", stderr);
+            std::abort();
+        }
+    }
+};
+
+const Libwayland &libwayland()
+{
+    static const Libwayland functions;
+    return functions;
+}
+
+// Whether the request is one that would enlarge a window: the request numbers of the
+// stable xdg-shell protocol's xdg_toplevel.
+bool enlarges(void *proxy, std::uint32_t opcode)
+{
+    constexpr std::uint32_t SetMaximized = 9;
+    constexpr std::uint32_t SetFullscreen = 11;
+    if (opcode != SetMaximized && opcode != SetFullscreen)
+        return false;
+    const char *name = libwayland().classOf(proxy);
+    return name && std::strcmp(name, "xdg_toplevel") == 0;
+}
+
+} // namespace
+
+// Pointer types stand for libwayland's (struct wl_proxy, wl_interface, wl_argument),
+// whose headers the program does not need otherwise.
+extern "C" __attribute__((visibility("default"))) void *
+wl_proxy_marshal_array_flags(void *proxy, std::uint32_t opcode, const void *interface, std::uint32_t version,
+                             std::uint32_t flags, void *arguments)
+{
+    if (enlarges(proxy, opcode))
+        return nullptr;   // neither request creates an object, so there is none to return
+    return libwayland().marshal(proxy, opcode, interface, version, flags, arguments);
+}
 
 namespace ortelana {
 
@@ -31,38 +86,7 @@ namespace {
 
 constexpr Qt::WindowStates Enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
 
-// Sends xdg_toplevel's unset_maximized and unset_fullscreen for the states in `states`
-// through libwayland, which Qt's Wayland plug-in has loaded.
-void leaveOnWayland(QWindow *handle, Qt::WindowStates states)
-{
-#ifdef ORTELANA_HAVE_QPA_NATIVE
-    if (!onWayland())
-        return;
-    QPlatformNativeInterface *native = QGuiApplication::platformNativeInterface();
-    void *toplevel = native ? native->nativeResourceForWindow("xdg_toplevel", handle) : nullptr;
-    if (!toplevel)
-        return;
-    void *client = ::dlopen("libwayland-client.so.0", RTLD_NOW | RTLD_LOCAL | RTLD_NOLOAD);
-    if (!client)
-        return;
-    // The request numbers of the stable xdg-shell protocol's xdg_toplevel.
-    constexpr std::uint32_t UnsetMaximized = 10;
-    constexpr std::uint32_t UnsetFullscreen = 12;
-    using Marshal = void (*)(void *, std::uint32_t, ...);
-    if (const auto marshal = reinterpret_cast<Marshal>(::dlsym(client, "wl_proxy_marshal"))) {
-        if (states & Qt::WindowMaximized)
-            marshal(toplevel, UnsetMaximized);
-        if (states & Qt::WindowFullScreen)
-            marshal(toplevel, UnsetFullscreen);
-    }
-    ::dlclose(client);
-#else
-    Q_UNUSED(handle);
-    Q_UNUSED(states);
-#endif
-}
-
-// Watches the window's showing and hiding and, once it is shown, its state.
+// Watches the window's first showing and, from then on, its state.
 class NormalStateKeeper : public QObject
 {
 public:
@@ -70,68 +94,28 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == handle) {
-            // The platform's report of a state, the compositor's configuration on Wayland.
-            if (event->type() == QEvent::WindowStateChange)
-                keep(true);
-            return false;
-        }
-        auto *window = static_cast<QWidget *>(watched);
-        if (event->type() == QEvent::Show && window->windowHandle() && !handle) {
+        auto *window = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && window && window->windowHandle() && !handle) {
             handle = window->windowHandle();
-            handle->installEventFilter(this);
-            connect(handle, &QWindow::windowStateChanged, this, [this] { keep(false); });
+            // Asked for in Qt (its decoration's button), or reported by the platform.
+            connect(handle, &QWindow::windowStateChanged, this, &NormalStateKeeper::keep);
         }
-        if (event->type() == QEvent::Show && handle)
-            keep(false);
-        // A window shown again gets a new surface, asked for in Qt's state of the window:
-        // that must be the true one then.
-        if (event->type() == QEvent::Hide && handle && quietMaximised())
-            report(handle->windowStates() & ~Qt::WindowMaximized);
+        if (event->type() == QEvent::Show || event->type() == QEvent::WindowStateChange)
+            keep();
         return false;
     }
 
 private:
-    // Whether Qt's side alone is to be told of a maximised state (see the top).
-    bool quietMaximised() const
+    void keep()
     {
-#ifdef ORTELANA_HAVE_QPA_NATIVE
-        return onWayland();
-#else
-        return false;
-#endif
-    }
-
-    void report(Qt::WindowStates states)
-    {
-#ifdef ORTELANA_HAVE_QPA_NATIVE
-        reporting = true;
-        QWindowSystemInterface::handleWindowStateChanged<QWindowSystemInterface::SynchronousDelivery>(handle, states);
-        reporting = false;
-#else
-        Q_UNUSED(states);
-#endif
-    }
-
-    // `fromPlatform`: the state was reported by the platform, not asked for in Qt.
-    void keep(bool fromPlatform)
-    {
-        if (reporting || !handle->isVisible())
+        if (!handle)
             return;
         const Qt::WindowStates states = handle->windowStates();
-        if (!quietMaximised()) {
-            if (states & Enlarged)
-                handle->setWindowStates(states & ~Enlarged);
-            return;
-        }
-        if (fromPlatform && (states & Enlarged))
-            leaveOnWayland(handle, states & Enlarged);
-        if ((states & Enlarged) != Qt::WindowMaximized)
-            report((states & ~Enlarged) | Qt::WindowMaximized);
+        if (states & Enlarged)
+            handle->setWindowStates(states & ~Enlarged);
     }
 
     QWindow *handle = nullptr;
-    bool reporting = false;
 };
 
 } // namespace
