@@ -117,23 +117,29 @@ def key(*keys):
 
 
 failures = []
+DAY = re.compile(r"\d+ [а-я]+ \d+ года")
 
 
-def check(what, seen, first, besides):
-    """The first words Orca says after a step (keys' echoes aside) are `first`, the
-    words `besides` are said too (within what it says), and no more than one day is
-    named: a row read whole names many."""
+def check(what, seen, day, words):
+    """What a listener needs after a step, whatever Orca's version adds (role words,
+    key echo, how it groups an utterance): the `day` the cursor landed on is spoken,
+    with no other day named before or after it (a row read whole names many), and
+    each of the program's `words` is spoken."""
     line = f"{what}: {seen!r}"
     if LISTEN:
         print("heard", line, flush=True)
         return
     said = [s for s in seen if not echo(s)]
     wrong = []
-    if first is not None and (not said or said[0] != first):
-        wrong.append(f"first {first!r}")
-    wrong += [f"also {b!r}" for b in besides if not any(b in s for s in said)]
-    if len([s for s in said if DAY.search(s)]) > 1:
-        wrong.append("one day named")
+    named = [m.group(0) for s in said for m in DAY.finditer(s)]
+    if day is not None:
+        if not any(day in s for s in said):
+            wrong.append(f"the day {day!r}")
+        if any(other not in day for other in named):
+            wrong.append(f"no day but {day!r}")
+    elif named:
+        wrong.append("no day")
+    wrong += [f"{w!r}" for w in words if not any(w in s for s in said)]
     if wrong:
         failures.append(line + ", expected " + ", ".join(wrong))
         print("FAIL", line, "expected", ", ".join(wrong), flush=True)
@@ -141,10 +147,11 @@ def check(what, seen, first, besides):
         print("ok  ", line, flush=True)
 
 
-# (what, keys, the first words Orca must say or None, words it must say besides).
-# Orca's own words are English: no Russian locale is asked for.
+# (what, keys, the day the cursor lands on or None, the program's words said besides).
+# Orca's own words (roles, states, key names) are left out: they change between its
+# versions and languages.
 STEPS = [
-    ("Tab to the sheet", ["Tab"], "Календарь", ["суббота, 1 января 2005 года"]),
+    ("Tab to the sheet", ["Tab"], "суббота, 1 января 2005 года", ["Календарь"]),
     ("Down", ["Down"], "воскресенье, 2 января 2005 года", []),
     ("Down into Monday", ["Down"], "понедельник, 3 января 2005 года", []),
     ("Up", ["Up"], "воскресенье, 2 января 2005 года", []),
@@ -156,24 +163,23 @@ STEPS = [
     ("Ctrl+Home", ["ctrl+Home"], "суббота, 1 января 2005 года", []),
     ("Page Down", ["Next"], "воскресенье, 1 января 2006 года", ["2006 н. э.  ГОД СОБАКИ"]),
     ("Page Up", ["Prior"], "суббота, 1 января 2005 года", ["2005 н. э.  ГОД ПЕТУХА"]),
-    ("Shift+Tab to the year box", ["shift+Tab"], None, ["Год: text", "2005 selected"]),
+    ("Shift+Tab to the year box", ["shift+Tab"], None, ["Год:", "2005"]),
     ("Page Down in the year box", ["Next"], None, ["2006 н. э.  ГОД СОБАКИ"]),
     ("Page Up in the year box", ["Prior"], None, ["2005 н. э.  ГОД ПЕТУХА"]),
-    ("F10", ["F10"], "Меню", []),
-    ("Down in the menu", ["Down"], "Номера недель", []),
+    ("F10", ["F10"], None, ["Меню"]),
+    ("Down in the menu", ["Down"], None, ["Номера недель"]),
     ("О программе", ["Down", "Down", "Return"], None,
      ["Автор:", "Электронная почта:", "Сайт: Вечный календарь", "Версия программы: v", "26 августа 2015 год"]),
-    ("Tab to the link", ["Tab"], "Вечный календарь link", []),
-    ("Esc closes the About window, F4", ["Escape", "@main", "F4"], None, ["Номера недель dialog"]),
-    ("Tab to the weeks picture", ["Tab"], "Номера недель", ["суббота, 1 января 2005 года, неделя 1"]),
+    ("Tab to the link", ["Tab"], None, ["Вечный календарь"]),
+    ("Esc closes the About window, F4", ["Escape", "@main", "F4"], None, ["Номера недель"]),
+    ("Tab to the weeks picture", ["Tab"], "суббота, 1 января 2005 года, неделя 1", ["Номера недель"]),
     ("Down on the weeks", ["Down"], "воскресенье, 2 января 2005 года, неделя 1", []),
     ("Right on the weeks", ["Right"], "воскресенье, 9 января 2005 года, неделя 2", []),
     # Typing waits until the main window is back, as a listening user does.
-    ("Esc closes the weeks", ["Escape", "@main"], None, ["Ортелана frame"]),
+    ("Esc closes the weeks", ["Escape", "@main"], None, ["Ортелана"]),
     ("1900 and Enter", ["ctrl+a", "1", "9", "0", "0", "Return"], None, ["1900 н. э.  ГОД КРЫСЫ"]),
 ]
 LISTEN_STEPS = STEPS
-DAY = re.compile(r"\d+ [а-я]+ \d+ года")
 
 
 env = {k: v for k, v in os.environ.items() if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "QT_SCALE_FACTOR")}
@@ -194,14 +200,14 @@ try:
     MAIN.append(window[0])
     key("@main")
     # The year box whole: Qt's own interface had Orca say «200».
-    check("the year box at start", orca.settle("2005", longest=60), None, ["Год: text", "2005"])
+    check("the year box at start", orca.settle("2005", longest=60), None, ["Год:", "2005"])
 
     steps = STEPS if not LISTEN else LISTEN_STEPS
     if os.environ.get("ORTELANA_ORCA_STEPS"):   # a few steps by name, for a quick listen
         steps = [s for s in steps if s[0] in os.environ["ORTELANA_ORCA_STEPS"].split(",")]
-    for what, keys, first, besides in steps:
+    for what, keys, day, words in steps:
         key(*keys)
-        check(what, orca.settle((besides or [first or ""])[-1], quiet=4 if LISTEN else 2), first, besides)
+        check(what, orca.settle(day or words[-1], quiet=4 if LISTEN else 2), day, words)
 finally:
     for child in reversed(children):
         child.kill()
