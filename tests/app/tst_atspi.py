@@ -15,6 +15,9 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "session"))
+import xkeys  # noqa: E402
+
 PROGRAM = os.path.abspath(sys.argv[1])
 
 failures = []
@@ -66,7 +69,8 @@ def find(root, role, name=None, timeout=10):
 
 
 def key(*keys):
-    subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "60"] + list(keys), check=True, timeout=20)
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "60"] + [xkeys.pressed(k) for k in keys],
+                   check=True, timeout=20)
 
 
 def wait_focus(name):

@@ -18,6 +18,9 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "session"))
+import xkeys  # noqa: E402
+
 SKIP = 77
 
 for tool in ("orca", "xdotool", "speech-dispatcher"):
@@ -113,7 +116,7 @@ def key(*keys):
         if k == "@main":
             subprocess.run(["xdotool", "windowfocus", "--sync", MAIN[0]], timeout=20)
         else:
-            subprocess.run(["xdotool", "key", "--delay", "80", k], check=True, timeout=20)
+            subprocess.run(["xdotool", "key", "--delay", "80", xkeys.pressed(k)], check=True, timeout=20)
 
 
 failures = []
