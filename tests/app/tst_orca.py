@@ -190,6 +190,11 @@ env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
 work = tempfile.mkdtemp()
 try:
     orca = Orca()
+    # Orca speaks once it is up; on a busy machine that took minutes, and the steps
+    # before it went unheard.  Its first words differ between versions: any will do.
+    deadline = time.time() + 300
+    while not orca.said() and time.time() < deadline:
+        time.sleep(0.5)
     program = subprocess.Popen([PROGRAM, "--year", "2005"], cwd=work, env=env)
     children.append(program)
     deadline = time.time() + 60
