@@ -1,11 +1,11 @@
 # Packs the Windows zip the same way every time, run by cmake/windowspackage.cmake:
 # the files copied into FOLDER under PARENT with the same permissions whatever the
-# umask, entered in name order, all dated EPOCH (seconds) and written in UTC.  Two
-# builds of one commit by the same user give the same bytes.  CMake's archiver
-# (libarchive) also stores each file's owner and group as numbers and has no option
-# to leave them out, so two users' builds differ there.  Info-ZIP's zip -X would
-# leave them out, but it marks no name as UTF-8, and Windows would then unpack
-# «Справка.html» under a garbled name.
+# umask, packed by CMake's archiver (which marks «Справка.html» as a UTF-8 name, so
+# Windows unpacks it under its name; Info-ZIP's zip does not), then made the same for
+# every build of one commit by Debian's strip-nondeterminism: CMake's archiver stores
+# each file's access and change times and its owner, and has no option to leave them
+# out; strip-nondeterminism sets every time to EPOCH (seconds, written in UTC),
+# zeroes the owner and puts the entries in name order.
 #     cmake -DPARENT=DIR -DFOLDER=NAME -DZIP=FILE -DEPOCH=SECONDS -DFILES="A;B" -P windowszip.cmake
 set(stage "${PARENT}/${FOLDER}")
 file(REMOVE_RECURSE "${stage}")
@@ -17,9 +17,7 @@ foreach(file IN LISTS FILES)
     list(APPEND entries "${FOLDER}/${name}")
 endforeach()
 list(SORT entries)
-set(ENV{SOURCE_DATE_EPOCH} "${EPOCH}")
-string(TIMESTAMP date "%Y-%m-%d %H:%M:%S UTC" UTC)
 file(REMOVE "${ZIP}")
-execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${CMAKE_COMMAND} -E tar cf "${ZIP}" --format=zip "--mtime=${date}" --
-                        ${entries}
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf "${ZIP}" --format=zip -- ${entries}
                 WORKING_DIRECTORY "${PARENT}" COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND strip-nondeterminism --type zip --timestamp "${EPOCH}" "${ZIP}" COMMAND_ERROR_IS_FATAL ANY)
