@@ -41,6 +41,7 @@ cat "$work/one.sums"
 if diff -u "$work/one.sums" "$work/second-clone-with-a-longer-path.sums"; then
     echo "the two builds are byte for byte the same"
 else
-    echo "the two builds differ (above: - the first, + the second)" >&2
+    trap - EXIT
+    echo "the two builds differ (above: - the first, + the second); both are kept in $work" >&2
     exit 1
 fi
