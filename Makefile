@@ -14,9 +14,11 @@ TEST_PACKAGES    := poppler-utils time desktop-file-utils appstream xvfb x11-uti
                     qt6-gtk-platformtheme gnome-themes-extra qt6ct
 # Building the Debian package from debian/ (its Build-Depends beyond the run set):
 PACKAGE_PACKAGES := build-essential debhelper dpkg-dev lintian poppler-utils
-# Cross-building the Windows program, packing it, and running it under Wine for its
-# tests (Russian locale data, an X server to draw on, xprop to look for a window manager):
-WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 nsis wine wine64 fonts-wine \
+# Cross-building the Windows program, packing it (strip-nondeterminism: the same zip
+# from every build), and running it under Wine for its tests (Liberation Serif for
+# Times New Roman, Russian locale data, an X server to draw on, xprop to look for a
+# window manager):
+WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 nsis strip-nondeterminism wine wine64 fonts-wine fonts-liberation2 \
                     locales x11-utils xvfb xdotool
 WINBUILD := build-windows
 BUILD    := build

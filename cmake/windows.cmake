@@ -6,6 +6,24 @@ add_compile_options(-ffunction-sections -fdata-sections)
 # Programs that run anywhere, tests included: the C++ runtime is linked in.
 add_link_options(-static)
 
+# Reproducible: two builds of one commit, in any folder, give the same bytes.  No
+# folder of this machine in what is compiled (file names such as assert's), no link
+# time in the program's header, and one date for what is packed: SOURCE_DATE_EPOCH
+# when it is set, else the last commit's date, else (a tree without git) the date of
+# this tree's top CMakeLists.txt, which an unpacked archive keeps.
+add_compile_options("-ffile-prefix-map=${PROJECT_SOURCE_DIR}=." "-ffile-prefix-map=${PROJECT_BINARY_DIR}=.")
+add_link_options(-Wl,--no-insert-timestamp)
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(ORTELANA_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
+else()
+    execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
+                    OUTPUT_VARIABLE ORTELANA_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+                    RESULT_VARIABLE git_failed ERROR_QUIET)
+    if(git_failed OR NOT ORTELANA_SOURCE_DATE_EPOCH)
+        file(TIMESTAMP "${PROJECT_SOURCE_DIR}/CMakeLists.txt" ORTELANA_SOURCE_DATE_EPOCH "%s" UTC)
+    endif()
+endif()
+
 configure_file(src/version.h.in "${PROJECT_BINARY_DIR}/generated/version.h" @ONLY)
 add_library(ortelana_version INTERFACE)
 target_include_directories(ortelana_version INTERFACE "${PROJECT_BINARY_DIR}/generated")

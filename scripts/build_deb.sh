@@ -24,6 +24,10 @@ if git -C "$source_dir" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
 else
     tar -C "$source_dir" --exclude=./.git --exclude='./build*' -cf - . | tar -xf - -C "$tree"
 fi
+# The source package carries the files' modes: the same whatever the umask of the
+# checkout (git writes 664 under umask 002), as git keeps them, so that two builds of
+# one commit give the same source package.
+chmod -R u+rwX,go=rX "$tree"
 log="$out/ortelana_${version}_build.log"
 # On failure, the lines around the first error: CMake's, the compiler's, or else the
 # debhelper step that failed (the failed tests are listed before it).  The end of the

@@ -2,7 +2,8 @@
 # Wine prefix made ready for the program, and the environment it runs in.
 #
 #   wine_prepare PREFIX   makes PREFIX once (wineboot, fonts, Russian locale); later
-#                         calls find it ready.  Safe to call from parallel runs.
+#                         calls find it ready, unless it was made by an older
+#                         version of this file.  Safe to call from parallel runs.
 #   wine_environment PREFIX   exports what every run needs.
 #   wine_desktop PREFIX STATE sets Wine's virtual desktop ("on WxH" or "off") when the
 #                         prefix has another; needs wine_environment first.
@@ -13,8 +14,17 @@
 #  - A Russian locale (made with localedef into a private folder, so nothing is
 #    installed system-wide) gives Wine the code page 1251 and the Cyrillic bitmap
 #    MS Sans Serif.
+#  - Times New Roman, which the banner asks for, is not among Wine's fonts: it is
+#    mapped (FontSubstitutes, as on Windows) to Liberation Serif, Debian's face of
+#    the same widths, found through fontconfig.  MS Sans Serif is Wine's own.
 #  - mscoree and mshtml are left out (no .NET or Gecko installers asked for), and
 #    winemenubuilder is kept from writing menu entries into the home folder.
+#  - The user's folders (Documents, Desktop...) are folders of the prefix, not
+#    Wine's links to the home folder, so that what a run writes there stays inside.
+
+# Written into PREFIX/ready; a prefix made by an older version of the steps is made
+# again.
+wine_prefix_version=2
 
 wine_root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -38,8 +48,8 @@ wine_prepare()
     (
         # One maker at a time; the others wait and then find it made.
         flock -w 300 9 || { echo "wine: the prefix $1 stays locked" >&2; exit 1; }
-        [ -f "$1/ready" ] && exit 0
-        rm -rf "$1/prefix" "$1/locale"
+        [ "$(cat "$1/ready" 2>/dev/null)" = "$wine_prefix_version" ] && exit 0
+        rm -rf "$1/prefix" "$1/locale" "$1/desktop"
         locale_dir=$(wine_locale_dir "$1")
         mkdir -p "$locale_dir"
         localedef -i ru_RU -f UTF-8 "$locale_dir/ru_RU.UTF-8" >/dev/null 2>&1 \
@@ -53,9 +63,14 @@ wine_prepare()
             DISPLAY= timeout 60 wine reg add "HKCR\\$extension" /ve /d htmlfile /f >/dev/null 2>&1 \
                 || { echo "wine: could not register $extension" >&2; exit 1; }
         done
+        DISPLAY= timeout 60 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+            /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null 2>&1 \
+            || { echo "wine: could not map Times New Roman" >&2; exit 1; }
         timeout 60 wineserver -w
         cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" || exit 1
-        touch "$1/ready"
+        find "$WINEPREFIX/drive_c/users" -mindepth 2 -maxdepth 2 -type l \
+            -exec sh -c 'for link; do rm "$link" && mkdir "$link"; done' sh {} + || exit 1
+        echo "$wine_prefix_version" >"$1/ready"
     ) 9>"$1.lock"
 }
 
@@ -77,5 +92,5 @@ wine_desktop()
 # Copies a ready prefix folder (template) to another, as the tests do for each run.
 wine_copy()
 {
-    rm -rf "$2" && mkdir -p "$2" && cp -a "$1/prefix" "$1/locale" "$2/" && touch "$2/ready"
+    rm -rf "$2" && mkdir -p "$2" && cp -a "$1/prefix" "$1/locale" "$1/ready" "$2/"
 }

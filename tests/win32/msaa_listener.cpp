@@ -4,7 +4,9 @@
 //     focus<TAB>role<TAB>state (hex)<TAB>name<TAB>description<TAB>left,top,width,height
 // "ready" comes first, once the hook is in place.  Runs until it is ended.
 // With --list TITLE it reads the window named TITLE instead, as a screen reader browses
-// it: one line for the list, then one a child, in the same form with "list"/"item".  Events are
+// it: one line for the list, then one a child, in the same form with "list"/"item".
+// With --texts TITLE it says the window's title, then the name of each of its controls
+// that has one, a line each, as a screen reader reads a dialog out.  Events are
 // queued and resolved in order from the message loop, as screen readers do: a call into
 // the program lets the next event in, and resolving it there would say it first.
 #include <windows.h>
@@ -119,6 +121,35 @@ int list(const wchar_t *title)
     return 0;
 }
 
+BOOL CALLBACK sayName(HWND control, LPARAM)
+{
+    IAccessible *accessible = nullptr;
+    if (IsWindowVisible(control)
+        && SUCCEEDED(AccessibleObjectFromWindow(control, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                                reinterpret_cast<void **>(&accessible)))) {
+        VARIANT self;
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        accessible->get_accName(self, &name);
+        if (const std::wstring text = taken(name); !text.empty())
+            writeLine(text);
+        accessible->Release();
+    }
+    return TRUE;
+}
+
+int texts(const wchar_t *title)
+{
+    Search search{title, nullptr};
+    EnumWindows(compare, reinterpret_cast<LPARAM>(&search));
+    if (!search.found)
+        return 1;
+    writeLine(title);
+    EnumChildWindows(search.found, sayName, 0);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t **argv)
@@ -126,6 +157,8 @@ int wmain(int argc, wchar_t **argv)
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (argc == 3 && lstrcmpW(argv[1], L"--list") == 0)
         return list(argv[2]);
+    if (argc == 3 && lstrcmpW(argv[1], L"--texts") == 0)
+        return texts(argv[2]);
     WNDCLASSW kind{};
     kind.lpfnWndProc = DefWindowProcW;
     kind.hInstance = GetModuleHandleW(nullptr);
