@@ -1,0 +1,19 @@
+// The pictures beside the sheet and the week numbers: the printed page's title and the
+// About window's stripes.
+#include "calendar/scene.h"
+
+#include "calendar/sheetgeometry.h"
+
+namespace ortelana {
+
+std::vector<SceneItem> sheetTitle(const YearModel &model)
+{
+    return {TextItem{0, pagetitle::Top, sheet::DrawingWidth, colors::Black, std::to_string(model.year) + model.caption}};
+}
+
+std::vector<SceneItem> flagStripes()
+{
+    return {BoxItem{0, 15, flag::Width - 1, 30, colors::Blue}, BoxItem{0, 31, flag::Width - 1, flag::Height, colors::Red}};
+}
+
+} // namespace ortelana
