@@ -2,6 +2,7 @@
 #include "ui/daygrid.h"
 
 #include "ui/daygridaccessible.h"
+#include "ui/qtext.h"
 
 #include <QAccessible>
 #include <QWidget>
@@ -41,49 +42,34 @@ int DayGrid::indexAt(int row, int column) const
     return -1;
 }
 
-void DayGrid::setHeaders(QStringList rows, QStringList columns)
-{
-    rowHeaders = std::move(rows);
-    columnHeaders = std::move(columns);
-}
-
 QString DayGrid::name(int index) const
 {
     GridCell &cell = content[std::size_t(index)];
-    if (cell.name.isEmpty() && namer)
-        cell.name = namer(cell);
+    if (cell.name.isEmpty())
+        cell.name = toQString(spokenName(year, drawn[std::size_t(index)]));
     return cell.name;
 }
 
 void DayGrid::showScene(const Scene &scene)
 {
+    drawn = scene.cells;
+    year = scene.year;
     const auto toList = [](const std::vector<std::string> &texts) {
         QStringList list;
         for (const std::string &text : texts)
-            list << QString::fromStdString(text);
+            list << toQString(text);
         return list;
     };
-    setHeaders(toList(scene.rowHeaders), toList(scene.columnHeaders));
+    rowHeaders = toList(scene.rowHeaders);
+    columnHeaders = toList(scene.columnHeaders);
 
     // The scene's coordinates start inside the picture's border.
     const QPoint origin = picture()->contentsRect().topLeft();
-    std::vector<GridCell> cells;
-    cells.reserve(scene.cells.size());
+    content.clear();
+    content.reserve(scene.cells.size());
     for (const SceneCell &cell : scene.cells)
-        cells.push_back({cell.key, cell.row, cell.column, QString(),
-                         QRect(cell.x, cell.y, cell.width, cell.height).translated(origin)});
-    setContent(std::move(cells), [year = scene.year, sceneCells = scene.cells](const GridCell &shown) {
-        for (const SceneCell &cell : sceneCells)
-            if (cell.key == shown.key)
-                return QString::fromStdString(spokenName(year, cell));
-        return QString();
-    });
-}
-
-void DayGrid::setContent(std::vector<GridCell> cells, Namer makeName)
-{
-    content = std::move(cells);
-    namer = std::move(makeName);
+        content.push_back({cell.key, cell.row, cell.column, QString(),
+                           QRect(cell.x, cell.y, cell.width, cell.height).translated(origin)});
     emit contentChanged();
     QAccessibleTableModelChangeEvent event(picture(), QAccessibleTableModelChangeEvent::ModelReset);
     QAccessible::updateAccessibility(&event);

@@ -10,7 +10,6 @@
 #include <QRect>
 #include <QStringList>
 
-#include <functional>
 #include <vector>
 
 class QWidget;
@@ -22,7 +21,7 @@ struct GridCell
     int key = 0;        // stays with the day across redrawings (month and day, or similar)
     int row = 0;        // [0, rows)
     int column = 0;     // [0, columns)
-    QString name;       // what a screen reader says; empty: the grid's namer makes it
+    QString name;       // what a screen reader says; made when first asked for
     QRect rect;         // the slot, in the picture widget's coordinates
 };
 
@@ -44,21 +43,17 @@ public:
     QString rowHeader(int row) const { return rowHeaders.value(row); }
     QString columnHeader(int column) const { return columnHeaders.value(column); }
     const std::vector<GridCell> &cells() const { return content; }
+    // The scene's cells the grid's were made from, index for index.
+    const std::vector<SceneCell> &sceneCells() const { return drawn; }
 
     // Returns: the index in cells() of the cell with this key or at this row and
     // column, or -1.
     int indexOfKey(int key) const;
     int indexAt(int row, int column) const;
 
-    // Makes the name of a cell that has none, when it is first asked for: a drawing
+    // Takes the cells and headers of a scene drawn into the picture (a new drawing) and
+    // tells assistive technologies.  Names are made when first asked for: a drawing
     // then costs no text until a screen reader reads it.
-    using Namer = std::function<QString(const GridCell &)>;
-
-    // Replaces the content (a new drawing) and tells assistive technologies.
-    void setContent(std::vector<GridCell> cells, Namer namer = {});
-    void setHeaders(QStringList rowHeaders, QStringList columnHeaders);
-    // Takes the cells and headers of a scene drawn into the picture; names are made
-    // from the scene when first asked for.
     void showScene(const Scene &scene);
     // Returns: the name of cell `index` of cells().
     QString name(int index) const;
@@ -85,7 +80,8 @@ signals:
 
 private:
     mutable std::vector<GridCell> content;   // names filled in as they are asked for
-    Namer namer;
+    std::vector<SceneCell> drawn;
+    long long year = 0;
     QStringList rowHeaders;
     QStringList columnHeaders;
     QString news;
