@@ -95,7 +95,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
     {
-        return number(child, role, [](long id) { return id == CHILDID_SELF ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM; });
+        return number(child, role, [this](long id) { return id == CHILDID_SELF ? source->role() : ROLE_SYSTEM_LISTITEM; });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override
     {

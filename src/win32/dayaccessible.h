@@ -1,7 +1,9 @@
 // The days of a picture for Windows screen readers (MSAA): the picture's client object
 // is a list, each day a simple item named as the scene speaks it, the day cursor's item
-// focused and selected while the picture has the keyboard focus.  The picture window
-// owns a DayList, answers WM_GETOBJECT with it and has it announce the cursor's day.
+// focused and selected while the picture has the keyboard focus; a picture without
+// days is an object of its own role (a text, a graphic) named by its window text.  The
+// picture window owns a DayList, answers WM_GETOBJECT with it and has it announce the
+// cursor's day.
 #pragma once
 
 #include <windows.h>
@@ -28,6 +30,8 @@ public:
     virtual std::wstring news() const = 0;
     // Whether the keyboard reaches the picture (the week picture is looked at only).
     virtual bool takesFocus() const = 0;
+    // The picture's own role: ROLE_SYSTEM_LIST for days, or what it shows.
+    virtual long role() const = 0;
 
 protected:
     ~DaySource() = default;

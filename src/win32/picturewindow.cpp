@@ -4,12 +4,13 @@
 #include "win32/text.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace ortelana::win32 {
 
 namespace {
 constexpr wchar_t ClassName[] = L"OrtelanaPicture";
-int monthOf(int key) { return key / 32; }   // keys are month0 * 32 + day
 constexpr UINT AnnounceFocus = WM_APP + 1;
 
 ATOM registerClass(WNDPROC procedure)
@@ -25,13 +26,14 @@ ATOM registerClass(WNDPROC procedure)
 }
 } // namespace
 
-PictureWindow *PictureWindow::create(HWND parent, const RECT &outer, bool sunken, bool focusable,
+PictureWindow *PictureWindow::create(HWND parent, const RECT &outer, bool sunken, bool focusable, long role,
                                      COLORREF background, HFONT font, const wchar_t *name, int dpi)
 {
     static const ATOM registered = registerClass(&PictureWindow::procedure);
     (void)registered;
     auto *self = new PictureWindow;   // owned by the window: deleted on WM_NCDESTROY
-    self->hasCursor = focusable;
+    self->focusable = focusable;
+    self->kind = role;
     self->dpi = dpi;
     const DWORD style = WS_CHILD | WS_VISIBLE | (focusable ? WS_TABSTOP : 0);
     self->window = CreateWindowExW(sunken ? WS_EX_CLIENTEDGE : 0, ClassName, name, style, outer.left, outer.top,
@@ -74,7 +76,7 @@ LRESULT PictureWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 1;   // the picture covers every pixel
     case WM_GETDLGCODE:
-        return hasCursor ? DLGC_WANTARROWS : 0;
+        return focusable && !days.empty() ? DLGC_WANTARROWS : 0;
     case WM_SETFOCUS:
         refresh();
         // After the system's own focus event for the picture, which would otherwise be
@@ -93,11 +95,11 @@ LRESULT PictureWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return answer;
         break;
     case WM_LBUTTONDOWN:
-        if (hasCursor)
+        if (focusable)
             SetFocus(window);
         return 0;
     case WM_KEYDOWN:
-        if (hasCursor && moveCursor(wParam))
+        if (focusable && moveCursor(wParam))
             return 0;
         break;
     default:
@@ -114,10 +116,14 @@ void PictureWindow::paint()
     const RECT &area = scope.area();
     BitBlt(scope.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, picture->dc(),
            area.left, area.top, SRCCOPY);
-    if (focusedDay() >= 0) {
-        const RECT frame = daySlot(current);
+    // Round the cursor's day, or round the whole of a picture without days.
+    RECT frame{};
+    if (focusedDay() >= 0)
+        frame = daySlot(focusedDay());
+    else if (days.empty() && GetFocus() == window)
+        GetClientRect(window, &frame);
+    if (!IsRectEmpty(&frame))
         DrawFocusRect(scope.dc(), &frame);
-    }
 }
 
 std::wstring PictureWindow::dayName(int index) const
@@ -144,46 +150,24 @@ void PictureWindow::setNews(std::wstring text)
 void PictureWindow::setCursorCells(const std::vector<SceneCell> &cells, long long drawnYear)
 {
     year = drawnYear;
-    const int wanted = cursorKey();
     days.clear();
     std::copy_if(cells.begin(), cells.end(), std::back_inserter(days),
                  [](const SceneCell &cell) { return cell.day > 0; });
-    current = days.empty() ? -1 : 0;
-    // The wanted day, or the last day before it in its month (29 February in a common year).
-    for (std::size_t i = 0; wanted >= 0 && i < days.size(); ++i)
-        if (days[i].key <= wanted && monthOf(days[i].key) == monthOf(wanted))
-            current = int(i);
+    cursor.follow(days);
     refresh();
 }
 
 bool PictureWindow::moveCursor(WPARAM key)
 {
-    if (current < 0)
+    static constexpr std::pair<WPARAM, CursorKey> Keys[] = {
+        {VK_UP, CursorKey::Up}, {VK_DOWN, CursorKey::Down}, {VK_LEFT, CursorKey::Left},
+        {VK_RIGHT, CursorKey::Right}, {VK_HOME, CursorKey::Home}, {VK_END, CursorKey::End},
+    };
+    const auto found = std::find_if(std::begin(Keys), std::end(Keys), [key](const auto &pair) { return pair.first == key; });
+    const int before = cursor.index();
+    if (found == std::end(Keys) || !cursor.move(found->second, GetKeyState(VK_CONTROL) < 0))
         return false;
-    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
-    const int last = int(days.size()) - 1;
-    int first = current, end = current;   // the month of the cursor's day
-    const int month = monthOf(days[std::size_t(current)].key);
-    while (first > 0 && monthOf(days[std::size_t(first - 1)].key) == month)
-        --first;
-    while (end < last && monthOf(days[std::size_t(end + 1)].key) == month)
-        ++end;
-    // A step that would leave the year leaves the cursor where it is.
-    const auto step = [&](int by) { return current + by < 0 || current + by > last ? current : current + by; };
-    int next = -1;
-    switch (key) {
-    case VK_UP: next = ctrl ? -1 : step(-1); break;
-    case VK_DOWN: next = ctrl ? -1 : step(1); break;
-    case VK_LEFT: next = ctrl ? -1 : step(-7); break;
-    case VK_RIGHT: next = ctrl ? -1 : step(7); break;
-    case VK_HOME: next = ctrl ? 0 : first; break;
-    case VK_END: next = ctrl ? last : end; break;
-    default: return false;
-    }
-    if (next < 0)
-        return false;
-    if (next != current) {
-        current = next;
+    if (cursor.index() != before) {
         drawingNews.clear();   // the news went with the day it was said on
         refresh();
         accessible->announceFocus();

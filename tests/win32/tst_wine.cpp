@@ -9,7 +9,8 @@
 #include "sheetprobe.h"
 
 #include "calendar/contrast.h"
-#include "info/aboutinfo.h"
+#include "behaviour/layout.h"
+#include "behaviour/words.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -416,7 +417,7 @@ void tst_Wine::aboutLinkWritesThePage()
         QTest::qWait(250);
     QFile file(page);
     QVERIFY2(file.open(QIODevice::ReadOnly), "0.html written in the current directory");
-    const QByteArray expected = "<html><head><meta http-equiv='refresh' content='0; url=" + QByteArray(about::Site)
+    const QByteArray expected = "<html><head><meta http-equiv='refresh' content='0; url=" + QByteArray(words::Site)
                                 + "'><meta http-equiv='Content-Type' content='text/html; charset=windows-1251'>"
                                   "<title>WWW</title></head><body></body></html>\r\n";
     QCOMPARE(file.readAll(), expected);
