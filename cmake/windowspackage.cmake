@@ -6,7 +6,7 @@ set(package_name "ortelana-${PROJECT_VERSION}-windows")
 set(stage "${PROJECT_BINARY_DIR}/package/${package_name}")
 set(zip "${PROJECT_BINARY_DIR}/${package_name}.zip")
 set(setup "${PROJECT_BINARY_DIR}/${package_name}-setup.exe")
-set(help "${PROJECT_SOURCE_DIR}/resources/Справка.html")
+set(help "${PROJECT_BINARY_DIR}/Справка.html")   # the Windows parts, written with the program
 file(MAKE_DIRECTORY "${PROJECT_BINARY_DIR}/package")
 
 add_custom_command(OUTPUT "${zip}"
