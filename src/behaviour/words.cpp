@@ -10,7 +10,7 @@ std::vector<AboutLabel> aboutLabels()
 {
     const std::string version = std::string("v") + Version;
     return {
-        {3, {104, 8, 220, 20}, std::string("Автор: ") + Author, ""},
+        {3, {104, 8, 242, 20}, std::string("Автор: ") + Author, ""},
         {4, {104, 32, 242, 20}, std::string("E-mail: ") + Email, std::string("Электронная почта: ") + Email},
         {5, {104, 56, 48, 20}, "Сайт:", std::string("Сайт: ") + Slogan},
         {6, {104, 80, 104, 20}, "Версия: " + version, "Версия программы: " + version},

@@ -41,7 +41,8 @@ struct AboutLabel
     std::string spoken;
 };
 
-// Returns: the About window's texts besides the link, in tab order.
+// Returns: the About window's texts besides the link, in tab order.  The author's line
+// reaches as far right as the e-mail's: in Windows' MS Sans Serif it is 228 px long.
 std::vector<AboutLabel> aboutLabels();
 
 // Returns: what the week numbers window's picture is called for month `month0`.
