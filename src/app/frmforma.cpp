@@ -3,13 +3,12 @@
 
 #include "app/yearbox.h"
 #include "behaviour/words.h"
-#include "behaviour/yearbox.h"
+#include "behaviour/mainwindow.h"
 #include "info/frmoprog.h"
 #include "info/opurl.h"
 #include "info/usrreklamax.h"
 #include "output/sheetprinter.h"
 #include "platform/fixedsize.h"
-#include "ui/daycursor.h"
 #include "ui/daygrid.h"
 #include "ui/fonts.h"
 #include "ui/menufocusstyle.h"
@@ -55,7 +54,6 @@ frmForma::frmForma(QWidget *parent)
     setFont(sansSerifFont(fontpx::Pt9_75, true));
     // The days for screen readers and the keyboard's day cursor.
     sheetDays = new DayGrid(picCalendar);
-    new DayCursorView(picCalendar, *sheetDays);
     createControls();
     createMenus();
     // Fixed size, no maximise: the sheet is laid out to the pixel.
@@ -232,19 +230,10 @@ void frmForma::DrawDays()
 
 void frmForma::confirmYear()
 {
-    switch (enterPressed(DATA->text().toStdString())) {
-    case Enter::Nothing:
-        break;
-    case Enter::YearZero: {
-        QMessageBox box(QMessageBox::Critical, toQString(words::ErrorTitle), toQString(words::ZeroYear), QMessageBox::Ok,
-                        this);
-        box.exec();
-        break;
-    }
-    case Enter::NewYear:
-        NewGod();
-        break;
-    }
+    if (!isYearZero(DATA->text().toStdString()))
+        return NewGod();   // which passes an empty box over
+    QMessageBox box(QMessageBox::Critical, toQString(words::ErrorTitle), toQString(words::ZeroYear), QMessageBox::Ok, this);
+    box.exec();
 }
 
 void frmForma::NewGod()

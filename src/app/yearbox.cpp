@@ -1,7 +1,7 @@
 // Year box input handling.
 #include "app/yearbox.h"
 
-#include "behaviour/yearbox.h"
+#include "behaviour/mainwindow.h"
 #include "ui/lineeditaccessible.h"
 
 #include <QKeyEvent>

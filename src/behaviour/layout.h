@@ -8,10 +8,7 @@ namespace ortelana::layout {
 
 struct Rect
 {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
+    int x = 0, y = 0, width = 0, height = 0;
 };
 
 namespace mainwindow {
@@ -36,8 +33,7 @@ namespace about {
 inline constexpr Rect Client{0, 0, 356, 209};
 inline constexpr Rect Emblem{16, 8, 71, 126};
 inline constexpr Rect Link{152, 56, 183, 20};
-// Two lines, x = 8 to 344: the upper dark, the lower light.
-inline constexpr Rect Separator{8, 152, 337, 2};
+inline constexpr Rect Separator{8, 152, 337, 2};   // a dark line over a light one
 inline constexpr Rect Flag{8, 160, 80, 45};
 inline constexpr Rect OK{256, 164, 89, 33};
 } // namespace about

@@ -1,8 +1,10 @@
-// The words the windows show and speak beyond the calendar's own: titles, labels,
+// The words both windows show and speak beyond the calendar's own: titles, labels,
 // names for screen readers, the one message and the About window's texts.  UTF-8.
 #pragma once
 
 #include "behaviour/layout.h"
+#include "calendar/yeartables.h"
+#include "version.h"
 
 #include <string>
 #include <vector>
@@ -37,15 +39,28 @@ struct AboutLabel
 {
     int index = 0;
     layout::Rect place;
-    std::string text;
-    std::string spoken;
+    std::string text, spoken;
 };
 
 // Returns: the About window's texts besides the link, in tab order.  The author's line
 // reaches as far right as the e-mail's: in Windows' MS Sans Serif it is 228 px long.
-std::vector<AboutLabel> aboutLabels();
+inline std::vector<AboutLabel> aboutLabels()
+{
+    const std::string version = std::string("v") + Version;
+    return {
+        {3, {104, 8, 242, 20}, std::string("Автор: ") + Author, ""},
+        {4, {104, 32, 242, 20}, std::string("E-mail: ") + Email, std::string("Электронная почта: ") + Email},
+        {5, {104, 56, 48, 20}, "Сайт:", std::string("Сайт: ") + Slogan},
+        {6, {104, 80, 104, 20}, "Версия: " + version, "Версия программы: " + version},
+        {7, {104, 104, 236, 20}, "Дата: 8 февраля 2009 год -", ""},
+        {0, {156, 128, 170, 20}, "26 августа 2015 год", ""},
+    };
+}
 
 // Returns: what the week numbers window's picture is called for month `month0`.
-std::string weeksPictureName(int month0);
+inline std::string weeksPictureName(int month0)
+{
+    return std::string("Дни и номера недель: ").append(MonthName[std::size_t(month0)]);
+}
 
 } // namespace ortelana::words

@@ -13,7 +13,8 @@ std::vector<SceneItem> sheetTitle(const YearModel &model)
 
 std::vector<SceneItem> flagStripes()
 {
-    return {BoxItem{0, 15, flag::Width - 1, 30, colors::Blue}, BoxItem{0, 31, flag::Width - 1, flag::Height, colors::Red}};
+    constexpr int Width = 80, Height = 45;   // white, blue from row 15, red from row 31
+    return {BoxItem{0, 15, Width - 1, 30, colors::Blue}, BoxItem{0, 31, Width - 1, Height, colors::Red}};
 }
 
 } // namespace ortelana

@@ -66,7 +66,7 @@ Scene weeksScene(const YearModel &model, bool oldStyleChecked, int month0);
 // band above it (pagetitle::Height, from y = 0; the sheet's items stand below it).
 std::vector<SceneItem> sheetTitle(const YearModel &model);
 
-// Returns: the stripes of the About window's picture, drawn on white; the red box
+// Returns: the stripes of the About window's 80 × 45 picture, drawn on white; the red box
 // reaches row 45, one past the picture, and is clipped there.
 std::vector<SceneItem> flagStripes();
 

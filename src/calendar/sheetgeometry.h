@@ -81,10 +81,4 @@ inline constexpr int Pixels = 20;
 inline constexpr int Top = 9;
 } // namespace pagetitle
 
-// The About window's picture, 80 × 45: white, blue from row 15, red from row 31.
-namespace flag {
-inline constexpr int Width = 80;
-inline constexpr int Height = 45;
-} // namespace flag
-
 } // namespace ortelana

@@ -26,34 +26,28 @@ QWidget *DayGrid::picture() const
     return static_cast<QWidget *>(parent());
 }
 
-int DayGrid::indexOfKey(int key) const
+QRect DayGrid::rect(int index) const
 {
-    for (std::size_t i = 0; i < content.size(); ++i)
-        if (content[i].key == key)
-            return int(i);
-    return -1;
+    // The scene's coordinates start inside the picture's border.
+    const SceneCell &cell = model.cells()[std::size_t(index)];
+    return QRect(cell.x, cell.y, cell.width, cell.height).translated(picture()->contentsRect().topLeft());
 }
 
 int DayGrid::indexAt(int row, int column) const
 {
-    for (std::size_t i = 0; i < content.size(); ++i)
-        if (content[i].row == row && content[i].column == column)
+    for (std::size_t i = 0; i < model.cells().size(); ++i)
+        if (model.cells()[i].row == row && model.cells()[i].column == column)
             return int(i);
     return -1;
 }
 
-QString DayGrid::name(int index) const
+int DayGrid::currentKey() const
 {
-    GridCell &cell = content[std::size_t(index)];
-    if (cell.name.isEmpty())
-        cell.name = toQString(spokenName(year, drawn[std::size_t(index)]));
-    return cell.name;
+    return model.cursor() < 0 ? -1 : model.cells()[std::size_t(model.cursor())].key;
 }
 
 void DayGrid::showScene(const Scene &scene)
 {
-    drawn = scene.cells;
-    year = scene.year;
     const auto toList = [](const std::vector<std::string> &texts) {
         QStringList list;
         for (const std::string &text : texts)
@@ -62,50 +56,39 @@ void DayGrid::showScene(const Scene &scene)
     };
     rowHeaders = toList(scene.rowHeaders);
     columnHeaders = toList(scene.columnHeaders);
-
-    // The scene's coordinates start inside the picture's border.
-    const QPoint origin = picture()->contentsRect().topLeft();
-    content.clear();
-    content.reserve(scene.cells.size());
-    for (const SceneCell &cell : scene.cells)
-        content.push_back({cell.key, cell.row, cell.column, QString(),
-                           QRect(cell.x, cell.y, cell.width, cell.height).translated(origin)});
+    model.show(scene);
+    picture()->update();   // the cursor's frame, where it follows to
+    announceFocus();       // the cursor's day first, as it follows into the new drawing
     emit contentChanged();
     QAccessibleTableModelChangeEvent event(picture(), QAccessibleTableModelChangeEvent::ModelReset);
     QAccessible::updateAccessibility(&event);
 }
 
-QString DayGrid::description(int index) const
-{
-    return index >= 0 && index == indexOfKey(current) ? news : QString();
-}
-
 void DayGrid::setNews(const QString &text)
 {
-    news = text;
-    if (indexOfKey(current) >= 0 && picture()->hasFocus()) {
+    model.setNews(text.toStdString());
+    if (model.cursor() >= 0 && picture()->hasFocus()) {
         // Said as a new focus: the day, then the news as its description.  A change of
         // description alone is not spoken by every screen reader and Qt.
-        emit newsArriving(current);
+        emit newsArriving(currentKey());
         announceFocus();
     }
 }
 
-void DayGrid::setCurrentKey(int key)
+bool DayGrid::move(CursorKey key, bool control)
 {
-    if (key != current)
-        news.clear();
-    current = key;
+    if (!model.move(key, control))
+        return false;
     announceFocus();
+    return true;
 }
 
 void DayGrid::announceFocus() const
 {
-    const int index = indexOfKey(current);
-    if (!QAccessible::isActive() || index < 0 || !picture()->hasFocus())
+    if (!QAccessible::isActive() || model.cursor() < 0 || !picture()->hasFocus())
         return;   // nobody listens, or no cell has the focus
     QAccessibleInterface *table = QAccessible::queryAccessibleInterface(picture());
-    if (QAccessibleInterface *cell = table ? table->child(index) : nullptr) {
+    if (QAccessibleInterface *cell = table ? table->child(model.cursor()) : nullptr) {
         QAccessibleEvent event(cell, QAccessible::Focus);
         QAccessible::updateAccessibility(&event);
     }

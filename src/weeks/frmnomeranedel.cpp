@@ -6,7 +6,6 @@
 #include "calendar/scene.h"
 #include "calendar/yeartables.h"
 #include "platform/fixedsize.h"
-#include "ui/daycursor.h"
 #include "ui/daygrid.h"
 #include "ui/dialogaccessible.h"
 #include "ui/fonts.h"
@@ -55,8 +54,7 @@ void frmNomeraNedel::createControls()
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     Picture1 = new PictureArea(PictureArea::Border::Sunken, this);
-    days = new DayGrid(Picture1);   // the month's days and week numbers for screen readers
-    new DayCursorView(Picture1, *days);
+    days = new DayGrid(Picture1);   // the month's days and week numbers, with the day cursor
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(toQRect(Picture));
     Picture1->setAccessibleName(toQString(words::WeeksTitle));

@@ -2,7 +2,7 @@
 #include "win32/mainwindow.h"
 
 #include "behaviour/words.h"
-#include "behaviour/yearbox.h"
+#include "behaviour/mainwindow.h"
 #include "calendar/contrast.h"
 #include "win32/aboutwindow.h"
 #include "win32/banner.h"
@@ -90,14 +90,10 @@ void MainWindow::start(const SheetRequest &request)
     UpdateWindow(window);
     SetFocus(DATA);
 
-    SetWindowTextW(DATA, std::to_wstring(request.year).c_str());
-    const int end = GetWindowTextLengthW(DATA);
-    SendMessageW(DATA, EM_SETSEL, WPARAM(end), LPARAM(end));
     state.oldStyle = request.oldStyle;
     SendMessageW(StilChck, BM_SETCHECK, request.oldStyle ? BST_CHECKED : BST_UNCHECKED, 0);
-
     DrawSheet();
-    NewGod();
+    showYear(request.year);
 }
 
 void MainWindow::DrawSheet()
@@ -126,38 +122,34 @@ void MainWindow::DrawDays()
     const Scene scene = state.sheet();
     GdiCanvas canvas(picCalendar->surface(), scale.dpi);
     draw(scene.dayLayer, canvas);
-    picCalendar->setCursorCells(scene.cells, scene.year);
+    picCalendar->show(scene);
     SetWindowTextW(picCalendar->handle(), widen(state.description()).c_str());
-    picCalendar->refresh();
     // The year with its caption, said with the cursor's day when the sheet has the focus
     // (after Page Up or Down).
-    picCalendar->setNews(widen(state.news()));
+    picCalendar->setNews(state.news());
 }
 
 void MainWindow::confirmYear()
 {
-    switch (enterPressed(narrow(windowText(DATA)))) {
-    case Enter::Nothing:
-        break;
-    case Enter::YearZero:
+    if (isYearZero(narrow(windowText(DATA))))
         MessageBoxW(window, widen(words::ZeroYear).c_str(), widen(words::ErrorTitle).c_str(), MB_OK | MB_ICONERROR);
-        break;
-    case Enter::NewYear:
-        NewGod();
-        break;
-    }
+    else
+        NewGod();   // which passes an empty box over
+}
+
+void MainWindow::showYear(long long year)
+{
+    // Exactly as if the year had been typed and confirmed.
+    SetWindowTextW(DATA, std::to_wstring(year).c_str());
+    const int end = GetWindowTextLengthW(DATA);   // the caret after the last digit
+    SendMessageW(DATA, EM_SETSEL, WPARAM(end), LPARAM(end));
+    NewGod();
 }
 
 void MainWindow::stepYear(int by)
 {
-    const std::optional<long long> next = state.step(by);
-    if (!next)
-        return;
-    // Exactly as if the year had been typed and confirmed.
-    SetWindowTextW(DATA, std::to_wstring(*next).c_str());
-    const int end = GetWindowTextLengthW(DATA);
-    SendMessageW(DATA, EM_SETSEL, WPARAM(end), LPARAM(end));
-    NewGod();
+    if (const std::optional<long long> next = state.step(by))
+        showYear(*next);
 }
 
 void MainWindow::wheel(WPARAM wParam, LPARAM lParam)

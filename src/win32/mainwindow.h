@@ -33,6 +33,7 @@ private:
     void NewGod();
     void DrawDays();
     void confirmYear();
+    void showYear(long long year);
     void stepYear(int by);
     void wheel(WPARAM wParam, LPARAM lParam);
     void command(WORD id, WORD code);

@@ -1,25 +1,23 @@
 // A picture area on screen: a child window that owns a Surface and only copies it to
 // the screen in WM_PAINT, so whatever was drawn stays through covering and
-// repainting.  A picture of days carries the day cursor (behaviour/daycursor.h): while
+// repainting.  A picture of days carries the day cursor (behaviour/daypicture.h): while
 // it has the keyboard focus its cursor keys move a focus frame over the days, drawn on
 // the screen only, never into the picture.  Screen readers meet the days as a list
 // (dayaccessible.h), the cursor's day focused; a picture without days is met in the
 // role it is made with, named by its window text.
 #pragma once
 
-#include "behaviour/daycursor.h"
-#include "calendar/scene.h"
+#include "behaviour/daypicture.h"
 #include "win32/dayaccessible.h"
 #include "win32/gdicanvas.h"
 
 #include <windows.h>
 
 #include <memory>
-#include <vector>
 
 namespace ortelana::win32 {
 
-class PictureWindow final : private DaySource
+class PictureWindow
 {
 public:
     // A child of `parent` at `outer` (border included); `sunken` gives it the sunken
@@ -29,41 +27,27 @@ public:
     static PictureWindow *create(HWND parent, const RECT &outer, bool sunken, bool focusable, long role,
                                  COLORREF background, HFONT font, const wchar_t *name, int dpi = 96);
 
-    HWND handle() const { return window; }
+    HWND handle() const { return source.window; }
     Surface &surface() { return *picture; }
     // Shows what was drawn into the surface since the last call.
-    void refresh() const { InvalidateRect(window, nullptr, FALSE); }
+    void refresh() const { InvalidateRect(source.window, nullptr, FALSE); }
 
-    // The cells of the scene drawn (its days are the cursor's and the list's) and its year.
-    void setCursorCells(const std::vector<SceneCell> &cells, long long year);
+    // The scene drawn: its days are the cursor's and the list's.
+    void show(const Scene &scene);
     // What came with this drawing, said with the cursor's day until the cursor moves;
     // said at once when the picture has the focus.
-    void setNews(std::wstring text);
+    void setNews(const std::string &text);
 
 private:
-    int dayCount() const override { return int(days.size()); }
-    std::wstring dayName(int index) const override;
-    RECT daySlot(int index) const override;
-    int focusedDay() const override { return focusable && GetFocus() == window ? cursor.index() : -1; }
-    std::wstring news() const override { return drawingNews; }
-    bool takesFocus() const override { return focusable; }
-    long role() const override { return kind; }
-
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void paint();
     bool moveCursor(WPARAM key);
 
-    HWND window = nullptr;
+    DayPicture days;
+    DaySource source{nullptr, &days};
     std::unique_ptr<Surface> picture;
-    std::vector<SceneCell> days;
-    long long year = 0;
-    DayCursor cursor;
-    std::wstring drawingNews;
     std::unique_ptr<DayList> accessible;
-    bool focusable = false;
-    long kind = 0;
-    int dpi = 96;
 };
 
 } // namespace ortelana::win32

@@ -63,8 +63,7 @@ void WeeksWindow::List1_Click()
     const Scene scene = main.weeks();
     GdiCanvas canvas(Picture1->surface(), scale.dpi);
     draw(scene.dayLayer, canvas);
-    Picture1->setCursorCells(scene.cells, scene.year);
-    Picture1->refresh();
+    Picture1->show(scene);
 }
 
 LRESULT WeeksWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)

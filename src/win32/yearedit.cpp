@@ -1,7 +1,7 @@
 // The year box's subclass: typed characters, Enter, pastes.
 #include "win32/yearedit.h"
 
-#include "behaviour/yearbox.h"
+#include "behaviour/mainwindow.h"
 #include "win32/text.h"
 #include "win32/windowbase.h"
 

@@ -1,5 +1,5 @@
 // The year box: a standard edit control under the year box's rules
-// (behaviour/yearbox.h): typed characters go in, erase (Backspace and Ctrl+H alike) or
+// (behaviour/mainwindow.h): typed characters go in, erase (Backspace and Ctrl+H alike) or
 // are dropped in silence by their codes, and any other change (a paste by Shift+Insert
 // or the context menu) stands only when it leaves a text the box may hold.  Enter is
 // reported to the parent as WM_COMMAND with YearConfirmed.

@@ -2,11 +2,10 @@
 // box, Enter, stepping at the ends of the calendar, the wheel, the day cursor's moves,
 // the texts said after a step, the layouts and the redirect page's names.  Plain C++,
 // like the layer it tests; it runs under Wine too.
-#include "behaviour/daycursor.h"
+#include "behaviour/daypicture.h"
 #include "behaviour/mainwindow.h"
 #include "behaviour/redirectpage.h"
 #include "behaviour/words.h"
-#include "behaviour/yearbox.h"
 #include "tally.h"
 
 #include <set>
@@ -35,14 +34,15 @@ void yearBox()
     };
     for (const auto &row : texts)
         check(yearTextAllowed(row.text) == row.allowed, std::string("box holds \"") + row.text + "\"");
-    const struct { const char *text; Enter enter; long long year; } enters[] = {
-        {"", Enter::Nothing, 0}, {"0", Enter::YearZero, 0}, {"0000000", Enter::YearZero, 0},
-        {"007", Enter::NewYear, 7}, {"1917", Enter::NewYear, 1917}, {"9999999", Enter::NewYear, 9999999},
+    // Enter: the message of year 0, or the year computed (none for an empty box).
+    const struct { const char *text; bool zero; long long year; } enters[] = {
+        {"", false, 0}, {"0", true, 0}, {"0000000", true, 0}, {"007", false, 7}, {"1917", false, 1917},
+        {"9999999", false, 9999999},
     };
     for (const auto &row : enters) {
         MainWindowState state;
-        const bool shown = row.enter == Enter::NewYear && state.show(row.text);
-        check(enterPressed(row.text) == row.enter && state.model().year == (shown ? row.year : 0),
+        const bool shown = !isYearZero(row.text) && state.show(row.text);
+        check(isYearZero(row.text) == row.zero && state.model().year == (shown ? row.year : 0),
               std::string("Enter on \"") + row.text + "\"");
     }
     check(std::string(words::ZeroYear) == "Нулевого года не существует." && std::string(words::ErrorTitle) == "Ошибка",
@@ -94,55 +94,66 @@ void texts()
     check(words::weeksPictureName(4) == "Дни и номера недель: Май", "the week picture's name");
 }
 
-std::string dateOf(const std::vector<SceneCell> &cells, int index)
+std::string dateOf(const DayPicture &picture)
 {
-    return index < 0 ? "none" : std::to_string(cells[std::size_t(index)].day) + "." + std::to_string(cells[std::size_t(index)].month);
+    if (picture.cursor() < 0)
+        return "none";
+    const SceneCell &cell = picture.cells()[std::size_t(picture.cursor())];
+    return std::to_string(cell.day) + "." + std::to_string(cell.month);
 }
 
-// The cursor from 1 January (or the day given), after keys, and across drawings.
+// The cursor from 1 January, after keys, across drawings, with the news of a drawing.
 void cursor()
 {
-    const auto sheet = [](long long year) { return sheetScene(computeYear(year), true).cells; };
-    const struct { long long year; std::vector<std::pair<CursorKey, bool>> keys; const char *expected; bool handled; } rows[] = {
-        {2005, {}, "1.1", true},
-        {2005, {{CursorKey::Down, false}}, "2.1", true},
-        {2005, {{CursorKey::Up, false}}, "1.1", true},
-        {2005, {{CursorKey::Right, false}, {CursorKey::Right, false}}, "15.1", true},
-        {2005, {{CursorKey::Left, false}}, "1.1", true},
-        {2005, {{CursorKey::Down, false}, {CursorKey::End, false}}, "31.1", true},
-        {2005, {{CursorKey::End, false}, {CursorKey::Down, false}, {CursorKey::End, false}}, "28.2", true},
-        {2005, {{CursorKey::End, true}, {CursorKey::Home, false}}, "1.12", true},
-        {2005, {{CursorKey::End, true}, {CursorKey::Right, false}}, "31.12", true},
-        {2005, {{CursorKey::End, true}, {CursorKey::Home, true}}, "1.1", true},
-        {2005, {{CursorKey::Down, true}}, "1.1", false},
-        {2005, {{CursorKey::Right, true}}, "1.1", false},
+    const auto sheet = [](long long year) { return sheetScene(computeYear(year), true); };
+    using Keys = std::vector<std::pair<CursorKey, bool>>;
+    const struct { Keys keys; const char *expected; bool handled; } rows[] = {
+        {{}, "1.1", true},
+        {{{CursorKey::Down, false}}, "2.1", true},
+        {{{CursorKey::Up, false}}, "1.1", true},
+        {{{CursorKey::Right, false}, {CursorKey::Right, false}}, "15.1", true},
+        {{{CursorKey::Left, false}}, "1.1", true},
+        {{{CursorKey::Down, false}, {CursorKey::End, false}}, "31.1", true},
+        {{{CursorKey::End, false}, {CursorKey::Down, false}, {CursorKey::End, false}}, "28.2", true},
+        {{{CursorKey::End, true}, {CursorKey::Home, false}}, "1.12", true},
+        {{{CursorKey::End, true}, {CursorKey::Right, false}}, "31.12", true},
+        {{{CursorKey::End, true}, {CursorKey::Home, true}}, "1.1", true},
+        {{{CursorKey::Down, true}}, "1.1", false},
+        {{{CursorKey::Right, true}}, "1.1", false},
     };
     for (const auto &row : rows) {
-        const std::vector<SceneCell> cells = sheet(row.year);
-        DayCursor cursor;
-        cursor.follow(cells);
+        DayPicture picture;
+        picture.show(sheet(2005));
         bool handled = true;
         for (const auto &[key, control] : row.keys)
-            handled = cursor.move(key, control);
-        check(dateOf(cells, cursor.index()) == row.expected && handled == row.handled,
-              std::string("cursor to ") + row.expected + ": " + dateOf(cells, cursor.index()));
+            handled = picture.move(key, control);
+        check(dateOf(picture) == row.expected && handled == row.handled,
+              std::string("cursor to ") + row.expected + ": " + dateOf(picture));
     }
-    // A new drawing keeps the month and day, or the month's last day the year has.
-    DayCursor cursor;
-    const std::vector<SceneCell> leap = sheet(2004), common = sheet(2005);
-    cursor.follow(leap);
+    // A new drawing keeps the month and day, or the month's last day the year has; its
+    // news is said with the cursor's day until the cursor moves.
+    DayPicture picture;
+    picture.show(sheet(2004));
     for (int i = 0; i < 59; ++i)
-        cursor.move(CursorKey::Down, false);
-    check(dateOf(leap, cursor.index()) == "29.2", "cursor on 29 February 2004");
-    cursor.follow(common);
-    check(dateOf(common, cursor.index()) == "28.2", "29 February follows to 28 February in 2005");
-    cursor.follow(leap);
-    check(dateOf(leap, cursor.index()) == "28.2", "and stays on 28 February in 2004");
+        picture.move(CursorKey::Down, false);
+    check(dateOf(picture) == "29.2" && picture.name(picture.cursor()) == "воскресенье, 29 февраля 2004 года",
+          "cursor on 29 February 2004");
+    picture.show(sheet(2005));
+    picture.setNews("2005 н. э.  ГОД ПЕТУХА");
+    check(dateOf(picture) == "28.2" && picture.description(picture.cursor()) == "2005 н. э.  ГОД ПЕТУХА"
+              && picture.description(picture.cursor() - 1).empty(),
+          "29 February follows to 28 February in 2005, with the news");
+    picture.show(sheet(2004));
+    check(dateOf(picture) == "28.2" && picture.description(picture.cursor()).empty(),
+          "and stays on 28 February in 2004, without the old news");
+    picture.setNews("2004 н. э.  ГОД ОБЕЗЬЯНЫ");
+    picture.move(CursorKey::Home, false);
+    check(dateOf(picture) == "1.2" && picture.description(picture.cursor()).empty(), "the news goes with the move");
     // In the week numbers window only the days are visited, never the week numbers.
-    const Scene may = weeksScene(computeYear(2005), true, 4);
-    cursor.follow(may.cells);
-    cursor.move(CursorKey::End, true);
-    check(dateOf(may.cells, cursor.index()) == "31.5", "the weeks' cursor ends on 31 May");
+    picture.show(weeksScene(computeYear(2005), true, 4));
+    picture.move(CursorKey::End, true);
+    check(dateOf(picture) == "31.5" && picture.days() == 31, "the weeks' cursor ends on 31 May");
+    check(picture.indexAt(26 + 3, 120 + 3) == 0 && picture.indexAt(5, 5) == -1, "the cell at a point");
 }
 
 void layouts()
