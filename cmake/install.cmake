@@ -8,7 +8,7 @@ include(GNUInstallDirs)
 # the folder holds a program, not libraries, and the link below points into it.
 set(ORTELANA_PROGRAM_DIR "lib/ortelana")
 install(TARGETS ortelana RUNTIME DESTINATION "${ORTELANA_PROGRAM_DIR}")
-install(FILES "${CMAKE_SOURCE_DIR}/resources/Справка.html" DESTINATION "${ORTELANA_PROGRAM_DIR}")
+install(FILES "${PROJECT_BINARY_DIR}/Справка.html" DESTINATION "${ORTELANA_PROGRAM_DIR}")
 install(CODE "
     file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
     file(CREATE_LINK \"../${ORTELANA_PROGRAM_DIR}/ortelana\"

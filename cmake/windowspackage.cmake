@@ -8,7 +8,7 @@ set(package_name "ortelana-${PROJECT_VERSION}-windows")
 set(stage "${PROJECT_BINARY_DIR}/package/${package_name}")
 set(zip "${PROJECT_BINARY_DIR}/${package_name}.zip")
 set(setup "${PROJECT_BINARY_DIR}/${package_name}-setup.exe")
-set(help "${PROJECT_SOURCE_DIR}/resources/Справка.html")
+set(help "${PROJECT_BINARY_DIR}/Справка.html")   # the Windows parts, written with the program
 set(winget "${PROJECT_BINARY_DIR}/winget")
 set(ORTELANA_SITE "https://ortelana.example.org/" CACHE STRING "The project's web site, for the winget manifests")
 set(ORTELANA_DOWNLOAD_URL "https://ortelana.example.org/download" CACHE STRING

@@ -2,14 +2,13 @@
 #include "app/frmforma.h"
 
 #include "app/yearbox.h"
-#include "calendar/scene.h"
-#include "calendar/sheetgeometry.h"
+#include "behaviour/words.h"
+#include "behaviour/mainwindow.h"
 #include "info/frmoprog.h"
 #include "info/opurl.h"
 #include "info/usrreklamax.h"
 #include "output/sheetprinter.h"
 #include "platform/fixedsize.h"
-#include "ui/daycursor.h"
 #include "ui/daygrid.h"
 #include "ui/fonts.h"
 #include "ui/menufocusstyle.h"
@@ -34,16 +33,6 @@
 namespace ortelana {
 
 namespace {
-// What a screen reader says of the sheet: the year and, while the old-style box is
-// offered and checked, that too, since the box moves every day of the year.
-QString sheetDescription(long long year, bool oldStyle)
-{
-    QString text = QStringLiteral("Календарь на %1 год").arg(year);
-    if (oldStyle)
-        text += QStringLiteral(" по старому стилю");
-    return text;
-}
-
 // The 32-px icon, with the same picture in other sizes for task bars, switchers and
 // dense screens, so no size is enlarged from another.
 QIcon programIcon()
@@ -60,12 +49,11 @@ frmForma::frmForma(QWidget *parent)
       picCalendar(new PictureArea(PictureArea::Border::Sunken))
 {
     setObjectName(QStringLiteral("frmForma"));
-    setWindowTitle(QStringLiteral("Ортелана"));
+    setWindowTitle(toQString(words::ProgramTitle));
     setWindowIcon(programIcon());
     setFont(sansSerifFont(fontpx::Pt9_75, true));
     // The days for screen readers and the keyboard's day cursor.
     sheetDays = new DayGrid(picCalendar);
-    new DayCursor(picCalendar, *sheetDays);
     createControls();
     createMenus();
     // Fixed size, no maximise: the sheet is laid out to the pixel.
@@ -77,7 +65,7 @@ frmForma::frmForma(QWidget *parent)
     auto *print = new QAction(this);
     print->setObjectName(QStringLiteral("PrintSheet"));
     print->setShortcut(QKeySequence::Print);
-    connect(print, &QAction::triggered, this, [this] { printSheet(this, {model.year, oldStyleChecked()}); });
+    connect(print, &QAction::triggered, this, [this] { printSheet(this, {computedYear(), oldStyleChecked()}); });
     addAction(print);
 
     // Page Down and Page Up step to the next and the previous year from anywhere in
@@ -91,30 +79,20 @@ frmForma::frmForma(QWidget *parent)
     picCalendar->installEventFilter(this);
 }
 
-void frmForma::stepYear(int step)
+void frmForma::stepYear(int by)
 {
-    const long long next = model.year + step;
-    if (model.year == 0 || next < kFirstYear || next > kLastYear)
-        return;   // the ends of the calendar hold
-    // Exactly as if the year had been typed and confirmed.
-    DATA->setText(QString::number(next));
-    NewGod();
+    if (const std::optional<long long> next = state.step(by)) {
+        // Exactly as if the year had been typed and confirmed.
+        DATA->setText(QString::number(*next));
+        NewGod();
+    }
 }
 
 bool frmForma::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == picCalendar && event->type() == QEvent::Wheel) {
-        // One year per notch, towards the user is the next year; a fine-grained wheel
-        // or touchpad adds up to whole notches.
-        wheelTravel += static_cast<QWheelEvent *>(event)->angleDelta().y();
-        while (wheelTravel <= -QWheelEvent::DefaultDeltasPerStep) {
-            wheelTravel += QWheelEvent::DefaultDeltasPerStep;
-            stepYear(1);
-        }
-        while (wheelTravel >= QWheelEvent::DefaultDeltasPerStep) {
-            wheelTravel -= QWheelEvent::DefaultDeltasPerStep;
-            stepYear(-1);
-        }
+        if (const int years = state.wheel(static_cast<QWheelEvent *>(event)->angleDelta().y()))
+            stepYear(years);
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -122,49 +100,53 @@ bool frmForma::eventFilter(QObject *watched, QEvent *event)
 
 void frmForma::createControls()
 {
+    namespace place = layout::mainwindow;
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(ClientSize);
+    client->setFixedSize(place::Client.width, place::Client.height);
     setCentralWidget(client);
 
     usrReklamaX1 = new usrReklamaX(client);
     usrReklamaX1->setObjectName(QStringLiteral("usrReklamaX1"));
-    usrReklamaX1->setGeometry(0, 0, sheet::OuterWidth, 73);
+    usrReklamaX1->setGeometry(toQRect(place::Banner));
 
     picCalendar->setParent(client);
     picCalendar->setObjectName(QStringLiteral("picCalendar"));
-    picCalendar->setGeometry(0, 77, sheet::OuterWidth, sheet::OuterHeight);
-    picCalendar->setAccessibleName(QStringLiteral("Календарь"));
+    picCalendar->setGeometry(toQRect(place::Sheet));
+    picCalendar->setAccessibleName(toQString(words::SheetName));
 
-    Label1 = new QLabel(QStringLiteral("Год:"), client);
+    Label1 = new QLabel(toQString(words::YearLabel), client);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(sansSerifFont(fontpx::Pt12, true));
-    Label1->setGeometry(8, 480, 38, 20);
+    Label1->setGeometry(toQRect(place::YearLabel));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     DATA = new YearBox(client);
     DATA->setObjectName(QStringLiteral("DATA"));
     DATA->setFont(sansSerifFont(fontpx::Pt13_5, false));
-    DATA->setGeometry(48, 474, 89, 31);
+    DATA->setGeometry(toQRect(place::YearBox));
     DATA->setText(QStringLiteral("2005"));
-    DATA->setAccessibleName(QStringLiteral("Год"));
+    DATA->setAccessibleName(toQString(words::YearBoxName));
     Label1->setBuddy(DATA);
     connect(DATA, &YearBox::enterPressed, this, &frmForma::confirmYear);
 
     YEAR = new QLabel(client);
     YEAR->setObjectName(QStringLiteral("YEAR"));
     YEAR->setFont(sansSerifFont(fontpx::Pt12, true));
-    YEAR->setGeometry(144, 480, 225, 25);
+    YEAR->setGeometry(toQRect(place::Caption));
     YEAR->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    StilChck = new QCheckBox(QStringLiteral("Старый стиль"), client);
+    StilChck = new QCheckBox(toQString(words::OldStyle), client);
     StilChck->setObjectName(QStringLiteral("StilChck"));
-    StilChck->setGeometry(376, 480, 129, 17);
-    StilChck->setChecked(true);
+    StilChck->setGeometry(toQRect(place::OldStyle));
+    StilChck->setChecked(state.oldStyle);
     StilChck->setAccessibleName(StilChck->text());
-    StilChck->setAccessibleDescription(QStringLiteral("Снятая отметка сдвигает весь год на один день недели раньше"));
+    StilChck->setAccessibleDescription(toQString(words::OldStyleDescription));
     // A click redraws the year computed last; nothing is read from the year box.
-    connect(StilChck, &QCheckBox::clicked, this, &frmForma::DrawDays);
+    connect(StilChck, &QCheckBox::clicked, this, [this](bool checked) {
+        state.oldStyle = checked;
+        DrawDays();
+    });
 
     // Labels take no focus; the pictures and the banner take it by Tab only, so a
     // screen reader can reach the sheet without a click moving focus off the year box.
@@ -214,11 +196,7 @@ void frmForma::createMenus()
 void frmForma::setOldStyleChecked(bool checked)
 {
     StilChck->setChecked(checked);
-}
-
-bool frmForma::oldStyleChecked() const
-{
-    return StilChck->isChecked();
+    state.oldStyle = checked;
 }
 
 void frmForma::DrawSheet()
@@ -228,16 +206,15 @@ void frmForma::DrawSheet()
 
 void frmForma::DrawDays()
 {
-    if (model.year == 0)
+    if (computedYear() == 0)
         return;   // no year computed yet: nothing to draw
-    const bool checked = StilChck->isChecked();
-    const Scene scene = sheetScene(model, checked);
+    const Scene scene = state.sheet();
     picCalendar->draw(scene.dayLayer);
     sheetDays->showScene(scene);
-    picCalendar->setAccessibleDescription(sheetDescription(model.year, model.offersOldStyle && checked));
+    picCalendar->setAccessibleDescription(toQString(state.description()));
     // The year with its caption, spoken where the focus is when a new year comes: in
     // the year box after Enter, on the cursor's day after Page Up or Down.
-    const QString news = QString::number(model.year) + QString::fromStdString(model.caption);
+    const QString news = toQString(state.news());
     sheetDays->setNews(news);
     DATA->setAccessibleDescription(news);
     if (DATA->hasFocus()) {
@@ -253,26 +230,20 @@ void frmForma::DrawDays()
 
 void frmForma::confirmYear()
 {
-    // The box holds digits only, so the text is a whole number, at most kLastYear.
-    if (DATA->text().toLongLong() == 0) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Ошибка"),
-                        QStringLiteral("Нулевого года не существует."), QMessageBox::Ok, this);
-        box.exec();
-        return;
-    }
-    NewGod();
+    if (!isYearZero(DATA->text().toStdString()))
+        return NewGod();   // which passes an empty box over
+    QMessageBox box(QMessageBox::Critical, toQString(words::ErrorTitle), toQString(words::ZeroYear), QMessageBox::Ok, this);
+    box.exec();
 }
 
 void frmForma::NewGod()
 {
-    const std::optional<long long> value = parseYear(DATA->text().toStdString());
-    if (!value)
-        return;   // nothing outside the calendar's range is computed
-
+    // Nothing outside the calendar's range is computed.
+    if (!state.show(DATA->text().toStdString()))
+        return;
     setCursor(Qt::WaitCursor);
-    model = computeYear(*value);
-    StilChck->setVisible(model.offersOldStyle);
-    YEAR->setText(QString::fromStdString(model.caption));
+    StilChck->setVisible(yearModel().offersOldStyle);
+    YEAR->setText(toQString(yearModel().caption));
     DrawDays();
     unsetCursor();
 }
@@ -280,7 +251,7 @@ void frmForma::NewGod()
 void frmForma::MenuNomeraNedel_Click()
 {
     // Modal, so the year it shows stays as drawn; discarded when closed.
-    frmNomeraNedel window(model, oldStyleChecked(), ChosenMonth, this);
+    frmNomeraNedel window(state.model(), state.oldStyle, state.chosenMonth, this);
     window.exec();
 }
 

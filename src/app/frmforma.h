@@ -1,9 +1,9 @@
 // The main window: the title banner, the year sheet, the year box with its caption
-// and old-style box, and the one menu.  It computes a confirmed year (NewGod) and
-// has the sheet draw it.
+// and old-style box, and the one menu.  Its state and rules are MainWindowState's;
+// it computes a confirmed year (NewGod) and has the sheet draw it.
 #pragma once
 
-#include "calendar/yearmodel.h"
+#include "behaviour/mainwindow.h"
 
 #include <QMainWindow>
 
@@ -24,8 +24,6 @@ class frmForma : public QMainWindow
     Q_OBJECT
 
 public:
-    static constexpr QSize ClientSize{634, 508};
-
     explicit frmForma(QWidget *parent = nullptr);
 
     // Computes the year in the year box and draws its days.
@@ -34,16 +32,16 @@ public:
     void DrawSheet();
 
     // The year last computed (0 before the first), and all that was computed of it.
-    long long computedYear() const { return model.year; }
-    const YearModel &yearModel() const { return model; }
+    long long computedYear() const { return state.model().year; }
+    const YearModel &yearModel() const { return state.model(); }
     // The month the week numbers window shows when it opens next (0 = January).
-    int chosenMonth() const { return ChosenMonth; }
+    int chosenMonth() const { return state.chosenMonth; }
 
     YearBox *yearBox() const { return DATA; }
     PictureArea *calendarPicture() const { return picCalendar; }
     // Sets the old-style box as a user would leave it, without redrawing.
     void setOldStyleChecked(bool checked);
-    bool oldStyleChecked() const;
+    bool oldStyleChecked() const { return state.oldStyle; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -53,8 +51,8 @@ private:
     void createMenus();
     void DrawDays();
     void confirmYear();
-    // Shows the year `step` years from the one drawn, as if typed and confirmed.
-    void stepYear(int step);
+    // Shows the year `by` years from the one drawn, as if typed and confirmed.
+    void stepYear(int by);
 
     void MenuNomeraNedel_Click();
     void MenuHelp_Click();
@@ -75,9 +73,7 @@ private:
     QAction *MenuSep = nullptr;
     QAction *MenuExit = nullptr;
 
-    YearModel model;       // the year last computed; its year is 0 before the first
-    int ChosenMonth = 0;   // outlives the week numbers window, which writes it
-    int wheelTravel = 0;   // wheel angle not yet turned into a whole year
+    MainWindowState state;
 };
 
 } // namespace ortelana

@@ -3,7 +3,7 @@
 
 #include "app/frmforma.h"
 #include "app/yearbox.h"
-#include "calendar/yearmath.h"
+#include "behaviour/mainwindow.h"
 #include "ui/windowplace.h"
 
 #include <QCoreApplication>
@@ -11,15 +11,11 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <algorithm>
-
 namespace ortelana {
 
 long long startYear(const QDate &today)
 {
-    // A clock set past the last year, or broken, still opens at a year the box can hold.
-    const long long year = today.isValid() ? today.year() : kFirstYear;
-    return std::clamp<long long>(year, kFirstYear, kLastYear);
+    return ortelana::startYear(today.isValid() ? today.year() : 0);
 }
 
 long long currentYear()
@@ -47,15 +43,11 @@ std::unique_ptr<frmForma> Main(const std::optional<SheetRequest> &start)
     QCoreApplication::processEvents();
 
     YearBox *box = window->yearBox();
-    if (start) {
-        box->setText(QString::number(start->year));
-        box->setCursorPosition(int(box->text().size()));
-        window->setOldStyleChecked(start->oldStyle);
-    } else {
-        box->setText(QString::number(currentYear()));
-        box->setCursorPosition(int(box->text().size()));
-    }
+    box->setText(QString::number(start ? start->year : currentYear()));
+    box->setCursorPosition(int(box->text().size()));
     box->deselect();
+    if (start)
+        window->setOldStyleChecked(start->oldStyle);
 
     window->DrawSheet();
     window->NewGod();

@@ -1,11 +1,11 @@
 // Year box input handling.
 #include "app/yearbox.h"
 
-#include "calendar/yearmath.h"
+#include "behaviour/mainwindow.h"
 #include "ui/lineeditaccessible.h"
 
 #include <QKeyEvent>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 
 #include <cstdint>
 
@@ -26,6 +26,17 @@ int specialKeyCode(int key)
     default: return 0;
     }
 }
+
+// QLineEdit drops an edit its validator calls invalid, so the text stays as it was.
+class YearValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &text, int &) const override
+    {
+        return yearTextAllowed(text.toStdString()) ? Acceptable : Invalid;
+    }
+};
 } // namespace
 
 YearBox::YearBox(QWidget *parent)
@@ -34,10 +45,8 @@ YearBox::YearBox(QWidget *parent)
     // The seven-digit limit lives in the validator alone: a length limit would cut a
     // longer paste down to seven digits and let it in, where it must change nothing.
     // The validator guards every way in that bypasses the key filter: Shift+Insert,
-    // the context menu, the middle button, drag and drop.  QLineEdit drops an edit the
-    // validator calls invalid, so the text stays as it was.
-    setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(kYearDigits)), this));
+    // the context menu, the middle button, drag and drop.
+    setValidator(new YearValidator(this));
     useLineEditAccessibility(this);   // read whole by screen readers
 }
 
@@ -59,7 +68,7 @@ int YearBox::characterCode(const QKeyEvent &event)
 void YearBox::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !text().isEmpty()) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         emit enterPressed();
         // A confirmed year starts a fresh undo history, so the box's memory does not
         // grow with every year ever typed.
@@ -69,16 +78,12 @@ void YearBox::keyPressEvent(QKeyEvent *event)
     }
 
     const int code = characterCode(*event);
-    if (code != 0 && !passesFilter(code)) {
-        event->accept();   // discarded: nothing inserted, nothing reported
-        return;
-    }
-    if (code == 8 && key != Qt::Key_Backspace) {
-        backspace();       // Ctrl+H: character 8 erases as Backspace does
-        event->accept();
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
+    const Typed typed = code == 0 ? Typed::Keep : typedCharacter(code);
+    if (typed == Typed::Keep || (typed == Typed::Erase && key == Qt::Key_Backspace))
+        return QLineEdit::keyPressEvent(event);
+    if (typed == Typed::Erase)
+        backspace();       // Ctrl+H erases as Backspace does
+    event->accept();       // or discarded: nothing inserted, nothing reported
 }
 
 } // namespace ortelana

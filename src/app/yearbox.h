@@ -1,6 +1,6 @@
-// The year box: a line edit that only ever holds 0 to 7 ASCII digits.  Typed
-// characters pass a filter (digits and control codes up to 8); pasted or dropped
-// text that would leave anything else, or more than seven digits, is refused whole.
+// The year box: a line edit that only ever holds the texts the year box's rules allow
+// (behaviour/yearbox.h).  Typed characters go through the rules by their codes; pasted
+// or dropped text that would leave anything else is refused whole.
 #pragma once
 
 #include <QLineEdit>
@@ -20,11 +20,8 @@ public:
     // whatever text the platform attaches to them.
     static int characterCode(const QKeyEvent &event);
 
-    // Returns: true when the filter lets a character of this code through.
-    static constexpr bool passesFilter(int code) { return code <= 8 || (code >= '0' && code <= '9'); }
-
 signals:
-    // Enter (or Shift/Ctrl+Enter) went down while the box held text.
+    // Enter (or Shift/Ctrl+Enter) went down.
     void enterPressed();
 
 protected:

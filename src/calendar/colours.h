@@ -21,6 +21,7 @@ inline constexpr Colour WeekNumber = 0x7A1200;
 inline constexpr Colour LightGrey = 0xE0E0E0;
 inline constexpr Colour Blue = 0xFF0000;
 inline constexpr Colour White = 0xFFFFFF;
+inline constexpr Colour Black = 0x000000;
 } // namespace colors
 
 } // namespace ortelana

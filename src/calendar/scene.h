@@ -62,6 +62,14 @@ std::vector<SceneItem> weeksFixedLayer();
 // week numbers under its columns, as the week numbers window's picture shows it.
 Scene weeksScene(const YearModel &model, bool oldStyleChecked, int month0);
 
+// Returns: the printed page's title over the sheet, «2005 н. э.  ГОД ПЕТУХА», in the
+// band above it (pagetitle::Height, from y = 0; the sheet's items stand below it).
+std::vector<SceneItem> sheetTitle(const YearModel &model);
+
+// Returns: the stripes of the About window's 80 × 45 picture, drawn on white; the red box
+// reaches row 45, one past the picture, and is clipped there.
+std::vector<SceneItem> flagStripes();
+
 // Returns: what a screen reader says of a cell: «суббота, 1 января 2005 года»,
 // «понедельник, 9 мая 2005 года, День Победы», «неделя 18»; in the week numbers
 // window, whose day cursor visits the days only, «…, неделя 18» after a day.

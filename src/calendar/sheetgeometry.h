@@ -73,4 +73,12 @@ inline constexpr int ClearRight = 185;
 inline constexpr int ClearBottom = 217;
 } // namespace weeksgrid
 
+// The printed page: the sheet under a band that carries its title, centred, in a 20-px
+// bold face whose line (about 22 px high) stands in the band's middle.
+namespace pagetitle {
+inline constexpr int Height = 40;
+inline constexpr int Pixels = 20;
+inline constexpr int Top = 9;
+} // namespace pagetitle
+
 } // namespace ortelana

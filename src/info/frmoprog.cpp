@@ -1,18 +1,18 @@
 // About window layout and the link to the site.
 #include "info/frmoprog.h"
 
-#include "info/aboutinfo.h"
-#include "calendar/canvas.h"
+#include "behaviour/words.h"
+#include "calendar/scene.h"
 #include "info/linklabel.h"
 #include "info/savefileurl.h"
 #include "platform/fixedsize.h"
 #include "ui/fonts.h"
 #include "ui/dialogaccessible.h"
 #include "ui/picturearea.h"
+#include "ui/qtext.h"
 #include "ui/surface.h"
 #include "ui/vbcolor.h"
 #include "ui/windowplace.h"
-#include "version.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -28,8 +28,8 @@ frmOprog::frmOprog(QWidget *parent)
 {
     reportModality(this);
     setObjectName(QStringLiteral("frmOprog"));
-    setWindowTitle(QStringLiteral("О программе"));
-    setFixedSize(ClientSize);
+    setWindowTitle(toQString(words::AboutTitle));
+    setFixedSize(layout::about::Client.width, layout::about::Client.height);
     keepNormalState(*this);
     setFont(sansSerifFont(fontpx::Pt12, true));
     QPalette pal = palette();
@@ -45,19 +45,27 @@ frmOprog::frmOprog(QWidget *parent)
 
 void frmOprog::createControls()
 {
+    using namespace layout::about;
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(16, 8, 71, 126);
+    Image1->setGeometry(toQRect(Emblem));
     Image1->setPixmap(QPixmap(QStringLiteral(":/emblem.png")));
     Image1->setAccessibleName(QStringLiteral("Эмблема: солнце над листком календаря"));
 
-    addLabel2(3, QStringLiteral("Автор: ") + QString::fromUtf8(about::Author), QRect(104, 8, 220, 20));
-    addLabel2(4, QStringLiteral("E-mail: ") + QString::fromUtf8(about::Email), QRect(104, 32, 242, 20));
-    addLabel2(5, QStringLiteral("Сайт:"), QRect(104, 56, 48, 20));
+    for (const words::AboutLabel &text : words::aboutLabels()) {
+        auto *label = new QLabel(toQString(text.text), this);
+        label->setObjectName(QStringLiteral("Label2"));
+        label->setProperty("index", text.index);
+        label->setGeometry(toQRect(text.place));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (!text.spoken.empty())
+            label->setAccessibleName(toQString(text.spoken));
+        Label2[std::size_t(text.index)] = label;
+    }
 
-    Label1 = new LinkLabel(QString::fromUtf8(about::Slogan), QString::fromUtf8(about::Site), this);
+    Label1 = new LinkLabel(toQString(words::Slogan), toQString(words::Site), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(152, 56, 183, 20);
+    Label1->setGeometry(toQRect(Link));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setFont(sansSerifFont(fontpx::Pt12, true, true));
     QPalette linkPalette = Label1->palette();
@@ -68,29 +76,20 @@ void frmOprog::createControls()
     Label1->setCursor(QCursor(QPixmap(QStringLiteral(":/hand.png")), 0, 0));
     connect(Label1, &LinkLabel::clicked, this, &frmOprog::Label1_Click);
 
-    addLabel2(6, QStringLiteral("Версия: v") + QLatin1String(Version), QRect(104, 80, 104, 20));
-    // A screen reader summing up the window passes over texts of fewer than three
-    // words (Orca does): the short lines are named in three.
-    label2(4)->setAccessibleName(QStringLiteral("Электронная почта: ") + QString::fromUtf8(about::Email));
-    label2(5)->setAccessibleName(QStringLiteral("Сайт: ") + Label1->text());
-    label2(6)->setAccessibleName(QStringLiteral("Версия программы: v") + QLatin1String(Version));
-    addLabel2(7, QStringLiteral("Дата: 8 февраля 2009 год -"), QRect(104, 104, 236, 20));
-    addLabel2(0, QStringLiteral("26 августа 2015 год"), QRect(156, 128, 170, 20));
-
     // The separator: a dark line over a light one.
     const QPalette system = QGuiApplication::palette();
-    Line1 = addLine("Line1", 152, system.color(QPalette::WindowText));
-    Line2 = addLine("Line2", 153, system.color(QPalette::Base));
+    Line1 = addLine("Line1", Separator.y, system.color(QPalette::WindowText));
+    Line2 = addLine("Line2", Separator.y + 1, system.color(QPalette::Base));
 
     Picture1 = new PictureArea(PictureArea::Border::None, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(8, 160, 80, 45);
+    Picture1->setGeometry(toQRect(Flag));
     Picture1->setBackColor(vbColor(colors::White));
-    Picture1->setAccessibleName(QStringLiteral("Флаг России: белая, синяя и красная полосы"));
+    Picture1->setAccessibleName(toQString(words::FlagName));
 
     OK = new QPushButton(QStringLiteral("OK"), this);
     OK->setObjectName(QStringLiteral("OK"));
-    OK->setGeometry(256, 164, 89, 33);
+    OK->setGeometry(toQRect(layout::about::OK));
     // A flat light-grey face in every state, whatever the platform style would draw;
     // focus (and only focus) shows as a darker outline, hover and press darken the
     // face a little.
@@ -108,28 +107,17 @@ void frmOprog::createControls()
     OK->setFocus();
 }
 
-QLabel *frmOprog::addLabel2(int index, const QString &text, const QRect &geometry)
-{
-    auto *label = new QLabel(text, this);
-    label->setObjectName(QStringLiteral("Label2"));
-    label->setProperty("index", index);
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2[std::size_t(index)] = label;
-    return label;
-}
-
 QLabel *frmOprog::label2(int index) const
 {
     return index >= 0 && index < int(Label2.size()) ? Label2[std::size_t(index)] : nullptr;
 }
 
-// A line from x = 8 to x = 344 (both ends) at height y.
+// A line of the separator at height y.
 QFrame *frmOprog::addLine(const char *name, int y, const QColor &color)
 {
     auto *line = new QFrame(this);
     line->setObjectName(QLatin1String(name));
-    line->setGeometry(8, y, 337, 1);
+    line->setGeometry(layout::about::Separator.x, y, layout::about::Separator.width, 1);
     QPalette pal = line->palette();
     pal.setColor(QPalette::Window, color);
     line->setPalette(pal);
@@ -139,9 +127,8 @@ QFrame *frmOprog::addLine(const char *name, int y, const QColor &color)
 
 void frmOprog::Form_Load()
 {
-    // Three stripes; the last box reaches row 45, one past the picture, and is clipped.
-    Picture1->draw({BoxItem{0, 15, 79, 30, colors::Blue}, BoxItem{0, 31, 79, 45, colors::Red}});
-    Picture1->setGeometry(8, 160, 80, 45);
+    Picture1->draw(flagStripes());
+    Picture1->setGeometry(toQRect(layout::about::Flag));
 }
 
 void frmOprog::Label1_Click()

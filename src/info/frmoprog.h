@@ -21,8 +21,6 @@ class frmOprog : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr QSize ClientSize{356, 209};
-
     explicit frmOprog(QWidget *parent = nullptr);
 
     // Returns: the label of the control array Label2 with this index (0, 3 to 7), or
@@ -34,7 +32,6 @@ protected:
 
 private:
     void createControls();
-    QLabel *addLabel2(int index, const QString &text, const QRect &geometry);
     QFrame *addLine(const char *name, int y, const QColor &color);
     void Form_Load();
     void Label1_Click();

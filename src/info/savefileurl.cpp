@@ -2,7 +2,7 @@
 // a name is taken by something we may not replace.
 #include "info/savefileurl.h"
 
-#include "info/redirectpage.h"
+#include "behaviour/redirectpage.h"
 #include "info/windows1251.h"
 
 #include <QCoreApplication>
@@ -40,29 +40,26 @@ QUrl fileUrl(const QByteArray &path)
 
 void SaveFileUrl(const QString &address, WriteBytes write)
 {
-    const QByteArray page = QByteArray::fromStdString(redirectPage(toWindows1251(address).toStdString()));
-
     // The page goes into the current directory; the desktop is handed the same file by
     // its absolute path.  A current directory that no longer exists has no path.
-    const QByteArray directory = currentDirectory();
+    QByteArray directory = currentDirectory();
     if (directory.isEmpty())
         return;
-
-    for (int number = 0; number < RedirectPageNames; ++number) {
-        const QByteArray path = (directory.endsWith('/') ? directory : directory + '/')
-                                + QByteArray::number(number) + ".html";
-        const SafeWriteResult result = writeFileSafely(path, page, write);
-        switch (result.status) {
-        case SafeWriteResult::Status::Refused:
-            continue;
-        case SafeWriteResult::Status::Failed:
-            return;   // the old page, if any, is kept and nothing is opened
-        case SafeWriteResult::Status::Written:
-            QCoreApplication::processEvents();
-            QDesktopServices::openUrl(fileUrl(path));
-            return;
+    if (!directory.endsWith('/'))
+        directory += '/';
+    const std::string name = writeRedirectPage(toWindows1251(address).toStdString(),
+                                               [&](const std::string &file, const std::string &page) {
+        switch (writeFileSafely(directory + file.c_str(), QByteArray::fromStdString(page), write).status) {
+        case SafeWriteResult::Status::Refused: return PageWrite::Taken;
+        case SafeWriteResult::Status::Failed: return PageWrite::Failed;
+        case SafeWriteResult::Status::Written: return PageWrite::Written;
         }
-    }
+        return PageWrite::Failed;
+    });
+    if (name.empty())
+        return;   // the old page, if any, is kept and nothing is opened
+    QCoreApplication::processEvents();
+    QDesktopServices::openUrl(fileUrl(directory + name.c_str()));
 }
 
 } // namespace ortelana

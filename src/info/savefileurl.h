@@ -9,14 +9,10 @@
 
 namespace ortelana {
 
-// The page names tried in turn, 0.html to 99.html.  A directory where none of them
-// can be written is given up on instead of being tried for ever.
-inline constexpr int RedirectPageNames = 100;
-
-// Writes the redirect page for `address` under the first name that may be replaced
-// (see writeFileSafely) and asks the desktop to open it; returns without waiting for
-// the browser.  Reports nothing: when the page cannot be written whole, the old file
-// stays as it was and nothing is opened.
+// Writes the redirect page for `address` under the first of its names that may be
+// replaced (writeRedirectPage, writeFileSafely) and asks the desktop to open it;
+// returns without waiting for the browser.  Reports nothing: when the page cannot be
+// written whole, the old file stays as it was and nothing is opened.
 void SaveFileUrl(const QString &address, WriteBytes write = ::write);
 
 } // namespace ortelana

@@ -1,8 +1,10 @@
 // Title banner.
 #include "info/usrreklamax.h"
 
+#include "behaviour/words.h"
 #include "info/banneraccessible.h"
 #include "ui/focusframe.h"
+#include "ui/qtext.h"
 #include "ui/vbcolor.h"
 
 #include <QPainter>
@@ -92,8 +94,8 @@ usrReklamaX::usrReklamaX(QWidget *parent)
 
     // The banner is the last stop of the Tab chain; its page stays out of it.
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(QStringLiteral("Ортелана"));
-    setAccessibleDescription(QStringLiteral("Заголовок программы"));
+    setAccessibleName(toQString(words::ProgramTitle));
+    setAccessibleDescription(toQString(words::BannerDescription));
     presentAsBanner(this);
     focusOverlay = new FocusOverlay(this);
 

@@ -14,7 +14,6 @@
 namespace ortelana {
 
 namespace {
-constexpr qreal TitleHeight = 40;   // logical pixels above the sheet
 constexpr QSizeF DrawingSize(sheet::DrawingWidth, sheet::DrawingHeight);
 
 QFont sheetFont()
@@ -41,7 +40,7 @@ void paintSheetPage(QPainter &painter, const QRectF &page, const SheetRequest &r
 {
     const YearModel model = computeYear(request.year);
     const Scene scene = sheetScene(model, request.oldStyle);
-    const qreal scale = qMin(page.width() / DrawingSize.width(), page.height() / (DrawingSize.height() + TitleHeight));
+    const qreal scale = qMin(page.width() / DrawingSize.width(), page.height() / (DrawingSize.height() + pagetitle::Height));
 
     painter.save();
     painter.translate(page.topLeft());
@@ -49,17 +48,15 @@ void paintSheetPage(QPainter &painter, const QRectF &page, const SheetRequest &r
 
     // Paper wants no grey: the day areas are erased in white.
     painter.save();
-    painter.translate(0, TitleHeight);
+    painter.translate(0, pagetitle::Height);
     painter.fillRect(QRectF(QPointF(0, 0), DrawingSize), Qt::white);
     PainterCanvas canvas(painter, sheetFont(), Qt::white);
     draw(scene.fixedLayer, canvas);
     draw(scene.dayLayer, canvas);
     painter.restore();
 
-    painter.setFont(sansSerifFont(20, true));
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(0, 0, DrawingSize.width(), TitleHeight), Qt::AlignCenter,
-                     QString::number(request.year) + QString::fromStdString(model.caption));
+    PainterCanvas title(painter, sansSerifFont(pagetitle::Pixels, true), Qt::white);
+    draw(sheetTitle(model), title);
     painter.restore();
 }
 

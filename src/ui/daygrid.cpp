@@ -2,6 +2,7 @@
 #include "ui/daygrid.h"
 
 #include "ui/daygridaccessible.h"
+#include "ui/qtext.h"
 
 #include <QAccessible>
 #include <QWidget>
@@ -25,34 +26,24 @@ QWidget *DayGrid::picture() const
     return static_cast<QWidget *>(parent());
 }
 
-int DayGrid::indexOfKey(int key) const
+QRect DayGrid::rect(int index) const
 {
-    for (std::size_t i = 0; i < content.size(); ++i)
-        if (content[i].key == key)
-            return int(i);
-    return -1;
+    // The scene's coordinates start inside the picture's border.
+    const SceneCell &cell = model.cells()[std::size_t(index)];
+    return QRect(cell.x, cell.y, cell.width, cell.height).translated(picture()->contentsRect().topLeft());
 }
 
 int DayGrid::indexAt(int row, int column) const
 {
-    for (std::size_t i = 0; i < content.size(); ++i)
-        if (content[i].row == row && content[i].column == column)
+    for (std::size_t i = 0; i < model.cells().size(); ++i)
+        if (model.cells()[i].row == row && model.cells()[i].column == column)
             return int(i);
     return -1;
 }
 
-void DayGrid::setHeaders(QStringList rows, QStringList columns)
+int DayGrid::currentKey() const
 {
-    rowHeaders = std::move(rows);
-    columnHeaders = std::move(columns);
-}
-
-QString DayGrid::name(int index) const
-{
-    GridCell &cell = content[std::size_t(index)];
-    if (cell.name.isEmpty() && namer)
-        cell.name = namer(cell);
-    return cell.name;
+    return model.cursor() < 0 ? -1 : model.cells()[std::size_t(model.cursor())].key;
 }
 
 void DayGrid::showScene(const Scene &scene)
@@ -60,66 +51,44 @@ void DayGrid::showScene(const Scene &scene)
     const auto toList = [](const std::vector<std::string> &texts) {
         QStringList list;
         for (const std::string &text : texts)
-            list << QString::fromStdString(text);
+            list << toQString(text);
         return list;
     };
-    setHeaders(toList(scene.rowHeaders), toList(scene.columnHeaders));
-
-    // The scene's coordinates start inside the picture's border.
-    const QPoint origin = picture()->contentsRect().topLeft();
-    std::vector<GridCell> cells;
-    cells.reserve(scene.cells.size());
-    for (const SceneCell &cell : scene.cells)
-        cells.push_back({cell.key, cell.row, cell.column, QString(),
-                         QRect(cell.x, cell.y, cell.width, cell.height).translated(origin)});
-    setContent(std::move(cells), [year = scene.year, sceneCells = scene.cells](const GridCell &shown) {
-        for (const SceneCell &cell : sceneCells)
-            if (cell.key == shown.key)
-                return QString::fromStdString(spokenName(year, cell));
-        return QString();
-    });
-}
-
-void DayGrid::setContent(std::vector<GridCell> cells, Namer makeName)
-{
-    content = std::move(cells);
-    namer = std::move(makeName);
+    rowHeaders = toList(scene.rowHeaders);
+    columnHeaders = toList(scene.columnHeaders);
+    model.show(scene);
+    picture()->update();   // the cursor's frame, where it follows to
+    announceFocus();       // the cursor's day first, as it follows into the new drawing
     emit contentChanged();
     QAccessibleTableModelChangeEvent event(picture(), QAccessibleTableModelChangeEvent::ModelReset);
     QAccessible::updateAccessibility(&event);
 }
 
-QString DayGrid::description(int index) const
-{
-    return index >= 0 && index == indexOfKey(current) ? news : QString();
-}
-
 void DayGrid::setNews(const QString &text)
 {
-    news = text;
-    if (indexOfKey(current) >= 0 && picture()->hasFocus()) {
+    model.setNews(text.toStdString());
+    if (model.cursor() >= 0 && picture()->hasFocus()) {
         // Said as a new focus: the day, then the news as its description.  A change of
         // description alone is not spoken by every screen reader and Qt.
-        emit newsArriving(current);
+        emit newsArriving(currentKey());
         announceFocus();
     }
 }
 
-void DayGrid::setCurrentKey(int key)
+bool DayGrid::move(CursorKey key, bool control)
 {
-    if (key != current)
-        news.clear();
-    current = key;
+    if (!model.move(key, control))
+        return false;
     announceFocus();
+    return true;
 }
 
 void DayGrid::announceFocus() const
 {
-    const int index = indexOfKey(current);
-    if (!QAccessible::isActive() || index < 0 || !picture()->hasFocus())
+    if (!QAccessible::isActive() || model.cursor() < 0 || !picture()->hasFocus())
         return;   // nobody listens, or no cell has the focus
     QAccessibleInterface *table = QAccessible::queryAccessibleInterface(picture());
-    if (QAccessibleInterface *cell = table ? table->child(index) : nullptr) {
+    if (QAccessibleInterface *cell = table ? table->child(model.cursor()) : nullptr) {
         QAccessibleEvent event(cell, QAccessible::Focus);
         QAccessible::updateAccessibility(&event);
     }

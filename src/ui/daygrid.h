@@ -1,30 +1,18 @@
-// What a picture of days offers to assistive technologies: the day cells it draws,
-// each with its row and column in a table of weekday rows and week columns, its
-// spoken name and its slot on the widget, the header texts, and the cell the day
-// cursor stands on.  A picture carries one as a child; the table interface reads it.
+// What a picture of days offers to assistive technologies: its DayPicture (the cells
+// drawn with their names, the day cursor, the news), each cell's slot on the widget,
+// its row and column in a table of weekday rows and week columns and their header
+// texts.  A picture carries one as a child; the table interface reads it.
 #pragma once
 
-#include "calendar/scene.h"
+#include "behaviour/daypicture.h"
 
 #include <QObject>
 #include <QRect>
 #include <QStringList>
 
-#include <functional>
-#include <vector>
-
 class QWidget;
 
 namespace ortelana {
-
-struct GridCell
-{
-    int key = 0;        // stays with the day across redrawings (month and day, or similar)
-    int row = 0;        // [0, rows)
-    int column = 0;     // [0, columns)
-    QString name;       // what a screen reader says; empty: the grid's namer makes it
-    QRect rect;         // the slot, in the picture widget's coordinates
-};
 
 class DayGrid : public QObject
 {
@@ -39,41 +27,26 @@ public:
     static DayGrid *of(const QObject *object);
 
     QWidget *picture() const;
+    const DayPicture &days() const { return model; }
     int rows() const { return int(rowHeaders.size()); }
     int columns() const { return int(columnHeaders.size()); }
     QString rowHeader(int row) const { return rowHeaders.value(row); }
     QString columnHeader(int column) const { return columnHeaders.value(column); }
-    const std::vector<GridCell> &cells() const { return content; }
-
-    // Returns: the index in cells() of the cell with this key or at this row and
-    // column, or -1.
-    int indexOfKey(int key) const;
+    // Returns: the slot of cell `index` in the picture widget's coordinates.
+    QRect rect(int index) const;
+    // Returns: the index of the cell at this row and column, or -1.
     int indexAt(int row, int column) const;
+    // The day cursor's cell, by key (-1: none).
+    int currentKey() const;
 
-    // Makes the name of a cell that has none, when it is first asked for: a drawing
-    // then costs no text until a screen reader reads it.
-    using Namer = std::function<QString(const GridCell &)>;
-
-    // Replaces the content (a new drawing) and tells assistive technologies.
-    void setContent(std::vector<GridCell> cells, Namer namer = {});
-    void setHeaders(QStringList rowHeaders, QStringList columnHeaders);
-    // Takes the cells and headers of a scene drawn into the picture; names are made
-    // from the scene when first asked for.
+    // Takes the cells and headers of a scene drawn into the picture (a new drawing) and
+    // tells assistive technologies.
     void showScene(const Scene &scene);
-    // Returns: the name of cell `index` of cells().
-    QString name(int index) const;
-
-    // News of a new drawing (the year and its caption): the cursor's cell carries it
-    // as its description until the cursor moves, and announces it at once while the
-    // picture has the keyboard focus.  Every other cell, and every later move, says
-    // only its name.
-    QString description(int index) const;
+    // News of the new drawing: announced at once on the cursor's cell while the picture
+    // has the keyboard focus.
     void setNews(const QString &text);
-
-    // The day cursor's cell, by key (-1: none); announced as the accessible focus
-    // while the picture has the keyboard focus.
-    int currentKey() const { return current; }
-    void setCurrentKey(int key);
+    // Moves the day cursor; returns false when the key is no cursor key.
+    bool move(CursorKey key, bool control);
     // Tells assistive technologies that the cursor's cell holds the focus.
     void announceFocus() const;
 
@@ -84,12 +57,9 @@ signals:
     void newsArriving(int key);
 
 private:
-    mutable std::vector<GridCell> content;   // names filled in as they are asked for
-    Namer namer;
+    DayPicture model;
     QStringList rowHeaders;
     QStringList columnHeaders;
-    QString news;
-    int current = -1;
 };
 
 } // namespace ortelana

@@ -1,8 +1,9 @@
 // Table, cell and header interfaces over a DayGrid.
 #include "ui/daygridaccessible.h"
 
-#include "ui/daygrid.h"
 #include "ui/accessiblefactory.h"
+#include "ui/daygrid.h"
+#include "ui/qtext.h"
 
 #include <QAccessibleWidget>
 #include <QHash>
@@ -72,19 +73,21 @@ public:
 
     const int key;
 
-    bool isValid() const override { return cell() != nullptr; }
+    bool isValid() const override { return index() >= 0; }
     QString text(QAccessible::Text t) const override
     {
-        if (!cell())
+        if (index() < 0)
             return QString();
         if (t == QAccessible::Name)
-            return grid()->name(grid()->indexOfKey(key));
-        return t == QAccessible::Description ? grid()->description(grid()->indexOfKey(key)) : QString();
+            return toQString(grid()->days().name(index()));
+        return t == QAccessible::Description ? toQString(grid()->days().description(index())) : QString();
     }
     QRect rect() const override
     {
-        const GridCell *c = cell();
-        return c ? QRect(grid()->picture()->mapToGlobal(c->rect.topLeft()), c->rect.size()) : QRect();
+        if (index() < 0)
+            return {};
+        const QRect slot = grid()->rect(index());
+        return QRect(grid()->picture()->mapToGlobal(slot.topLeft()), slot.size());
     }
     // A list item, as Qt's list views present theirs: a screen reader then speaks the
     // day the cursor lands on, where a table cell would have it read the whole
@@ -111,19 +114,15 @@ public:
     bool isSelected() const override { return grid() && grid()->currentKey() == key; }
     QList<QAccessibleInterface *> columnHeaderCells() const override;
     QList<QAccessibleInterface *> rowHeaderCells() const override;
-    int columnIndex() const override { return cell() ? cell()->column : -1; }
-    int rowIndex() const override { return cell() ? cell()->row : -1; }
+    int columnIndex() const override { return index() < 0 ? -1 : cell().column; }
+    int rowIndex() const override { return index() < 0 ? -1 : cell().row; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface *table() const override;
 
 private:
-    const GridCell *cell() const
-    {
-        const DayGrid *g = grid();
-        const int index = g ? g->indexOfKey(key) : -1;
-        return index < 0 ? nullptr : &g->cells()[std::size_t(index)];
-    }
+    int index() const { return grid() ? grid()->days().indexOfKey(key) : -1; }
+    const SceneCell &cell() const { return grid()->days().cells()[std::size_t(index())]; }
 };
 
 // The picture itself: a list of its days in date order that also answers as a table
@@ -168,32 +167,31 @@ public:
     DayGrid *grid() const { return DayGrid::of(object()); }
 
     bool isValid() const override { return QAccessibleWidget::isValid() && grid(); }
-    int childCount() const override { return grid() ? int(grid()->cells().size()) : 0; }
+    int childCount() const override { return grid() ? int(grid()->days().cells().size()) : 0; }
     QAccessibleInterface *child(int index) const override
     {
         const DayGrid *g = grid();
-        if (!g || index < 0 || index >= int(g->cells().size()))
+        if (!g || index < 0 || index >= childCount())
             return nullptr;
-        return cellFor(g->cells()[std::size_t(index)].key);
+        return cellFor(g->days().cells()[std::size_t(index)].key);
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
         const auto *cell = dynamic_cast<const GridCellAccessible *>(child);
-        return cell && grid() ? grid()->indexOfKey(cell->key) : -1;
+        return cell && grid() ? grid()->days().indexOfKey(cell->key) : -1;
     }
     QAccessibleInterface *childAt(int x, int y) const override
     {
         const DayGrid *g = grid();
-        const QPoint local = g ? g->picture()->mapFromGlobal(QPoint(x, y)) : QPoint();
-        for (int i = 0; g && i < int(g->cells().size()); ++i)
-            if (g->cells()[std::size_t(i)].rect.contains(local))
-                return child(i);
-        return nullptr;
+        if (!g)
+            return nullptr;
+        const QPoint at = g->picture()->mapFromGlobal(QPoint(x, y)) - g->picture()->contentsRect().topLeft();
+        return child(g->days().indexAt(at.x(), at.y()));
     }
     QAccessibleInterface *focusChild() const override
     {
         const DayGrid *g = grid();
-        return g && g->picture()->hasFocus() ? child(g->indexOfKey(g->currentKey())) : nullptr;
+        return g && g->picture()->hasFocus() ? child(g->days().cursor()) : nullptr;
     }
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -213,7 +211,7 @@ public:
     QList<QAccessibleInterface *> selectedCells() const override
     {
         const DayGrid *g = grid();
-        QAccessibleInterface *cell = g ? child(g->indexOfKey(g->currentKey())) : nullptr;
+        QAccessibleInterface *cell = g ? child(g->days().cursor()) : nullptr;
         return cell ? QList<QAccessibleInterface *>{cell} : QList<QAccessibleInterface *>{};
     }
     QString columnDescription(int column) const override { return grid() ? grid()->columnHeader(column) : QString(); }
@@ -262,14 +260,14 @@ DayGrid *GridPart::grid() const { return owner->grid(); }
 
 QList<QAccessibleInterface *> GridCellAccessible::columnHeaderCells() const
 {
-    return cell() ? QList<QAccessibleInterface *>{owner->header(Qt::Horizontal, cell()->column)}
-                  : QList<QAccessibleInterface *>{};
+    return index() < 0 ? QList<QAccessibleInterface *>{}
+                       : QList<QAccessibleInterface *>{owner->header(Qt::Horizontal, cell().column)};
 }
 
 QList<QAccessibleInterface *> GridCellAccessible::rowHeaderCells() const
 {
-    return cell() ? QList<QAccessibleInterface *>{owner->header(Qt::Vertical, cell()->row)}
-                  : QList<QAccessibleInterface *>{};
+    return index() < 0 ? QList<QAccessibleInterface *>{}
+                       : QList<QAccessibleInterface *>{owner->header(Qt::Vertical, cell().row)};
 }
 
 QAccessibleInterface *GridCellAccessible::table() const { return owner; }

@@ -1,14 +1,34 @@
 // Persistent-image drawing surface.
 #include "ui/picturearea.h"
 
+#include "ui/daygrid.h"
 #include "ui/focusframe.h"
 #include "ui/surface.h"
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
+
+#include <optional>
 
 namespace ortelana {
+
+namespace {
+std::optional<CursorKey> cursorKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Up: return CursorKey::Up;
+    case Qt::Key_Down: return CursorKey::Down;
+    case Qt::Key_Left: return CursorKey::Left;
+    case Qt::Key_Right: return CursorKey::Right;
+    case Qt::Key_Home: return CursorKey::Home;
+    case Qt::Key_End: return CursorKey::End;
+    default: return std::nullopt;
+    }
+}
+} // namespace
 
 PictureArea::PictureArea(Border border, QWidget *parent)
     : QFrame(parent)
@@ -113,14 +133,33 @@ void PictureArea::paintEvent(QPaintEvent *event)
     ensureImage();
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), picture);
-    if (hasFocus())
-        drawFocusFrame(painter, *this);
+    if (!hasFocus())
+        return;
+    drawFocusFrame(painter, *this);
+    if (const DayGrid *grid = DayGrid::of(this); grid && grid->days().cursor() >= 0)
+        drawFocusFrame(painter, *this, grid->rect(grid->days().cursor()));
 }
 
 void PictureArea::focusInEvent(QFocusEvent *event)
 {
     QFrame::focusInEvent(event);
     update();
+    // After the picture's own focus event, which would otherwise have the last word.
+    if (DayGrid *grid = DayGrid::of(this))
+        QTimer::singleShot(0, grid, [grid] { grid->announceFocus(); });
+}
+
+void PictureArea::keyPressEvent(QKeyEvent *event)
+{
+    // Alt and Meta leave the key to the window.
+    DayGrid *grid = DayGrid::of(this);
+    const std::optional<CursorKey> key = cursorKey(event->key());
+    if (grid && key && !(event->modifiers() & (Qt::AltModifier | Qt::MetaModifier))
+        && grid->move(*key, event->modifiers() & Qt::ControlModifier)) {
+        update();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void PictureArea::focusOutEvent(QFocusEvent *event)

@@ -3,6 +3,9 @@
 // Coordinates are logical pixels from the top left of the drawing area (inside the
 // frame, when there is one); the image itself follows the screen's pixel density.
 // It draws scene items in the widget's font, the erase colour being its background.
+// A picture of days (one with a DayGrid) has the day cursor: while it has the keyboard
+// focus its cursor keys move it, and a focus frame shows round the cursor's day, on
+// the screen only, never in the image.
 #pragma once
 
 #include "calendar/canvas.h"
@@ -46,6 +49,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:

@@ -1,7 +1,10 @@
-// The calendar's fixed texts are plain C++ UTF-8 strings; this turns them into the
-// QStrings that widgets and pictures take.
+// The plain layers' texts and rectangles as Qt takes them: UTF-8 strings as QStrings,
+// layout rectangles as QRects.
 #pragma once
 
+#include "behaviour/layout.h"
+
+#include <QRect>
 #include <QString>
 
 #include <string_view>
@@ -11,6 +14,11 @@ namespace ortelana {
 inline QString toQString(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+inline QRect toQRect(const layout::Rect &rect)
+{
+    return QRect(rect.x, rect.y, rect.width, rect.height);
 }
 
 } // namespace ortelana

@@ -1,10 +1,11 @@
 // Week numbers window: controls, the load, and the drawing of the chosen month.
 #include "weeks/frmnomeranedel.h"
 
+#include "behaviour/layout.h"
+#include "behaviour/words.h"
 #include "calendar/scene.h"
 #include "calendar/yeartables.h"
 #include "platform/fixedsize.h"
-#include "ui/daycursor.h"
 #include "ui/daygrid.h"
 #include "ui/dialogaccessible.h"
 #include "ui/fonts.h"
@@ -25,9 +26,9 @@ frmNomeraNedel::frmNomeraNedel(const YearModel &year, bool oldStyleChecked, int 
 {
     reportModality(this);
     setObjectName(QStringLiteral("frmNomeraNedel"));
-    setWindowTitle(QStringLiteral("Номера недель"));
+    setWindowTitle(toQString(words::WeeksTitle));
     setFont(sansSerifFont(fontpx::Pt12, true));   // before the controls, which inherit it
-    setFixedSize(ClientSize);
+    setFixedSize(layout::weeks::Client.width, layout::weeks::Client.height);
     keepNormalState(*this);
     createControls();
     centreOnScreen(*this);
@@ -36,11 +37,12 @@ frmNomeraNedel::frmNomeraNedel(const YearModel &year, bool oldStyleChecked, int 
 
 void frmNomeraNedel::createControls()
 {
+    using namespace layout::weeks;
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(8, 8, 105, 244);
+    List1->setGeometry(toQRect(List));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    List1->setAccessibleName(QStringLiteral("Месяц"));
+    List1->setAccessibleName(toQString(words::MonthListName));
     for (const std::string_view name : MonthName)
         List1->addItem(toQString(name));
     connect(List1, &QListWidget::currentRowChanged, this, &frmNomeraNedel::List1_Click);
@@ -48,19 +50,18 @@ void frmNomeraNedel::createControls()
 
     Label1 = new QLabel(this);   // named by List1_Click before the window shows
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(136, 8, 183, 20);
+    Label1->setGeometry(toQRect(Month));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     Picture1 = new PictureArea(PictureArea::Border::Sunken, this);
-    days = new DayGrid(Picture1);   // the month's days and week numbers for screen readers
-    new DayCursor(Picture1, *days);
+    days = new DayGrid(Picture1);   // the month's days and week numbers, with the day cursor
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(128, 32, 185, 169);
-    Picture1->setAccessibleName(QStringLiteral("Номера недель"));
+    Picture1->setGeometry(toQRect(Picture));
+    Picture1->setAccessibleName(toQString(words::WeeksTitle));
 
     kOK = new QPushButton(QStringLiteral("OK"), this);
     kOK->setObjectName(QStringLiteral("kOK"));
-    kOK->setGeometry(240, 216, 81, 33);
+    kOK->setGeometry(toQRect(OK));
     kOK->setDefault(true);   // Enter closes the window; Esc does too, as a dialog's cancel
     connect(kOK, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -83,8 +84,7 @@ void frmNomeraNedel::List1_Click(int month)
         return;   // only while the list is being torn down
     ChosenMonth = month;
     Label1->setText(List1->item(month)->text());
-    Picture1->setAccessibleDescription(
-        QStringLiteral("Дни и номера недель: %1").arg(List1->item(month)->text()));
+    Picture1->setAccessibleDescription(toQString(words::weeksPictureName(month)));
 
     const Scene scene = weeksScene(year, oldStyleChecked, month);
     Picture1->draw(scene.dayLayer);

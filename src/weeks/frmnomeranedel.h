@@ -22,8 +22,6 @@ class frmNomeraNedel : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr QSize ClientSize{328, 260};
-
     // Builds the window and draws the weekday labels and the chosen month of `year`
     // as the sheet draws it with the old-style box in the given state, so it is
     // complete before it is first shown.  `chosenMonth` (0 = January) must outlive

@@ -1,7 +1,10 @@
 // The banner: a picture window with the title drawn into it.
 #include "win32/banner.h"
 
+#include "behaviour/layout.h"
+#include "behaviour/words.h"
 #include "win32/picturewindow.h"
+#include "win32/text.h"
 
 namespace ortelana::win32 {
 
@@ -11,18 +14,15 @@ namespace {
 constexpr int PageTop = 8 + 2 + 1;
 } // namespace
 
-HWND createBanner(HWND parent, int width, int height, HFONT titleFont, int dpi)
+HWND createBanner(HWND parent, const RECT &place, HFONT titleFont, int dpi)
 {
-    PictureWindow *banner = PictureWindow::create(parent, RECT{0, 0, width, height}, false, false,
-                                                  RGB(255, 255, 255), titleFont, L"Ортелана");
+    // Tab reaches it last; screen readers meet it as the title's text.
+    PictureWindow *banner = PictureWindow::create(parent, place, false, true, ROLE_SYSTEM_STATICTEXT, RGB(255, 255, 255),
+                                                  titleFont, widen(words::ProgramTitle).c_str(), dpi);
     if (!banner)
         return nullptr;
-    Surface &page = banner->surface();
-    static constexpr wchar_t Title[] = L"Ортелана";
-    SIZE size{};
-    GetTextExtentPoint32W(page.dc(), Title, int(std::size(Title) - 1), &size);
-    SetTextColor(page.dc(), RGB(0, 0, 0));
-    TextOutW(page.dc(), (page.width() - size.cx) / 2, MulDiv(PageTop, dpi, 96), Title, int(std::size(Title) - 1));
+    GdiCanvas canvas(banner->surface(), dpi);
+    draw({TextItem{0, PageTop, layout::mainwindow::Banner.width, colors::Black, words::ProgramTitle}}, canvas);
     return banner->handle();
 }
 

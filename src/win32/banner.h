@@ -8,8 +8,8 @@
 
 namespace ortelana::win32 {
 
-// Makes the banner at (0, 0), width × height, under `parent`; `titleFont` must live
-// as long as the banner.
-HWND createBanner(HWND parent, int width, int height, HFONT titleFont, int dpi);
+// Makes the banner at `place` under `parent`; `titleFont` must live as long as the
+// banner.
+HWND createBanner(HWND parent, const RECT &place, HFONT titleFont, int dpi);
 
 } // namespace ortelana::win32

@@ -2,6 +2,9 @@
 // i-th day.  Calls from other processes arrive through the main thread's apartment.
 #include "win32/dayaccessible.h"
 
+#include "win32/text.h"
+#include "win32/windowbase.h"
+
 namespace ortelana::win32 {
 
 namespace {
@@ -13,7 +16,7 @@ const IID &AccessibleId = __uuidof(IAccessible);
 class Accessible final : public IAccessible
 {
 public:
-    Accessible(HWND window, const DaySource &source) : window(window), source(&source) {}
+    explicit Accessible(const DaySource &source) : window(source.window), source(&source) {}
     void disconnect() { source = nullptr; }
 
     // IUnknown
@@ -62,7 +65,7 @@ public:
             return E_POINTER;
         if (!source)
             return RPC_E_DISCONNECTED;
-        *count = source->dayCount();
+        *count = source->days->days();
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch **object) override
@@ -76,11 +79,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
     {
         return text(child, name, [this](long id) {
-            if (id != CHILDID_SELF)
-                return source->dayName(int(id - 1));
-            std::wstring title(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
-            title.resize(std::size_t(GetWindowTextW(window, title.data(), int(title.size()))));
-            return title;
+            return id != CHILDID_SELF ? widen(source->days->name(int(id - 1))) : windowText(window);
         });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override
@@ -90,20 +89,21 @@ public:
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override
     {
         return text(child, description, [this](long id) {
-            return id != CHILDID_SELF && id - 1 == source->focusedDay() ? source->news() : std::wstring();
+            return id != CHILDID_SELF && id - 1 == source->focusedDay() ? widen(source->days->description(int(id - 1)))
+                                                                         : std::wstring();
         });
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
     {
-        return number(child, role, [](long id) { return id == CHILDID_SELF ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM; });
+        return number(child, role, [this](long id) { return id == CHILDID_SELF ? source->role : ROLE_SYSTEM_LISTITEM; });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override
     {
         return number(child, state, [this](long id) -> long {
-            const long reachable = source->takesFocus() ? STATE_SYSTEM_FOCUSABLE : 0;
+            const long reachable = source->focusable ? STATE_SYSTEM_FOCUSABLE : 0;
             if (id == CHILDID_SELF)
                 return reachable | (GetFocus() == window ? STATE_SYSTEM_FOCUSED : 0);
-            if (!source->takesFocus())
+            if (!source->focusable)
                 return STATE_SYSTEM_READONLY;
             const long chosen = id - 1 == source->focusedDay() ? STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED : 0;
             return reachable | STATE_SYSTEM_SELECTABLE | chosen;
@@ -158,7 +158,7 @@ public:
         VariantInit(end);
         if (const HRESULT valid = check(start); valid != S_OK)
             return valid;
-        const long count = source->dayCount();
+        const long count = source->days->days();
         long to = 0;
         if (start.lVal == CHILDID_SELF)
             to = direction == NAVDIR_FIRSTCHILD ? 1 : direction == NAVDIR_LASTCHILD ? count : 0;
@@ -185,13 +185,10 @@ public:
         GetClientRect(window, &area);
         if (!PtInRect(&area, point))
             return S_FALSE;
+        // The picture's pixels back to the scene's, as it is drawn.
+        const int day = source->days->indexAt(MulDiv(point.x, 96, source->dpi), MulDiv(point.y, 96, source->dpi));
         found->vt = VT_I4;
-        found->lVal = CHILDID_SELF;
-        for (int i = 0; i < source->dayCount(); ++i) {
-            const RECT slot = source->daySlot(i);
-            if (PtInRect(&slot, point))
-                found->lVal = i + 1;
-        }
+        found->lVal = day >= 0 && day < source->days->days() ? day + 1 : CHILDID_SELF;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
@@ -206,7 +203,7 @@ private:
     {
         if (!source)
             return RPC_E_DISCONNECTED;
-        if (child.vt != VT_I4 || child.lVal < CHILDID_SELF || child.lVal > source->dayCount())
+        if (child.vt != VT_I4 || child.lVal < CHILDID_SELF || child.lVal > source->days->days())
             return E_INVALIDARG;
         return S_OK;
     }
@@ -257,8 +254,16 @@ private:
 
 } // namespace
 
-DayList::DayList(HWND window, const DaySource &source)
-    : window(window), source(source), object(new Accessible(window, source))
+RECT DaySource::daySlot(int index) const
+{
+    // Scaled as the canvas draws the picture.
+    const SceneCell &cell = days->cells()[std::size_t(index)];
+    return RECT{MulDiv(cell.x, dpi, 96), MulDiv(cell.y, dpi, 96), MulDiv(cell.x + cell.width, dpi, 96),
+                MulDiv(cell.y + cell.height, dpi, 96)};
+}
+
+DayList::DayList(const DaySource &source)
+    : source(source), object(new Accessible(this->source))
 {
 }
 
@@ -281,8 +286,8 @@ void DayList::announceFocus() const
     const int day = source.focusedDay();
     if (day < 0)
         return;
-    NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, day + 1);
-    NotifyWinEvent(EVENT_OBJECT_SELECTION, window, OBJID_CLIENT, day + 1);
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, source.window, OBJID_CLIENT, day + 1);
+    NotifyWinEvent(EVENT_OBJECT_SELECTION, source.window, OBJID_CLIENT, day + 1);
 }
 
 } // namespace ortelana::win32

@@ -1,42 +1,41 @@
 // The days of a picture for Windows screen readers (MSAA): the picture's client object
 // is a list, each day a simple item named as the scene speaks it, the day cursor's item
-// focused and selected while the picture has the keyboard focus.  The picture window
-// owns a DayList, answers WM_GETOBJECT with it and has it announce the cursor's day.
+// focused and selected while the picture has the keyboard focus; a picture without
+// days is an object of its own role (a text, a graphic) named by its window text.  The
+// picture window owns a DayList, answers WM_GETOBJECT with it and has it announce the
+// cursor's day.
 #pragma once
+
+#include "behaviour/daypicture.h"
 
 #include <windows.h>
 
 #include <oleacc.h>
 
-#include <string>
-
 namespace ortelana::win32 {
 
-// What the list reads from its picture at each question, so that a screen reader hears
-// what the picture shows now.  Indexes run over the days in date order.
-class DaySource
+// What the list reads of its picture at each question, so that a screen reader hears
+// what the picture shows now: its days (indexes run over them in date order), whether
+// the keyboard reaches it (the week picture is looked at only), its own role
+// (ROLE_SYSTEM_LIST for days, or what it shows) and the density it is drawn at.
+struct DaySource
 {
-public:
-    virtual int dayCount() const = 0;
-    virtual std::wstring dayName(int index) const = 0;
-    // The day's slot in the picture's client pixels.
-    virtual RECT daySlot(int index) const = 0;
-    // The cursor's day while the picture has the keyboard focus; -1 otherwise.
-    virtual int focusedDay() const = 0;
-    // What came with the drawing the cursor's day is in (the year and its caption), or
-    // nothing once the cursor has moved.
-    virtual std::wstring news() const = 0;
-    // Whether the keyboard reaches the picture (the week picture is looked at only).
-    virtual bool takesFocus() const = 0;
+    HWND window = nullptr;
+    const DayPicture *days = nullptr;
+    bool focusable = false;
+    long role = ROLE_SYSTEM_LIST;
+    int dpi = 96;
 
-protected:
-    ~DaySource() = default;
+    // The cursor's day while the picture has the keyboard focus; -1 otherwise.
+    int focusedDay() const { return focusable && GetFocus() == window ? days->cursor() : -1; }
+    // The day's slot in the picture's client pixels.
+    RECT daySlot(int index) const;
 };
 
 class DayList
 {
 public:
-    DayList(HWND window, const DaySource &source);
+    explicit DayList(const DaySource &source);
     // Clients still holding the object get "disconnected" from then on.
     ~DayList();
     DayList(const DayList &) = delete;
@@ -49,8 +48,7 @@ public:
     void announceFocus() const;
 
 private:
-    HWND window;
-    const DaySource &source;
+    DaySource source;
     IAccessible *object = nullptr;
 };
 

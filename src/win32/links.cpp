@@ -1,7 +1,7 @@
 // The redirect page and the shell calls.
 #include "win32/links.h"
 
-#include "info/redirectpage.h"   // the page's text, shared with the Linux program
+#include "behaviour/redirectpage.h"
 #include "win32/text.h"
 
 #include <windows.h>
@@ -10,8 +10,6 @@
 namespace ortelana::win32 {
 
 namespace {
-
-enum class Outcome { Written, Taken, Failed };
 
 bool isFile(const std::wstring &path)
 {
@@ -22,16 +20,16 @@ bool isFile(const std::wstring &path)
 // Writes `bytes` to a temporary file beside `target`, flushed, then moves it over the
 // target, so that the target is never left half written.  Taken: the name may not be
 // replaced (read-only, a folder, a link, held open); Failed: the folder takes no file.
-Outcome writeWhole(const std::wstring &folder, const std::wstring &target, const std::string &bytes)
+PageWrite writeWhole(const std::wstring &folder, const std::wstring &target, const std::string &bytes)
 {
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES
         && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
-        return Outcome::Taken;
+        return PageWrite::Taken;
 
     wchar_t temporary[MAX_PATH + 1]{};
     if (GetTempFileNameW(folder.c_str(), L"ort", 0, temporary) == 0)
-        return Outcome::Failed;
+        return PageWrite::Failed;
     const HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     bool written = file != INVALID_HANDLE_VALUE;
     if (written) {
@@ -42,15 +40,15 @@ Outcome writeWhole(const std::wstring &folder, const std::wstring &target, const
     }
     if (!written) {
         DeleteFileW(temporary);
-        return Outcome::Failed;
+        return PageWrite::Failed;
     }
     if (MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return Outcome::Written;
+        return PageWrite::Written;
     const DWORD error = GetLastError();
     DeleteFileW(temporary);
     return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION
-               ? Outcome::Taken
-               : Outcome::Failed;
+               ? PageWrite::Taken
+               : PageWrite::Failed;
 }
 
 // Lets the windows answer what waits for them once, as between writing the page and
@@ -94,7 +92,6 @@ std::wstring programFolder()
 
 std::wstring SaveFileUrl(std::wstring_view address, Opener open)
 {
-    const std::string page = redirectPage(toCodePage1251(address));
     // The page goes into the current directory, and the shell is given its full path:
     // a bare name would be looked for in the program's folder.
     const DWORD size = GetCurrentDirectoryW(0, nullptr);
@@ -105,21 +102,15 @@ std::wstring SaveFileUrl(std::wstring_view address, Opener open)
     if (folder.empty() || GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES)
         return {};   // the directory has gone
     const std::wstring prefix = folder.back() == L'\\' ? folder : folder + L'\\';
-
-    for (int number = 0; number < RedirectPageNames; ++number) {
-        const std::wstring path = prefix + std::to_wstring(number) + L".html";
-        switch (writeWhole(folder, path, page)) {
-        case Outcome::Taken:
-            continue;
-        case Outcome::Failed:
-            return {};
-        case Outcome::Written:
-            deliverPendingMessages();
-            open(path);
-            return path;
-        }
-    }
-    return {};
+    const std::string name = writeRedirectPage(toCodePage1251(address), [&](const std::string &file, const std::string &page) {
+        return writeWhole(folder, prefix + widen(file), page);
+    });
+    if (name.empty())
+        return {};
+    const std::wstring path = prefix + widen(name);
+    deliverPendingMessages();
+    open(path);
+    return path;
 }
 
 bool OpenInShell(std::wstring_view fileName, Opener open)

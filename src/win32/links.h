@@ -8,10 +8,6 @@
 
 namespace ortelana::win32 {
 
-// The page names tried in turn, 0.html to 99.html; a directory where none of them
-// can be written is given up on instead of being tried for ever.
-inline constexpr int RedirectPageNames = 100;
-
 // Hands a file, by its full path, to whatever opens it; tests pass a recorder.
 using Opener = void (*)(const std::wstring &path);
 
@@ -19,9 +15,9 @@ using Opener = void (*)(const std::wstring &path);
 // directory; the result is not looked at (whatever the shell shows is its own).
 void shellOpen(const std::wstring &path);
 
-// Writes the page for `address` as the first N.html in the current directory that
-// may be replaced (not read-only, not a folder, not held open by another program),
-// whole or not at all, and asks the shell to open it.  Reports nothing: when no page
+// Writes the page for `address` (behaviour/redirectpage.h) as the first N.html in the
+// current directory that may be replaced (not read-only, not a folder, not held open
+// by another program), whole or not at all, and asks the shell to open it.  Reports nothing: when no page
 // can be written (a missing or read-only directory), nothing is opened.
 // Returns: the full path of the page written, or empty.
 std::wstring SaveFileUrl(std::wstring_view address, Opener open = shellOpen);

@@ -1,9 +1,10 @@
 // Entry point of the Windows program: the window, the export, or the help and
 // version texts.  A refused command line is told in one line on standard error when
 // there is somewhere to write it, in a message box «Ошибка» otherwise.
+#include "behaviour/mainwindow.h"
 #include "calendar/contrast.h"
 #include "calendar/scene.h"
-#include "calendar/yearmodel.h"
+#include "calendar/sheetgeometry.h"
 #include "win32/commandline.h"
 #include "win32/gdicanvas.h"
 #include "win32/images.h"
@@ -92,14 +93,13 @@ int exportSheet(const WideCommandLine &line)
 {
     const CommandLine &command = line.command;
     const Font font = makeFont(L"MS Sans Serif", fontpx::Pt9_75, true);
-    const YearModel model = computeYear(command.request.year);
-    const Scene scene = sheetScene(model, command.request.oldStyle);
-    Surface sheet(629, 389, inkSurface(GetSysColor(COLOR_BTNFACE)), font.get());
-    GdiCanvas canvas(sheet);
+    const Scene scene = sheetScene(computeYear(command.request.year), command.request.oldStyle);
+    Surface picture(sheet::DrawingWidth, sheet::DrawingHeight, inkSurface(GetSysColor(COLOR_BTNFACE)), font.get());
+    GdiCanvas canvas(picture);
     draw(scene.fixedLayer, canvas);
     draw(scene.dayLayer, canvas);
     GdiFlush();
-    const unsigned long error = savePng(line.file, sheet);
+    const unsigned long error = savePng(line.file, picture);
     if (error == 0)
         return 0;
     tell(STD_ERROR_HANDLE, L"ortelana: не удаётся записать «" + line.file + L"»: " + systemMessage(error) + L"\n",
@@ -111,7 +111,7 @@ long long thisYear()
 {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    return now.wYear;
+    return startYear(now.wYear);
 }
 
 } // namespace
@@ -139,8 +139,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    const int status = command.action == CommandLine::Action::Export ? exportSheet(line)
-                                                                      : MainWindow::run(command.start);
+    const int status = command.action == CommandLine::Action::Export
+                           ? exportSheet(line)
+                           : MainWindow::run(command.start.value_or(SheetRequest{thisYear(), true}));
     if (SUCCEEDED(com))
         CoUninitialize();
     return status;

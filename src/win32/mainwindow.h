@@ -1,16 +1,15 @@
 // The main window «Ортелана»: the banner, the year sheet, the year box with its caption
-// and the old-style box, the menu and its commands.  It owns the year computed last,
-// the old-style box's state and the month last chosen in the week numbers window.
+// and the old-style box, the menu and its commands.  Its state and rules are
+// MainWindowState's: the year computed last, the old-style box, the week numbers
+// window's month.
 #pragma once
 
-#include "calendar/yearmodel.h"
+#include "behaviour/mainwindow.h"
 #include "calendar/sheetrequest.h"
 #include "win32/gdi.h"
 #include "win32/windowbase.h"
 
 #include <windows.h>
-
-#include <optional>
 
 namespace ortelana::win32 {
 
@@ -19,9 +18,9 @@ class PictureWindow;
 class MainWindow
 {
 public:
-    // Creates and shows the window, draws the sheet for `start` (or the current year)
-    // and runs the program until the window is closed.  Returns: the exit status.
-    static int run(const std::optional<SheetRequest> &start);
+    // Creates and shows the window, draws the sheet for `start` and runs the program
+    // until the window is closed.  Returns: the exit status.
+    static int run(const SheetRequest &start);
 
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     HWND window = nullptr;
@@ -29,12 +28,13 @@ public:
 private:
     bool create();
     bool createControls();
-    void start(const std::optional<SheetRequest> &request);
+    void start(const SheetRequest &request);
     void DrawSheet();
     void NewGod();
     void DrawDays();
     void confirmYear();
-    void stepYear(int step);
+    void showYear(long long year);
+    void stepYear(int by);
     void wheel(WPARAM wParam, LPARAM lParam);
     void command(WORD id, WORD code);
 
@@ -44,11 +44,9 @@ private:
     Font yearFont = makeFont(L"MS Sans Serif", scale.px(fontpx::Pt13_5), false);
     // The title page's HTML size 6: 24 pt, 32 pixels.
     Font bannerFont = makeFont(L"Times New Roman", scale.px(32), false);
-    HWND DATA = nullptr, YEAR = nullptr, Label1 = nullptr, StilChck = nullptr;
+    HWND DATA = nullptr, YEAR = nullptr, StilChck = nullptr;
     PictureWindow *picCalendar = nullptr;
-    YearModel model;
-    int chosenMonth = 0;   // the week numbers window's month, kept between openings
-    int wheelTravel = 0;
+    MainWindowState state;
     HWND lastFocus = nullptr;   // the control to give the focus back to
 };
 

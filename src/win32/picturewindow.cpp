@@ -1,48 +1,38 @@
 // The picture window's class, painting and day cursor.
 #include "win32/picturewindow.h"
 
-#include "win32/text.h"
+#include "win32/windowbase.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace ortelana::win32 {
 
 namespace {
 constexpr wchar_t ClassName[] = L"OrtelanaPicture";
-int monthOf(int key) { return key / 32; }   // keys are month0 * 32 + day
 constexpr UINT AnnounceFocus = WM_APP + 1;
-
-ATOM registerClass(WNDPROC procedure)
-{
-    WNDCLASSEXW kind{};
-    kind.cbSize = sizeof(kind);
-    kind.style = CS_DBLCLKS;
-    kind.lpfnWndProc = procedure;
-    kind.hInstance = GetModuleHandleW(nullptr);
-    kind.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    kind.lpszClassName = ClassName;
-    return RegisterClassExW(&kind);
-}
 } // namespace
 
-PictureWindow *PictureWindow::create(HWND parent, const RECT &outer, bool sunken, bool focusable,
+PictureWindow *PictureWindow::create(HWND parent, const RECT &outer, bool sunken, bool focusable, long role,
                                      COLORREF background, HFONT font, const wchar_t *name, int dpi)
 {
-    static const ATOM registered = registerClass(&PictureWindow::procedure);
+    static const ATOM registered = registerWindowClass(ClassName, &PictureWindow::procedure, nullptr);
     (void)registered;
     auto *self = new PictureWindow;   // owned by the window: deleted on WM_NCDESTROY
-    self->hasCursor = focusable;
-    self->dpi = dpi;
+    self->source.focusable = focusable;
+    self->source.role = role;
+    self->source.dpi = dpi;
     const DWORD style = WS_CHILD | WS_VISIBLE | (focusable ? WS_TABSTOP : 0);
-    self->window = CreateWindowExW(sunken ? WS_EX_CLIENTEDGE : 0, ClassName, name, style, outer.left, outer.top,
-                                   outer.right - outer.left, outer.bottom - outer.top, parent, nullptr,
-                                   GetModuleHandleW(nullptr), self);
-    if (!self->window)
+    const HWND window = CreateWindowExW(sunken ? WS_EX_CLIENTEDGE : 0, ClassName, name, style, outer.left, outer.top,
+                                        outer.right - outer.left, outer.bottom - outer.top, parent, nullptr,
+                                        GetModuleHandleW(nullptr), self);
+    if (!window)
         return nullptr;   // deleted on WM_NCDESTROY of the failed creation
     RECT inside{};
-    GetClientRect(self->window, &inside);
+    GetClientRect(window, &inside);
     self->picture = std::make_unique<Surface>(inside.right, inside.bottom, background, font);
-    self->accessible = std::make_unique<DayList>(self->window, static_cast<const DaySource &>(*self));
+    self->accessible = std::make_unique<DayList>(self->source);
     return self;
 }
 
@@ -50,7 +40,7 @@ LRESULT CALLBACK PictureWindow::procedure(HWND window, UINT message, WPARAM wPar
 {
     if (message == WM_NCCREATE) {
         auto *self = static_cast<PictureWindow *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
-        self->window = window;
+        self->source.window = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto *self = reinterpret_cast<PictureWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -74,12 +64,12 @@ LRESULT PictureWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 1;   // the picture covers every pixel
     case WM_GETDLGCODE:
-        return hasCursor ? DLGC_WANTARROWS : 0;
+        return source.focusable && days.days() > 0 ? DLGC_WANTARROWS : 0;
     case WM_SETFOCUS:
         refresh();
         // After the system's own focus event for the picture, which would otherwise be
         // the last one heard.
-        PostMessageW(window, AnnounceFocus, 0, 0);
+        PostMessageW(source.window, AnnounceFocus, 0, 0);
         return 0;
     case AnnounceFocus:
         if (accessible)
@@ -93,98 +83,62 @@ LRESULT PictureWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return answer;
         break;
     case WM_LBUTTONDOWN:
-        if (hasCursor)
-            SetFocus(window);
+        if (source.focusable)
+            SetFocus(source.window);
         return 0;
     case WM_KEYDOWN:
-        if (hasCursor && moveCursor(wParam))
+        if (source.focusable && moveCursor(wParam))
             return 0;
         break;
     default:
         break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return DefWindowProcW(source.window, message, wParam, lParam);
 }
 
 void PictureWindow::paint()
 {
-    PaintScope scope(window);
+    PaintScope scope(source.window);
     if (!picture)
         return;
     const RECT &area = scope.area();
     BitBlt(scope.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, picture->dc(),
            area.left, area.top, SRCCOPY);
-    if (focusedDay() >= 0) {
-        const RECT frame = daySlot(current);
+    // Round the cursor's day, or round the whole of a picture without days.
+    RECT frame{};
+    if (source.focusedDay() >= 0)
+        frame = source.daySlot(source.focusedDay());
+    else if (days.days() == 0 && GetFocus() == source.window)
+        GetClientRect(source.window, &frame);
+    if (!IsRectEmpty(&frame))
         DrawFocusRect(scope.dc(), &frame);
-    }
 }
 
-std::wstring PictureWindow::dayName(int index) const
+void PictureWindow::setNews(const std::string &text)
 {
-    return widen(spokenName(year, days[std::size_t(index)]));
-}
-
-RECT PictureWindow::daySlot(int index) const
-{
-    // Scaled as the canvas draws the picture.
-    const SceneCell &cell = days[std::size_t(index)];
-    return RECT{MulDiv(cell.x, dpi, 96), MulDiv(cell.y, dpi, 96), MulDiv(cell.x + cell.width, dpi, 96),
-                MulDiv(cell.y + cell.height, dpi, 96)};
-}
-
-void PictureWindow::setNews(std::wstring text)
-{
-    drawingNews = std::move(text);
+    days.setNews(text);
     // Said as a new focus: a screen reader speaks the day, then the news.
     if (accessible)
         accessible->announceFocus();
 }
 
-void PictureWindow::setCursorCells(const std::vector<SceneCell> &cells, long long drawnYear)
+void PictureWindow::show(const Scene &scene)
 {
-    year = drawnYear;
-    const int wanted = cursorKey();
-    days.clear();
-    std::copy_if(cells.begin(), cells.end(), std::back_inserter(days),
-                 [](const SceneCell &cell) { return cell.day > 0; });
-    current = days.empty() ? -1 : 0;
-    // The wanted day, or the last day before it in its month (29 February in a common year).
-    for (std::size_t i = 0; wanted >= 0 && i < days.size(); ++i)
-        if (days[i].key <= wanted && monthOf(days[i].key) == monthOf(wanted))
-            current = int(i);
+    days.show(scene);
     refresh();
 }
 
 bool PictureWindow::moveCursor(WPARAM key)
 {
-    if (current < 0)
+    static constexpr std::pair<WPARAM, CursorKey> Keys[] = {
+        {VK_UP, CursorKey::Up}, {VK_DOWN, CursorKey::Down}, {VK_LEFT, CursorKey::Left},
+        {VK_RIGHT, CursorKey::Right}, {VK_HOME, CursorKey::Home}, {VK_END, CursorKey::End},
+    };
+    const auto found = std::find_if(std::begin(Keys), std::end(Keys), [key](const auto &pair) { return pair.first == key; });
+    const int before = days.cursor();
+    if (found == std::end(Keys) || !days.move(found->second, GetKeyState(VK_CONTROL) < 0))
         return false;
-    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
-    const int last = int(days.size()) - 1;
-    int first = current, end = current;   // the month of the cursor's day
-    const int month = monthOf(days[std::size_t(current)].key);
-    while (first > 0 && monthOf(days[std::size_t(first - 1)].key) == month)
-        --first;
-    while (end < last && monthOf(days[std::size_t(end + 1)].key) == month)
-        ++end;
-    // A step that would leave the year leaves the cursor where it is.
-    const auto step = [&](int by) { return current + by < 0 || current + by > last ? current : current + by; };
-    int next = -1;
-    switch (key) {
-    case VK_UP: next = ctrl ? -1 : step(-1); break;
-    case VK_DOWN: next = ctrl ? -1 : step(1); break;
-    case VK_LEFT: next = ctrl ? -1 : step(-7); break;
-    case VK_RIGHT: next = ctrl ? -1 : step(7); break;
-    case VK_HOME: next = ctrl ? 0 : first; break;
-    case VK_END: next = ctrl ? last : end; break;
-    default: return false;
-    }
-    if (next < 0)
-        return false;
-    if (next != current) {
-        current = next;
-        drawingNews.clear();   // the news went with the day it was said on
+    if (days.cursor() != before) {
         refresh();
         accessible->announceFocus();
     }

@@ -1,8 +1,8 @@
 // The week numbers window: controls, the load, and the drawing of the chosen month.
 #include "win32/weekswindow.h"
 
+#include "behaviour/words.h"
 #include "calendar/contrast.h"
-#include "calendar/scene.h"
 #include "calendar/yeartables.h"
 #include "win32/picturewindow.h"
 #include "win32/text.h"
@@ -13,41 +13,34 @@ namespace ortelana::win32 {
 namespace {
 constexpr wchar_t ClassName[] = L"OrtelanaWeeks";
 constexpr int IdList = 10, IdLabel = 11;
-
 } // namespace
 
-void WeeksWindow::show(HWND owner, const YearModel &model, bool oldStyleChecked, int &chosenMonth)
+void WeeksWindow::show(HWND owner, MainWindowState &main)
 {
-    if (model.year == 0)
+    if (main.model().year == 0)
         return;   // nothing drawn yet
     static const ATOM registered = registerWindowClass(ClassName, &routeToObject<WeeksWindow>,
                                                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     if (!registered)
         return;
-    WeeksWindow self(model, oldStyleChecked, chosenMonth);
-    showModal(owner, ClassName, L"Номера недель", self.scale.px(328), self.scale.px(260), &self);
+    WeeksWindow self(main);
+    showModal(owner, ClassName, widen(words::WeeksTitle).c_str(), self.scale.px(layout::weeks::Client.width),
+              self.scale.px(layout::weeks::Client.height), &self);
 }
 
 void WeeksWindow::createControls()
 {
-    const auto control = [this](const wchar_t *kind, const wchar_t *text, DWORD style, const RECT &place, int id,
-                                DWORD exStyle = 0) {
-        const HWND made = CreateWindowExW(exStyle, kind, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
-                                          place.right - place.left, place.bottom - place.top, window,
-                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                          GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
-        return made;
-    };
-    List1 = control(L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, scale.at(8, 8, 105, 244),
-                    IdList, WS_EX_CLIENTEDGE);
+    namespace place = layout::weeks;
+    List1 = makeControl(window, L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                        scale.at(place::List), IdList, font.get(), WS_EX_CLIENTEDGE);
     for (const std::string_view name : MonthName)
         SendMessageW(List1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(name).c_str()));
-    setAccessibleName(List1, L"Месяц");
-    Label1 = control(L"STATIC", L"Label1", SS_CENTER | SS_NOPREFIX, scale.at(136, 8, 183, 20), IdLabel);
-    Picture1 = PictureWindow::create(window, scale.at(128, 32, 185, 169), true, false, inkSurface(GetSysColor(COLOR_BTNFACE)),
-                                     font.get(), L"Номера недель", scale.dpi);
-    control(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, scale.at(240, 216, 81, 33), IDOK);
+    setAccessibleName(List1, widen(words::MonthListName).c_str());
+    Label1 = makeControl(window, L"STATIC", L"Label1", SS_CENTER | SS_NOPREFIX, scale.at(place::Month), IdLabel, font.get());
+    Picture1 = PictureWindow::create(window, scale.at(place::Picture), true, false, ROLE_SYSTEM_LIST,
+                                     inkSurface(GetSysColor(COLOR_BTNFACE)), font.get(),
+                                     widen(words::WeeksTitle).c_str(), scale.dpi);
+    makeControl(window, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, scale.at(place::OK), IDOK, font.get());
 }
 
 // Draws the weekday labels once, then selects the remembered month, which draws it.
@@ -55,9 +48,8 @@ void WeeksWindow::Form_Load()
 {
     GdiCanvas canvas(Picture1->surface(), scale.dpi);
     draw(weeksFixedLayer(), canvas);
-    SendMessageW(List1, LB_SETCURSEL, WPARAM(chosenMonth), 0);
+    SendMessageW(List1, LB_SETCURSEL, WPARAM(main.chosenMonth), 0);
     List1_Click();   // a choice made by the program is handled as one by the user
-    SetFocus(List1);
 }
 
 void WeeksWindow::List1_Click()
@@ -65,15 +57,13 @@ void WeeksWindow::List1_Click()
     const LRESULT month = SendMessageW(List1, LB_GETCURSEL, 0, 0);
     if (month < 0 || month > 11)
         return;
-    chosenMonth = int(month);
-    const std::wstring name = widen(MonthName[std::size_t(month)]);
-    SetWindowTextW(Label1, name.c_str());
-    SetWindowTextW(Picture1->handle(), (L"Дни и номера недель: " + name).c_str());
-    const Scene scene = weeksScene(model, oldStyleChecked, chosenMonth);
+    main.chosenMonth = int(month);
+    SetWindowTextW(Label1, widen(MonthName[std::size_t(month)]).c_str());
+    SetWindowTextW(Picture1->handle(), widen(words::weeksPictureName(main.chosenMonth)).c_str());
+    const Scene scene = main.weeks();
     GdiCanvas canvas(Picture1->surface(), scale.dpi);
     draw(scene.dayLayer, canvas);
-    Picture1->setCursorCells(scene.cells, model.year);
-    Picture1->refresh();
+    Picture1->show(scene);
 }
 
 LRESULT WeeksWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)

@@ -4,7 +4,7 @@
 // only the month chosen last outlives it, in the main window's keeping.
 #pragma once
 
-#include "calendar/yearmodel.h"
+#include "behaviour/mainwindow.h"
 #include "win32/gdi.h"
 #include "win32/windowbase.h"
 
@@ -17,24 +17,20 @@ class PictureWindow;
 class WeeksWindow
 {
 public:
-    // Opens the window over `owner` for the year as drawn (`model`, the old-style box
-    // `oldStyleChecked`) at month `chosenMonth`, which follows the choice; returns when
-    // the window is closed.
-    static void show(HWND owner, const YearModel &model, bool oldStyleChecked, int &chosenMonth);
+    // Opens the window over `owner` for the year as the main window drew it, at its
+    // chosen month, which follows the choice; returns when the window is closed.
+    static void show(HWND owner, MainWindowState &main);
 
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     HWND window = nullptr;
 
 private:
-    WeeksWindow(const YearModel &model, bool oldStyleChecked, int &chosenMonth)
-        : model(model), oldStyleChecked(oldStyleChecked), chosenMonth(chosenMonth) {}
+    explicit WeeksWindow(MainWindowState &main) : main(main) {}
     void createControls();
     void Form_Load();
     void List1_Click();
 
-    const YearModel &model;
-    const bool oldStyleChecked;
-    int &chosenMonth;
+    MainWindowState &main;
     Scale scale = screenScale();   // before the font, which it sizes
     Font font = makeFont(L"MS Sans Serif", scale.px(fontpx::Pt12), true);
     HWND List1 = nullptr, Label1 = nullptr;

@@ -30,6 +30,24 @@ Scale screenScale()
     return Scale{dpi > 0 ? dpi : 96};
 }
 
+HWND makeControl(HWND parent, const wchar_t *kind, const std::wstring &text, DWORD style, const RECT &place, int id,
+                 HFONT font, DWORD exStyle)
+{
+    const HWND control = CreateWindowExW(exStyle, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
+                                         place.top, place.right - place.left, place.bottom - place.top, parent,
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                                         nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return control;
+}
+
+std::wstring windowText(HWND window)
+{
+    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
+    return text;
+}
+
 RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu, HWND beside)
 {
     RECT outer{0, 0, width, height};
@@ -57,6 +75,9 @@ void showModal(HWND owner, const wchar_t *className, const wchar_t *title, int w
         return;
     EnableWindow(owner, FALSE);
     ShowWindow(dialog, SW_SHOW);
+    // Activating the window gave it the focus itself, where no key reaches a control.
+    if (!IsChild(dialog, GetFocus()))
+        SetFocus(GetNextDlgTabItem(dialog, nullptr, FALSE));
     UpdateWindow(dialog);
     MSG message;
     while (IsWindow(dialog)) {

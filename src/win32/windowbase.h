@@ -1,9 +1,13 @@
 // What the program's window classes share: the window procedure that hands each
-// message to its C++ object, class registration, centring on the screen, and the
-// modal loop of the dialogs.
+// message to its C++ object, class registration, controls made at the layout's
+// places, centring on the screen, and the modal loop of the dialogs.
 #pragma once
 
+#include "behaviour/layout.h"
+
 #include <windows.h>
+
+#include <string>
 
 namespace ortelana::win32 {
 
@@ -13,9 +17,9 @@ struct Scale
 {
     int dpi = 96;
     int px(int length) const { return MulDiv(length, dpi, 96); }
-    RECT at(int left, int top, int width, int height) const
+    RECT at(const layout::Rect &place) const
     {
-        return RECT{px(left), px(top), px(left + width), px(top + height)};
+        return RECT{px(place.x), px(place.y), px(place.x + place.width), px(place.y + place.height)};
     }
 };
 
@@ -41,15 +45,24 @@ LRESULT CALLBACK routeToObject(HWND window, UINT message, WPARAM wParam, LPARAM 
 // Registers a class once per process; `background` is a system colour index + 1 or a brush.
 ATOM registerWindowClass(const wchar_t *name, WNDPROC procedure, HBRUSH background);
 
+// Makes a visible child control of the class `kind` at `place` (scaled already), with
+// control id `id` and the font `font` (not owned).
+HWND makeControl(HWND parent, const wchar_t *kind, const std::wstring &text, DWORD style, const RECT &place, int id,
+                 HFONT font, DWORD exStyle = 0);
+
+// Returns: the text of a window or control.
+std::wstring windowText(HWND window);
+
 // Returns: the outer rectangle of a window whose client area is width × height,
 // centred on the work area of the screen that holds `beside` (the primary one for null).
 RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu, HWND beside);
 
 // Makes a modal window of the registered class `className` for `self` (the object its
 // messages go to), titled `title`, with a client area of width × height pixels centred
-// on `owner`'s screen; shows it and runs its messages (Tab, Enter and Esc as in a
-// dialog) until it is destroyed, with `owner` taking no input meanwhile.  A WM_QUIT
-// met on the way is posted again for the main loop.
+// on `owner`'s screen; shows it with the focus on its first tab stop and runs its
+// messages (Tab, Enter, Esc and the space bar as in a dialog) until it is destroyed,
+// with `owner` taking no input meanwhile.  A WM_QUIT met on the way is posted again
+// for the main loop.
 void showModal(HWND owner, const wchar_t *className, const wchar_t *title, int width, int height, void *self);
 
 // Ends a modal window: gives the owner its input back first, so that Windows

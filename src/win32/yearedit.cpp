@@ -1,22 +1,15 @@
-// The year box's subclass: character filter, Enter, pastes.
+// The year box's subclass: typed characters, Enter, pastes.
 #include "win32/yearedit.h"
 
-#include "calendar/yearmath.h"
+#include "behaviour/mainwindow.h"
+#include "win32/text.h"
+#include "win32/windowbase.h"
 
 #include <commctrl.h>
-
-#include <algorithm>
 
 namespace ortelana::win32 {
 
 namespace {
-
-std::wstring windowText(HWND window)
-{
-    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
-    return text;
-}
 
 // What the box held when it last held an allowed text, to go back to.
 struct Guard
@@ -33,7 +26,7 @@ void check(HWND edit, Guard &guard)
 {
     const std::wstring now = windowText(edit);
     if (now != guard.text) {
-        if (!yearTextAllowed(now)) {
+        if (!yearTextAllowed(narrow(now))) {
             SetWindowTextW(edit, guard.text.c_str());
             SendMessageW(edit, EM_SETSEL, guard.start, guard.end);
             return;
@@ -54,7 +47,7 @@ LRESULT CALLBACK procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
         return key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN ? code | DLGC_WANTALLKEYS : code;
     }
     case WM_KEYDOWN:
-        if (wParam == VK_RETURN && GetWindowTextLengthW(edit) > 0) {
+        if (wParam == VK_RETURN) {
             const HWND parent = GetParent(edit);
             SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(edit), YearConfirmed),
                          reinterpret_cast<LPARAM>(edit));
@@ -64,8 +57,22 @@ LRESULT CALLBACK procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
         }
         break;
     case WM_CHAR:
-        if (!passesFilter(static_cast<short>(wParam)))
+        switch (typedCharacter(static_cast<short>(wParam))) {
+        case Typed::Keep:
+            break;
+        case Typed::Erase: {
+            // The edit control erases on Backspace's character only without Ctrl, so
+            // Ctrl+H's is done here: the selection, or the character before the caret.
+            DWORD start = 0, end = 0;
+            SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            if (start == end && start > 0)
+                SendMessageW(edit, EM_SETSEL, start - 1, end);
+            SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L""));
+            return 0;
+        }
+        case Typed::Drop:
             return 0;   // discarded: nothing inserted, nothing reported
+        }
         break;
     case WM_NCDESTROY:
         RemoveWindowSubclass(edit, &procedure, 0);
@@ -85,17 +92,9 @@ LRESULT CALLBACK procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
 
 } // namespace
 
-bool yearTextAllowed(const std::wstring &text)
+HWND createYearEdit(HWND parent, const RECT &place, int id, HFONT font)
 {
-    return int(text.size()) <= kYearDigits
-           && std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
-}
-
-HWND createYearEdit(HWND parent, const RECT &place, int id)
-{
-    const HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
-                                      place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    const HWND edit = makeControl(parent, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, place, id, font, WS_EX_CLIENTEDGE);
     if (!edit)
         return nullptr;
     // The seven-digit limit is the guard's alone: the box's own limit would cut a longer

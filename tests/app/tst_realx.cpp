@@ -4,10 +4,12 @@
 // off-screen drawing of the expected year, the year box's text through the clipboard,
 // the windows that are open, and what the session's stand-in opener was asked to
 // open.
+#include "behaviour/words.h"
 #include "pixelprobe.h"
 #include "session/steps.h"
 #include "sheet/sheetpage.h"
 #include "ui/fonts.h"
+#include "ui/qtext.h"
 #include "ui/surface.h"
 #include "ui/vbcolor.h"
 
@@ -311,11 +313,12 @@ void tst_RealX::initTestCase()
             }
         };
         if (picture == QLatin1String("about")) {
-            // Author, e-mail, «Сайт:», the link, version, the two dates.
+            // Each text and the link.
             const QPoint at = findWindow(QStringLiteral("О программе")).rect.topLeft();
-            texts({QRect(104, 8, 220, 20).translated(at), QRect(104, 32, 242, 20).translated(at), QRect(104, 56, 48, 20).translated(at),
-                   QRect(152, 56, 183, 20).translated(at), QRect(104, 80, 104, 20).translated(at),
-                   QRect(104, 104, 236, 20).translated(at), QRect(156, 128, 170, 20).translated(at)});
+            QList<QRect> boxes{toQRect(layout::about::Link).translated(at)};
+            for (const words::AboutLabel &label : words::aboutLabels())
+                boxes << toQRect(label.place).translated(at);
+            texts(boxes);
         } else {
             const bool weeks = picture == QLatin1String("weeks");
             const QRect area = weeks ? QRect(findWindow(QStringLiteral("Номера недель")).rect.topLeft() + QPoint(128 + 2, 32 + 2),

@@ -1,7 +1,7 @@
 // The About window: the stripes drawn at load, the separator, the emblem, texts that
 // fit their boxes, OK with the focus, the link's pointer and what a click on the link
 // writes and opens.
-#include "info/aboutinfo.h"
+#include "behaviour/words.h"
 #include "info/frmoprog.h"
 #include "ui/fonts.h"
 #include "ui/picturearea.h"
@@ -143,8 +143,8 @@ void tst_frmOprog::textsFitTheirBoxes()
         QVERIFY2(metrics.height() <= label->height(), qPrintable(label->text()));
     }
     QCOMPARE(texts, 7);   // Label2 (0, 3 to 7) and the link
-    QCOMPARE(dialog.label2(3)->text(), QStringLiteral("Автор: ") + QString::fromUtf8(about::Author));
-    QCOMPARE(dialog.label2(4)->text(), QStringLiteral("E-mail: ") + QString::fromUtf8(about::Email));
+    QCOMPARE(dialog.label2(3)->text(), QStringLiteral("Автор: ") + QString::fromUtf8(words::Author));
+    QCOMPARE(dialog.label2(4)->text(), QStringLiteral("E-mail: ") + QString::fromUtf8(words::Email));
     QVERIFY(QRegularExpression(QStringLiteral("^Версия: v\\d+(\\.\\d+)+$")).match(dialog.label2(6)->text()).hasMatch());
     // The link begins where "Сайт:" ends.
     auto *link = dialog.findChild<QLabel *>(QStringLiteral("Label1"));
@@ -298,7 +298,7 @@ void tst_frmOprog::linkWritesAndOpensThePage()
             QAccessibleInterface *face = QAccessible::queryAccessibleInterface(link);
             QVERIFY(face && face->actionInterface());
             QCOMPARE(face->role(), QAccessible::Link);
-            QCOMPARE(face->text(QAccessible::Name), QString::fromUtf8(about::Slogan));
+            QCOMPARE(face->text(QAccessible::Name), QString::fromUtf8(words::Slogan));
             face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         } else {
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -315,7 +315,7 @@ void tst_frmOprog::linkWritesAndOpensThePage()
     }
     QFile written(page);
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QVERIFY(written.readAll().contains("url=" + QByteArray(about::Site) + "'>"));
+    QVERIFY(written.readAll().contains("url=" + QByteArray(words::Site) + "'>"));
     QVERIFY(!QFile::exists(elsewhere.filePath(QStringLiteral("1.html"))));
 }
 

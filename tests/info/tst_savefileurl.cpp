@@ -1,6 +1,7 @@
 // The redirect page: its exact bytes, which name it is written under, what is never
 // overwritten or followed, how the search ends, and which file the desktop is asked
 // to open.
+#include "behaviour/redirectpage.h"
 #include "info/savefileurl.h"
 #include "unprivileged.h"
 

@@ -16,6 +16,9 @@ check cmake --build "$build" --target ortelana
 cmake --install "$build" --prefix "$prefix" >/dev/null
 check test -x "$prefix/lib/ortelana/ortelana"
 check test -f "$prefix/lib/ortelana/Справка.html"
+# The help says what this program does: Orca and printing, not the Windows program's.
+linux_help() { grep -q 'Orca' "$1" && ! grep -q -e 'ortelana\.exe' -e 'NVDA' "$1"; }
+check linux_help "$prefix/lib/ortelana/Справка.html"
 check test -L "$prefix/bin/ortelana"
 check test "$(readlink -f "$prefix/bin/ortelana")" = "$(readlink -f "$prefix/lib/ortelana/ortelana")"
 for size in 16 24 32 48 64 128 256; do
