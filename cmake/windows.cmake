@@ -1,7 +1,10 @@
 # The Windows build, cross-built with cmake/mingw-w64.cmake (make windows): the
 # calendar library shared with the Linux program, the Win32 front end, its tests under
 # Wine, and the zip and the installer.  No Qt here.
-set(CMAKE_CXX_FLAGS_RELEASE "-Os")
+# Small, but with whole constructors: at -Os GCC 16 calls the combined constructor of
+# std::string, which the static libstdc++ of Debian's mingw-w64 does not hold, and
+# the link fails ("undefined reference to basic_string(basic_string&&)").
+set(CMAKE_CXX_FLAGS_RELEASE "-Os -fno-declone-ctor-dtor")
 add_compile_options(-ffunction-sections -fdata-sections)
 # Programs that run anywhere, tests included: the C++ runtime is linked in.
 add_link_options(-static)
