@@ -2,7 +2,7 @@
 // Run with `make bench`.
 #include "output/sheetexport.h"
 #include "sheet/sheetpage.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

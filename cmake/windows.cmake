@@ -1,16 +1,13 @@
 # The Windows build, cross-built with cmake/mingw-w64.cmake (make windows): the
-# calendar library shared with the Linux program, the Win32 front end, its tests under
-# Wine, and the zip and the installer.  No Qt here.
+# calendar and command-line libraries shared with the Linux program, the Win32 front
+# end, its tests under Wine, and the zip and the installer.  No Qt here.
 set(CMAKE_CXX_FLAGS_RELEASE "-Os")
 add_compile_options(-ffunction-sections -fdata-sections)
 # Programs that run anywhere, tests included: the C++ runtime is linked in.
 add_link_options(-static)
 
-configure_file(src/version.h.in "${PROJECT_BINARY_DIR}/generated/version.h" @ONLY)
-add_library(ortelana_version INTERFACE)
-target_include_directories(ortelana_version INTERFACE "${PROJECT_BINARY_DIR}/generated")
-
 add_subdirectory(src/calendar)
+add_subdirectory(src/cli)
 add_subdirectory(src/win32)
 include(cmake/windowspackage.cmake)
 add_subdirectory(bench/win32 EXCLUDE_FROM_ALL)
@@ -24,5 +21,6 @@ if(BUILD_TESTING)
         "${PROJECT_SOURCE_DIR}/scripts/wine-test-run")
     set_property(DIRECTORY PROPERTY LABELS wine)
     add_subdirectory(tests/calendar)
+    add_subdirectory(tests/cli)
     add_subdirectory(tests/win32)
 endif()

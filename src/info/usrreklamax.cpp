@@ -3,7 +3,7 @@
 
 #include "info/banneraccessible.h"
 #include "ui/focusframe.h"
-#include "ui/vbcolor.h"
+#include "paint/vbcolor.h"
 
 #include <QPainter>
 #include <QRegularExpression>

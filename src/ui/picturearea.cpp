@@ -1,8 +1,8 @@
 // Persistent-image drawing surface.
 #include "ui/picturearea.h"
 
+#include "paint/surface.h"
 #include "ui/focusframe.h"
-#include "ui/surface.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -2,6 +2,7 @@
 #include "win32/aboutwindow.h"
 
 #include "calendar/contrast.h"
+#include "cli/version.h"
 #include "info/aboutinfo.h"   // the texts of the About window, shared with the Linux program
 #include "win32/gdicanvas.h"
 #include "win32/images.h"
@@ -10,7 +11,6 @@
 #include "win32/resource.h"
 #include "win32/text.h"
 #include "win32/windowbase.h"
-#include "version.h"
 
 namespace ortelana::win32 {
 

@@ -4,6 +4,7 @@
 #include "calendar/contrast.h"
 #include "calendar/scene.h"
 #include "calendar/yearmodel.h"
+#include "cli/helptext.h"
 #include "win32/commandline.h"
 #include "win32/gdicanvas.h"
 #include "win32/images.h"

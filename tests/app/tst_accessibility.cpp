@@ -5,7 +5,7 @@
 #include "app/frmforma.h"
 #include "app/startup.h"
 #include "app/yearbox.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 #include "sheet/sheetpage.h"
 #include "calendar/sheetgeometry.h"
 #include "ui/picturearea.h"

@@ -8,7 +8,7 @@
 #include "app/yearbox.h"
 #include "calendar/yearmath.h"
 #include "calendar/yeartables.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 #include "ui/qtext.h"
 
 #include <QApplication>

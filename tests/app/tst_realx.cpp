@@ -7,9 +7,9 @@
 #include "pixelprobe.h"
 #include "session/steps.h"
 #include "sheet/sheetpage.h"
-#include "ui/fonts.h"
-#include "ui/surface.h"
-#include "ui/vbcolor.h"
+#include "paint/fonts.h"
+#include "paint/surface.h"
+#include "paint/vbcolor.h"
 
 #include <QApplication>
 #include <QClipboard>
