@@ -74,6 +74,13 @@ inline QRect inkBounds(const QImage &image, const QColor &background)
     return inkBoundsWhere(image, [rgb = background.rgb()](QRgb pixel) { return pixel != rgb; });
 }
 
+// Returns: a year <chrono> can hold (2000 to 2399) whose calendar is that of `year`:
+// the Gregorian calendar repeats every 400 years, 146 097 days, a whole number of weeks.
+inline int chronoYear(long long year)
+{
+    return 2000 + int(((year % 400) + 400) % 400);
+}
+
 // Weekday (Monday = 0) of a date, from <chrono>, independent of the program's arithmetic.
 inline int chronoWeekday(int year, int month, int day)
 {
