@@ -64,6 +64,7 @@ private slots:
     void helpOpensTheDocument();
     void exitEndsWithStatusZero();
     void darkThemeKeepsTheInkReadable();
+    void everyDayIsSpokenByItsDate();
     void cleanupTestCase();
 
 private:
@@ -520,6 +521,31 @@ void tst_Wine::darkThemeKeepsTheInkReadable()
                                               .arg(box.x()).arg(box.y()).arg(ink.name()).arg(ratio, 0, 'f', 2)));
     }
     keys({QStringLiteral("Escape"), QStringLiteral("F10"), QStringLiteral("Down"), QStringLiteral("Up"), QStringLiteral("Return")});
+    QTRY_VERIFY_WITH_TIMEOUT(program.state() == QProcess::NotRunning, 30000);
+}
+
+// Every day of a leap year and a common year as a screen reader browses the sheet,
+// against names made from <chrono> and the test's own words (pixelprobe.h).
+void tst_Wine::everyDayIsSpokenByItsDate()
+{
+    if (program.state() == QProcess::NotRunning)
+        program.start(source + QStringLiteral("/scripts/wine-run"), {QStringLiteral("--year"), QStringLiteral("2024")});
+    QVERIFY2(waitFor([](const QImage &image) { return findSheet(image, 2024, true).has_value(); }, 120), "the 2024 sheet");
+    for (const long long year : {2024, 2023}) {
+        if (year != 2024) {
+            keys({QStringLiteral("End"), QStringLiteral("BackSpace"), QStringLiteral("BackSpace"),
+                  QStringLiteral("BackSpace"), QStringLiteral("BackSpace")});
+            type(QString::number(year));
+            keys({QStringLiteral("Return")});
+            QVERIFY(waitFor([year](const QImage &image) { return findSheet(image, year, true).has_value(); }, 20));
+        }
+        QStringList heard;
+        for (const QString &line : browse(QStringLiteral("Календарь на %1 год").arg(year)))
+            if (line.startsWith(QLatin1String("item\t")))
+                heard << line.section(QLatin1Char('\t'), 3, 3);
+        QCOMPARE(heard, probe::spokenYear(year));
+    }
+    keys({QStringLiteral("F10"), QStringLiteral("Down"), QStringLiteral("Up"), QStringLiteral("Return")});
     QTRY_VERIFY_WITH_TIMEOUT(program.state() == QProcess::NotRunning, 30000);
 }
 
