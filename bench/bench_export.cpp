@@ -4,7 +4,7 @@
 #include "sheet/sheetpage.h"
 #include "paint/fonts.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
 
