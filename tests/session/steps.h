@@ -21,6 +21,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace session {
@@ -126,6 +127,29 @@ inline Window findWindow(const QString &title)
     return {id, rect};
 }
 
+// Returns: where the window stands with the frame a window manager put around it, if
+// any (its _NET_FRAME_EXTENTS), or an empty rectangle.
+inline QRect frameOf(const Window &window)
+{
+    QRect frame;
+    for (const QString &line : run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window.id}).split(QLatin1Char('\n'))) {
+        const int value = line.section(QLatin1Char(':'), 1).trimmed().toInt();
+        if (line.contains(QLatin1String("Absolute upper-left X")))
+            frame.moveLeft(value);
+        else if (line.contains(QLatin1String("Absolute upper-left Y")))
+            frame.moveTop(value);
+        else if (line.trimmed().startsWith(QLatin1String("Width:")))
+            frame.setWidth(value);
+        else if (line.trimmed().startsWith(QLatin1String("Height:")))
+            frame.setHeight(value);
+    }
+    const QStringList extents = run(QStringLiteral("xprop"), {QStringLiteral("-id"), window.id, QStringLiteral("_NET_FRAME_EXTENTS")})
+                                    .section(QLatin1Char('='), 1).split(QLatin1Char(','));
+    if (extents.size() == 4)
+        frame.adjust(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
+    return frame;
+}
+
 // Returns: a part of the screen as shown.
 inline QImage screenArea(const QRect &area)
 {
@@ -171,6 +195,8 @@ public:
     //   clip:T, sel:T  this process offers T as the clipboard / the primary selection
     //   see:W, gone:W  a window titled W is shown / is not
     //   click:W@X,Y    a left click at (X, Y) in the window titled W
+    //   centred:W      the window titled W, with its frame, stands centred on the screen,
+    //                  within 2 pixels
     //   err:T          the program said exactly one line on its error output, containing T
     void defineWindowVerbs()
     {
@@ -193,6 +219,14 @@ public:
             }
             const QStringList xy = where.section(QLatin1Char('@'), 1).split(QLatin1Char(','));
             return click(target.rect.topLeft() + QPoint(xy[0].toInt(), xy[1].toInt()));
+        });
+        define(QStringLiteral("centred"), [this](const QString &title) {
+            const Window window = findWindow(title);
+            const QRect frame = window.id.isEmpty() ? QRect() : frameOf(window);
+            const QPointF offset = QRectF(frame).center() - QRectF(QGuiApplication::primaryScreen()->geometry()).center();
+            failure = QStringLiteral("the frame %1 × %2 at (%3, %4) is off the centre by (%5, %6)")
+                          .arg(frame.width()).arg(frame.height()).arg(frame.x()).arg(frame.y()).arg(offset.x()).arg(offset.y());
+            return !frame.isEmpty() && std::abs(offset.x()) <= 2 && std::abs(offset.y()) <= 2;
         });
         define(QStringLiteral("err"), [this](const QString &text) {
             const QStringList lines = QString::fromUtf8(program->readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
