@@ -4,8 +4,8 @@
 // the largest year.  Run with
 //     QT_QPA_PLATFORM=offscreen build/bench/bench_canvas
 #include "drawtiming.h"
-#include "ui/fonts.h"
-#include "ui/paintercanvas.h"
+#include "paint/fonts.h"
+#include "paint/paintercanvas.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -5,7 +5,7 @@
 #include "app/frmforma.h"
 #include "app/startup.h"
 #include "resident.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 
 #include <QAction>
 #include <QApplication>

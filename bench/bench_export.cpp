@@ -2,9 +2,9 @@
 // Run with `make bench`.
 #include "output/sheetexport.h"
 #include "sheet/sheetpage.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -5,7 +5,7 @@
 #include "app/startup.h"
 #include "app/yearbox.h"
 #include "resident.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 
 #include <QApplication>
 #include <QTest>

@@ -4,7 +4,7 @@
 #include "app/frmforma.h"
 #include "app/yearbox.h"
 #include "calendar/yearmath.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 
 #include <QApplication>
 #include <QTest>

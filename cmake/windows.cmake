@@ -1,6 +1,6 @@
 # The Windows build, cross-built with cmake/mingw-w64.cmake (make windows): the
-# calendar library shared with the Linux program, the Win32 front end, its tests under
-# Wine, and the zip and the installer.  No Qt here.
+# calendar, command-line and behaviour libraries shared with the Linux program, the
+# Win32 front end, its tests under Wine, and the zip and the installer.  No Qt here.
 # Small, but with whole constructors: at -Os GCC 16 calls the combined constructor of
 # std::string, which the static libstdc++ of Debian's mingw-w64 does not hold, and
 # the link fails ("undefined reference to basic_string(basic_string&&)").
@@ -27,11 +27,8 @@ else()
     endif()
 endif()
 
-configure_file(src/version.h.in "${PROJECT_BINARY_DIR}/generated/version.h" @ONLY)
-add_library(ortelana_version INTERFACE)
-target_include_directories(ortelana_version INTERFACE "${PROJECT_BINARY_DIR}/generated")
-
 add_subdirectory(src/calendar)
+add_subdirectory(src/cli)
 add_subdirectory(src/behaviour)
 add_subdirectory(src/win32)
 include(cmake/windowspackage.cmake)
@@ -47,5 +44,6 @@ if(BUILD_TESTING)
     set_property(DIRECTORY PROPERTY LABELS wine)
     add_subdirectory(tests/calendar)
     add_subdirectory(tests/behaviour)
+    add_subdirectory(tests/cli)
     add_subdirectory(tests/win32)
 endif()

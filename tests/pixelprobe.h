@@ -1,11 +1,13 @@
 // Reading pictures and dates in tests: the ink of a region of an image, blank regions,
-// and weekdays and month lengths from <chrono>, independent of the program's arithmetic.
+// weekdays and month lengths from <chrono>, independent of the program's arithmetic,
+// and the name a screen reader should hear of a day, in the test's own words.
 #pragma once
 
 #include <QColor>
 #include <QHash>
 #include <QImage>
 #include <QRect>
+#include <QStringList>
 
 #include <chrono>
 
@@ -74,6 +76,13 @@ inline QRect inkBounds(const QImage &image, const QColor &background)
     return inkBoundsWhere(image, [rgb = background.rgb()](QRgb pixel) { return pixel != rgb; });
 }
 
+// Returns: a year <chrono> can hold (2000 to 2399) whose calendar is that of `year`:
+// the Gregorian calendar repeats every 400 years, 146 097 days, a whole number of weeks.
+inline int chronoYear(long long year)
+{
+    return 2000 + int(((year % 400) + 400) % 400);
+}
+
 // Weekday (Monday = 0) of a date, from <chrono>, independent of the program's arithmetic.
 inline int chronoWeekday(int year, int month, int day)
 {
@@ -96,6 +105,31 @@ inline int chronoMonthDays(int year, int month)
     using namespace std::chrono;
     const year_month_day_last last{std::chrono::year{year} / std::chrono::month(unsigned(month)) / std::chrono::last};
     return int(unsigned(last.day()));
+}
+
+// Returns: the name of a day of the sheet as a screen reader should say it, from
+// <chrono> and the words written here: «суббота, 1 января 2005 года», and «, День
+// Победы» after 9 May from 1945 on.  `shift` moves the weekday as the drawing does
+// with the old-style box unchecked (6: one day earlier).
+inline QString spokenDay(long long year, int month, int day, int shift = 0)
+{
+    static const QStringList weekdays{"понедельник", "вторник", "среда", "четверг", "пятница", "суббота", "воскресенье"};
+    static const QStringList months{"января", "февраля", "марта", "апреля", "мая", "июня",
+                                    "июля", "августа", "сентября", "октября", "ноября", "декабря"};
+    const int weekday = (chronoWeekday(chronoYear(year), month, day) + shift) % 7;
+    return QStringLiteral("%1, %2 %3 %4 года%5")
+        .arg(weekdays[weekday]).arg(day).arg(months[month - 1]).arg(year)
+        .arg(year > 1944 && month == 5 && day == 9 ? QStringLiteral(", День Победы") : QString());
+}
+
+// Returns: the names of every day of the year, 1 January first.
+inline QStringList spokenYear(long long year, int shift = 0)
+{
+    QStringList names;
+    for (int month = 1; month <= 12; ++month)
+        for (int day = 1; day <= chronoMonthDays(chronoYear(year), month); ++day)
+            names << spokenDay(year, month, day, shift);
+    return names;
 }
 
 } // namespace probe

@@ -1,13 +1,14 @@
 // The fixture of the window tests and driving the real windows as a user would:
 // the program as start-up leaves it, made afresh for each test function; confirming
-// a year in the main window; acting inside the modal week numbers window while it is
-// open.
+// a year in the main window; reading the sheet's picture; acting inside the modal
+// week numbers window while it is open.
 #pragma once
 
+#include "pixelprobe.h"
 #include "app/frmforma.h"
 #include "app/startup.h"
 #include "app/yearbox.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 #include "ui/picturearea.h"
 #include "weeks/frmnomeranedel.h"
 
@@ -45,10 +46,39 @@ inline void stopProgram(std::unique_ptr<ortelana::frmForma> &window)
     window.reset();
 }
 
-// Returns: the weekday (Monday = 0) of the 1st of each month as the sheet shows them.
+// Returns: the digits' box of week column `column` (1 to 6), weekday row `row` (Monday
+// = 1) of month `month0` (January = 0) in the sheet's image, in its pixels.  The places
+// are the sheet's own, written out here: month cells 158 px apart, four across, 132 px
+// down; a slot's digits 20 by 14 px, 22 px a column, 16 px a row.
+inline QRect sheetSlot(const QImage &image, int month0, int column, int row)
+{
+    const qreal scale = image.devicePixelRatio();
+    const QPointF at(158 * (month0 % 4) + 4 + 22 * column + 1, 132 * (month0 / 4) + 16 * row + 1);
+    return QRect((at * scale).toPoint(), (QSizeF(20, 14) * scale).toSize());
+}
+
+// Returns: the ink in that slot of the sheet's picture, or an invalid colour.
+inline QColor sheetInk(const ortelana::frmForma &window, int month0, int column, int row)
+{
+    ortelana::PictureArea &picture = *window.calendarPicture();
+    return probe::inkIn(picture.image(), sheetSlot(picture.image(), month0, column, row), picture.BackColor());
+}
+
+// Returns: the weekday (Monday = 0) of the 1st of each month as the sheet's picture
+// shows it, -1 where no day is drawn: the first week column holds the 1st down to the
+// first Sunday, so its topmost inked row is the 1st's.
 inline std::array<int, 12> monthStarts(const ortelana::frmForma &window)
 {
-    return window.yearModel().monthStarts(window.oldStyleChecked());
+    ortelana::PictureArea &picture = *window.calendarPicture();
+    const QImage &image = picture.image();
+    std::array<int, 12> starts{};
+    for (int month0 = 0; month0 < 12; ++month0) {
+        int row = 1;
+        while (row <= 7 && probe::isBlank(image, sheetSlot(image, month0, 1, row), picture.BackColor()))
+            ++row;
+        starts[std::size_t(month0)] = row <= 7 ? row - 1 : -1;
+    }
+    return starts;
 }
 
 // Types the year into an emptied year box and presses Enter.

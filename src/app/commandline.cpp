@@ -1,7 +1,7 @@
 // The shared command line with this program's way of quoting arguments.
 #include "app/commandline.h"
 
-#include "ui/messagetext.h"
+#include "output/messagetext.h"
 
 namespace ortelana {
 

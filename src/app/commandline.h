@@ -3,7 +3,7 @@
 // message shows an argument as file names are decoded, cut to one readable line.
 #pragma once
 
-#include "calendar/commandline.h"
+#include "cli/commandline.h"
 
 #include <string>
 #include <vector>

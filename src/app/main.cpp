@@ -11,8 +11,9 @@
 #include "platform/xconnectionloss.h"
 #include "output/safewriter.h"
 #include "output/sheetexport.h"
-#include "ui/fonts.h"
-#include "version.h"
+#include "paint/fonts.h"
+#include "cli/helptext.h"
+#include "cli/version.h"
 
 #include <QApplication>
 

@@ -4,7 +4,7 @@
 
 #include "behaviour/layout.h"
 #include "calendar/yeartables.h"
-#include "version.h"
+#include "cli/version.h"
 
 #include <string>
 #include <vector>

@@ -6,12 +6,12 @@
 #include "info/linklabel.h"
 #include "info/savefileurl.h"
 #include "platform/fixedsize.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 #include "ui/dialogaccessible.h"
 #include "ui/picturearea.h"
 #include "ui/qtext.h"
-#include "ui/surface.h"
-#include "ui/vbcolor.h"
+#include "paint/surface.h"
+#include "paint/vbcolor.h"
 #include "ui/windowplace.h"
 
 #include <QGuiApplication>

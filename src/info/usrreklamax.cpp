@@ -5,7 +5,7 @@
 #include "info/banneraccessible.h"
 #include "ui/focusframe.h"
 #include "ui/qtext.h"
-#include "ui/vbcolor.h"
+#include "paint/vbcolor.h"
 
 #include <QPainter>
 #include <QRegularExpression>

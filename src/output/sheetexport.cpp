@@ -1,11 +1,11 @@
 // Writing the year sheet into files.
 #include "output/sheetexport.h"
 
+#include "output/messagetext.h"
 #include "output/safewriter.h"
 #include "output/sheetpdf.h"
+#include "paint/fontcheck.h"
 #include "sheet/sheetpage.h"
-#include "ui/fontcheck.h"
-#include "ui/messagetext.h"
 
 #include <QBuffer>
 

@@ -3,9 +3,9 @@
 
 #include "calendar/scene.h"
 #include "calendar/sheetgeometry.h"
-#include "ui/fonts.h"
-#include "ui/paintercanvas.h"
-#include "ui/surface.h"
+#include "paint/fonts.h"
+#include "paint/paintercanvas.h"
+#include "paint/surface.h"
 
 #include <QGuiApplication>
 #include <QPainter>

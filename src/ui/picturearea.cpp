@@ -2,8 +2,8 @@
 #include "ui/picturearea.h"
 
 #include "ui/daygrid.h"
+#include "paint/surface.h"
 #include "ui/focusframe.h"
-#include "ui/surface.h"
 
 #include <QEvent>
 #include <QFontMetrics>

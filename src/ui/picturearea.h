@@ -9,7 +9,7 @@
 #pragma once
 
 #include "calendar/canvas.h"
-#include "ui/paintercanvas.h"
+#include "paint/paintercanvas.h"
 
 #include <QColor>
 #include <QFrame>

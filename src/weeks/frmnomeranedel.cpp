@@ -8,7 +8,7 @@
 #include "platform/fixedsize.h"
 #include "ui/daygrid.h"
 #include "ui/dialogaccessible.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/qtext.h"
 #include "ui/windowplace.h"

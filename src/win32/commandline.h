@@ -3,7 +3,7 @@
 // from its own argument, so that a name UTF-8 cannot carry is written exactly.
 #pragma once
 
-#include "calendar/commandline.h"
+#include "cli/commandline.h"
 
 #include <string>
 #include <vector>

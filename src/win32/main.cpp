@@ -5,6 +5,8 @@
 #include "calendar/contrast.h"
 #include "calendar/scene.h"
 #include "calendar/sheetgeometry.h"
+#include "calendar/yearmodel.h"
+#include "cli/helptext.h"
 #include "win32/commandline.h"
 #include "win32/gdicanvas.h"
 #include "win32/images.h"

@@ -5,11 +5,12 @@
 #include "app/frmforma.h"
 #include "app/startup.h"
 #include "app/yearbox.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 #include "sheet/sheetpage.h"
 #include "calendar/sheetgeometry.h"
 #include "ui/picturearea.h"
 
+#include "pixelprobe.h"
 #include "windowdriver.h"
 
 #include <QAccessible>
@@ -64,6 +65,8 @@ private slots:
     void monthListAndPictureHaveNames();
     void dayCellsFollowTheModel_data();
     void dayCellsFollowTheModel();
+    void everyDayIsSpokenByItsDate_data();
+    void everyDayIsSpokenByItsDate();
     void cursorFrameStaysOffTheImage();
     void newYearIsAnnouncedOnTheCursorDay();
     void yearBoxIsOneAttributeRun();
@@ -237,6 +240,31 @@ void tst_Accessibility::dayCellsFollowTheModel()
     const QPoint at = picture->mapToGlobal(picture->contentsRect().topLeft()
                                            + QPoint(sheet::dayX(corner.X, slot.x()), sheet::dayY(corner.Y, slot.y())));
     QCOMPARE(cell->rect(), QRect(at, QSize(sheet::ColumnWidth, sheet::RowHeight)));
+}
+
+// Every day of a leap year, a common year and an old-style year drawn a weekday
+// earlier, against names made from <chrono> and the test's own words.
+void tst_Accessibility::everyDayIsSpokenByItsDate_data()
+{
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("2024, a leap year") << "2024" << true;
+    QTest::newRow("2023") << "2023" << true;
+    QTest::newRow("1917, old style unchecked") << "1917" << false;
+}
+
+void tst_Accessibility::everyDayIsSpokenByItsDate()
+{
+    QFETCH(QString, year);
+    QFETCH(bool, checked);
+    window->setOldStyleChecked(checked);
+    confirm(year);
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(window->calendarPicture());
+    QVERIFY(list);
+    QStringList heard;
+    for (int i = 0; i < list->childCount(); ++i)
+        heard << list->child(i)->text(QAccessible::Name);
+    QCOMPARE(heard, probe::spokenYear(year.toLongLong(), checked ? 0 : 6));
 }
 
 // Page Down with the sheet focused: the cursor's day comes as a new object (a screen

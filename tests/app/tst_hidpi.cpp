@@ -5,7 +5,7 @@
 #include "sheet/sheetpage.h"
 #include "app/startup.h"
 #include "app/yearbox.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 #include "ui/picturearea.h"
 
 #include "weeks/pictureprobe.h"

@@ -3,7 +3,7 @@
 #include "app/frmforma.h"
 #include "app/startup.h"
 #include "app/yearbox.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 #include "ui/picturearea.h"
 #include "windowdriver.h"
 

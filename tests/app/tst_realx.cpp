@@ -8,10 +8,10 @@
 #include "pixelprobe.h"
 #include "session/steps.h"
 #include "sheet/sheetpage.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
+#include "paint/surface.h"
+#include "paint/vbcolor.h"
 #include "ui/qtext.h"
-#include "ui/surface.h"
-#include "ui/vbcolor.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,54 +24,15 @@
 
 #include <sys/resource.h>
 
-#include <cmath>
 #include <cstdio>
 
+using session::findWindow;
 using session::poll;
 using session::run;
+using session::screenArea;
 using session::settle;
 
 namespace {
-
-struct Geometry
-{
-    QString id;
-    QRect rect;
-};
-
-// Returns: the visible window with exactly this title, or an empty id.
-Geometry findWindow(const QString &title)
-{
-    const QString id = run(QStringLiteral("xdotool"),
-                           {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                            QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$')})
-                           .section(QLatin1Char('\n'), 0, 0);
-    if (id.isEmpty())
-        return {};
-    QRect rect;
-    const QString shell = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
-    for (const QString &line : shell.split(QLatin1Char('\n'))) {
-        const QString value = line.section(QLatin1Char('='), 1);
-        if (line.startsWith(QLatin1String("X=")))
-            rect.moveLeft(value.toInt());
-        else if (line.startsWith(QLatin1String("Y=")))
-            rect.moveTop(value.toInt());
-        else if (line.startsWith(QLatin1String("WIDTH=")))
-            rect.setWidth(value.toInt());
-        else if (line.startsWith(QLatin1String("HEIGHT=")))
-            rect.setHeight(value.toInt());
-    }
-    return {id, rect};
-}
-
-// A part of the screen as shown.
-QImage screenArea(const QRect &area)
-{
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-}
 
 // A row's own X server: a session of the launcher of its own, which ends its server
 // when its input is closed.
@@ -121,7 +82,7 @@ private:
     const QString stubLog = qEnvironmentVariable("ORTELANA_OPENED");
     std::unique_ptr<QTemporaryDir> workDir;
     std::unique_ptr<QProcess> program;
-    Geometry main;
+    session::Window main;
     OwnScreen *ownServer = nullptr;   // a row's own screen, which the row may end
     QStringList rowEnv;               // a row's own NAME=value settings
     rlim_t softFiles = 0;             // a row's soft limit on open files, or 0
@@ -135,25 +96,20 @@ void tst_RealX::initTestCase()
     QVERIFY2(!stubLog.isEmpty(), "no stand-in opener (ortelana-session --opener)");
     QVERIFY2(!run(QStringLiteral("xdotool"), {QStringLiteral("version")}).isEmpty(), "xdotool is missing");
 
-    // The steps of a scenario besides the shared ones (session/steps.h):
-    //   clip:T, sel:T  this process offers T as the clipboard / the primary selection
+    // The steps of a scenario besides the shared ones and those of windows
+    // (session/steps.h):
     //   middle:box     a middle click at the right end of the year box
     //   wheel:down|up  one wheel notch over the sheet (down is towards the user)
     //   menu:N         a click on «Меню», N times Down, Enter
-    //   click:W@X,Y    a left click at (X, Y) in the window titled W
     //   sheet:Y[/off]  the sheet shows year Y (old-style box unchecked with /off)
     //   box:T          the year box holds T (read with a click, Ctrl+A, Ctrl+C)
-    //   see:W, gone:W  a window titled W is shown / is not
     //   opened:help    the opener was given the help document beside the program
     //   opened:page    the opener was given 0.html of the working folder, written whole
     //   opened:none    the opener was not asked for anything
     //   absent:F       no file F in the working folder
-    //   centred        the main window's frame (with the window manager's decoration, if
-    //                  any) stands centred on the screen, within 2 pixels
     //   onscreen       the window's top-left corner is on the screen
     //   xdeath         the row's own X server ends
     //   restart        the program is ended and started again; its window must appear
-    //   err:T          the program said exactly one line, containing T
     //   contrast:P     measured on the screen's pixels of picture P: on the sheet (P =
     //                  sheet) and the week numbers (P = weeks), the day numbers, weekday
     //                  abbreviations and week numbers stand at 4.5:1 or more against the
@@ -168,12 +124,7 @@ void tst_RealX::initTestCase()
     QString &failure = driver.failure;
     // Points in the main window's client area, which lies below the menu bar.
     const auto inClient = [this](int x, int y) { return main.rect.topLeft() + QPoint(x, main.rect.height() - 508 + y); };
-    for (const char *verb : {"clip", "sel"})
-        driver.define(QLatin1String(verb), [verb](const QString &text) {
-            QGuiApplication::clipboard()->setText(text, *verb == 'c' ? QClipboard::Clipboard : QClipboard::Selection);
-            settle(100);
-            return true;
-        });
+    driver.defineWindowVerbs();
     // The year box is at (48, 474), 89 × 31: past the end of its text.
     driver.define(QStringLiteral("middle"), [=, this](const QString &) { return driver.click(inClient(48 + 80, 474 + 15), 2); });
     driver.define(QStringLiteral("wheel"), [=, this](const QString &way) {
@@ -185,15 +136,6 @@ void tst_RealX::initTestCase()
             return false;
         settle(300);
         return driver.key(QStringList(downs.toInt(), QStringLiteral("Down")).join(QLatin1Char(',')) + QStringLiteral(",Return"));
-    });
-    driver.define(QStringLiteral("click"), [&failure, this](const QString &where) {
-        Geometry target;
-        if (!poll([&] { return !(target = findWindow(where.section(QLatin1Char('@'), 0, 0))).id.isEmpty(); })) {
-            failure = QStringLiteral("no window to click in");
-            return false;
-        }
-        const QStringList xy = where.section(QLatin1Char('@'), 1).split(QLatin1Char(','));
-        return driver.click(target.rect.topLeft() + QPoint(xy[0].toInt(), xy[1].toInt()));
     });
     driver.define(QStringLiteral("sheet"), [&failure, this](const QString &year) {
         const QImage expected = ortelana::sheetImage(
@@ -214,11 +156,6 @@ void tst_RealX::initTestCase()
         failure = QStringLiteral("the year box holds \"%1\", not \"%2\"").arg(seen, text);
         return held;
     });
-    for (const char *verb : {"see", "gone"})
-        driver.define(QLatin1String(verb), [&failure, wanted = *verb == 's'](const QString &title) {
-            failure = QStringLiteral("window \"%1\" is %2").arg(title, wanted ? "missing" : "still there");
-            return poll([&] { return findWindow(title).id.isEmpty() != wanted; });
-        });
     driver.define(QStringLiteral("opened"), [&failure, this](const QString &what) {
         const auto log = [&] {
             QFile file(stubLog);
@@ -245,29 +182,6 @@ void tst_RealX::initTestCase()
     driver.define(QStringLiteral("absent"), [&failure, this](const QString &name) {
         failure = name + QStringLiteral(" was written");
         return !QFileInfo::exists(QDir(workDir->path()).filePath(name));
-    });
-    driver.define(QStringLiteral("centred"), [&failure, this](const QString &) {
-        // The client's place on the screen, grown by the frame extents a manager sets.
-        QRect frame;
-        for (const QString &line : run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), main.id}).split(QLatin1Char('\n'))) {
-            const int value = line.section(QLatin1Char(':'), 1).trimmed().toInt();
-            if (line.contains(QLatin1String("Absolute upper-left X")))
-                frame.moveLeft(value);
-            else if (line.contains(QLatin1String("Absolute upper-left Y")))
-                frame.moveTop(value);
-            else if (line.trimmed().startsWith(QLatin1String("Width:")))
-                frame.setWidth(value);
-            else if (line.trimmed().startsWith(QLatin1String("Height:")))
-                frame.setHeight(value);
-        }
-        const QStringList extents = run(QStringLiteral("xprop"), {QStringLiteral("-id"), main.id, QStringLiteral("_NET_FRAME_EXTENTS")})
-                                        .section(QLatin1Char('='), 1).split(QLatin1Char(','));
-        if (extents.size() == 4)
-            frame.adjust(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
-        const QPointF offset = QRectF(frame).center() - QRectF(QGuiApplication::primaryScreen()->geometry()).center();
-        failure = QStringLiteral("the frame %1 × %2 at (%3, %4) is off the centre by (%5, %6)")
-                      .arg(frame.width()).arg(frame.height()).arg(frame.x()).arg(frame.y()).arg(offset.x()).arg(offset.y());
-        return !frame.isEmpty() && std::abs(offset.x()) <= 2 && std::abs(offset.y()) <= 2;
     });
     driver.define(QStringLiteral("onscreen"), [&failure, this](const QString &) {
         // The screen of the display the program is on, which may be the row's own.
@@ -360,12 +274,6 @@ void tst_RealX::initTestCase()
     QFile scheme(schemes.filePath(QStringLiteral("black.conf")));
     QVERIFY(scheme.open(QIODevice::WriteOnly));
     scheme.write("[ColorScheme]\nactive_colors=" + black + "\ndisabled_colors=" + black + "\ninactive_colors=" + black + "\n");
-
-    driver.define(QStringLiteral("err"), [&failure, this](const QString &text) {
-        const QStringList lines = QString::fromUtf8(program->readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        failure = QStringLiteral("the program said: ") + lines.join(QLatin1Char('|'));
-        return lines.size() == 1 && lines.front().contains(text);
-    });
 }
 
 bool tst_RealX::startProgram(qint64 fileSizeLimit)
@@ -475,8 +383,8 @@ void tst_RealX::scenarios_data()
         << "env:QT_QPA_PLATFORMTHEME=qt6ct env:XDG_CONFIG_HOME=@SCHEMES@/darker " + everyPicture << none;
     QTest::newRow("a black palette: ink readable")
         << "env:QT_QPA_PLATFORMTHEME=qt6ct env:XDG_CONFIG_HOME=@SCHEMES@/black " + everyPicture << none;
-    QTest::newRow("centred") << "centred" << none;
-    QTest::newRow("centred under a window manager") << "openbox centred key:F4 see:Номера~недель" << none;
+    QTest::newRow("centred") << "centred:Ортелана" << none;
+    QTest::newRow("centred under a window manager") << "openbox centred:Ортелана key:F4 see:Номера~недель" << none;
 }
 
 void tst_RealX::scenarios()

@@ -6,7 +6,7 @@
 #include "platform/waylandprobe.h"
 #include "session/steps.h"
 #include "sheet/sheetpage.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 
 #include <QApplication>
 #include <QDir>

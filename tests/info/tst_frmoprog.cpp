@@ -3,7 +3,7 @@
 // writes and opens.
 #include "behaviour/words.h"
 #include "info/frmoprog.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 #include "ui/picturearea.h"
 
 #include "desktopstandin.h"

@@ -2,7 +2,7 @@
 // and on the main window), the resize rule with and without a minimised window, and
 // no scrolling of any kind.
 #include "info/usrreklamax.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 
 #include "pixelprobe.h"
 

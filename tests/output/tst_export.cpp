@@ -4,7 +4,7 @@
 #include "app/frmforma.h"
 #include "output/sheetexport.h"
 #include "calendar/yeartables.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/qtext.h"
 #include "fileprobe.h"

@@ -4,9 +4,11 @@
 // waiting for what the program shows, finding its drawing in a grab of the screen,
 // and a scenario's steps, words VERB:ARGUMENT ("~" stands for a blank in ARGUMENT).
 // Every scenario knows key:K[,K...], type:T, wait (half a second), alive and exit:N;
+// on an X server, defineWindowVerbs() adds those that find windows by their titles;
 // a test adds its own verbs.
 #pragma once
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -14,10 +16,12 @@
 #include <QImage>
 #include <QPixmap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace session {
@@ -91,6 +95,70 @@ inline QPoint locate(const QImage &whole, const QImage &part)
     return {-1, -1};
 }
 
+// A window of the X server: its id and its place on the screen.
+struct Window
+{
+    QString id;
+    QRect rect;
+};
+
+// Returns: the visible window with exactly this title, or an empty id.
+inline Window findWindow(const QString &title)
+{
+    const QString id = run(QStringLiteral("xdotool"),
+                           {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                            QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$')})
+                           .section(QLatin1Char('\n'), 0, 0);
+    if (id.isEmpty())
+        return {};
+    QRect rect;
+    const QString shell = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
+    for (const QString &line : shell.split(QLatin1Char('\n'))) {
+        const QString value = line.section(QLatin1Char('='), 1);
+        if (line.startsWith(QLatin1String("X=")))
+            rect.moveLeft(value.toInt());
+        else if (line.startsWith(QLatin1String("Y=")))
+            rect.moveTop(value.toInt());
+        else if (line.startsWith(QLatin1String("WIDTH=")))
+            rect.setWidth(value.toInt());
+        else if (line.startsWith(QLatin1String("HEIGHT=")))
+            rect.setHeight(value.toInt());
+    }
+    return {id, rect};
+}
+
+// Returns: where the window stands with the frame a window manager put around it, if
+// any (its _NET_FRAME_EXTENTS), or an empty rectangle.
+inline QRect frameOf(const Window &window)
+{
+    QRect frame;
+    for (const QString &line : run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window.id}).split(QLatin1Char('\n'))) {
+        const int value = line.section(QLatin1Char(':'), 1).trimmed().toInt();
+        if (line.contains(QLatin1String("Absolute upper-left X")))
+            frame.moveLeft(value);
+        else if (line.contains(QLatin1String("Absolute upper-left Y")))
+            frame.moveTop(value);
+        else if (line.trimmed().startsWith(QLatin1String("Width:")))
+            frame.setWidth(value);
+        else if (line.trimmed().startsWith(QLatin1String("Height:")))
+            frame.setHeight(value);
+    }
+    const QStringList extents = run(QStringLiteral("xprop"), {QStringLiteral("-id"), window.id, QStringLiteral("_NET_FRAME_EXTENTS")})
+                                    .section(QLatin1Char('='), 1).split(QLatin1Char(','));
+    if (extents.size() == 4)
+        frame.adjust(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
+    return frame;
+}
+
+// Returns: a part of the screen as shown.
+inline QImage screenArea(const QRect &area)
+{
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 class Steps
 {
 public:
@@ -122,6 +190,50 @@ public:
     }
 
     void define(const QString &verb, Verb action) { verbs.insert(verb, std::move(action)); }
+
+    // The verbs of windows on an X server:
+    //   clip:T, sel:T  this process offers T as the clipboard / the primary selection
+    //   see:W, gone:W  a window titled W is shown / is not
+    //   click:W@X,Y    a left click at (X, Y) in the window titled W
+    //   centred:W      the window titled W, with its frame, stands centred on the screen,
+    //                  within 2 pixels
+    //   err:T          the program said exactly one line on its error output, containing T
+    void defineWindowVerbs()
+    {
+        for (const char *verb : {"clip", "sel"})
+            define(QLatin1String(verb), [verb](const QString &text) {
+                QGuiApplication::clipboard()->setText(text, *verb == 'c' ? QClipboard::Clipboard : QClipboard::Selection);
+                settle(100);
+                return true;
+            });
+        for (const char *verb : {"see", "gone"})
+            define(QLatin1String(verb), [this, wanted = *verb == 's'](const QString &title) {
+                failure = QStringLiteral("window \"%1\" is %2").arg(title, wanted ? "missing" : "still there");
+                return poll([&] { return findWindow(title).id.isEmpty() != wanted; });
+            });
+        define(QStringLiteral("click"), [this](const QString &where) {
+            Window target;
+            if (!poll([&] { return !(target = findWindow(where.section(QLatin1Char('@'), 0, 0))).id.isEmpty(); })) {
+                failure = QStringLiteral("no window to click in");
+                return false;
+            }
+            const QStringList xy = where.section(QLatin1Char('@'), 1).split(QLatin1Char(','));
+            return click(target.rect.topLeft() + QPoint(xy[0].toInt(), xy[1].toInt()));
+        });
+        define(QStringLiteral("centred"), [this](const QString &title) {
+            const Window window = findWindow(title);
+            const QRect frame = window.id.isEmpty() ? QRect() : frameOf(window);
+            const QPointF offset = QRectF(frame).center() - QRectF(QGuiApplication::primaryScreen()->geometry()).center();
+            failure = QStringLiteral("the frame %1 × %2 at (%3, %4) is off the centre by (%5, %6)")
+                          .arg(frame.width()).arg(frame.height()).arg(frame.x()).arg(frame.y()).arg(offset.x()).arg(offset.y());
+            return !frame.isEmpty() && std::abs(offset.x()) <= 2 && std::abs(offset.y()) <= 2;
+        });
+        define(QStringLiteral("err"), [this](const QString &text) {
+            const QStringList lines = QString::fromUtf8(program->readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            failure = QStringLiteral("the program said: ") + lines.join(QLatin1Char('|'));
+            return lines.size() == 1 && lines.front().contains(text);
+        });
+    }
 
     // Runs the steps, separated by blanks, up to the first that fails.  Returns: an
     // empty text, or which step failed and why.

@@ -5,10 +5,10 @@
 #include "calendar/scene.h"
 #include "calendar/sheetgeometry.h"
 #include "calendar/yeartables.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 #include "ui/picturearea.h"
 #include "ui/qtext.h"
-#include "ui/vbcolor.h"
+#include "paint/vbcolor.h"
 
 #include <QApplication>
 #include <QFontInfo>

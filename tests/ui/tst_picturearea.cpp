@@ -2,10 +2,10 @@
 // corners, persistence of the image, and pixel density.
 #include "pixelprobe.h"
 #include "calendar/scene.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 #include "ui/picturearea.h"
-#include "ui/surface.h"
-#include "ui/vbcolor.h"
+#include "paint/surface.h"
+#include "paint/vbcolor.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -8,7 +8,7 @@
 #include "pixelprobe.h"
 #include "calendar/scene.h"
 #include "ui/picturearea.h"
-#include "ui/vbcolor.h"
+#include "paint/vbcolor.h"
 
 #include <QImage>
 #include <QRect>

@@ -6,9 +6,9 @@
 #include "calendar/weeknumbers.h"
 #include "calendar/yearmodel.h"
 #include "sheet/sheetpage.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 #include "ui/picturearea.h"
-#include "ui/vbcolor.h"
+#include "paint/vbcolor.h"
 #include "weeks/frmnomeranedel.h"
 
 #include "pictureprobe.h"

@@ -4,9 +4,9 @@
 #include "app/frmforma.h"
 #include "app/startup.h"
 #include "app/yearbox.h"
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 #include "ui/picturearea.h"
-#include "ui/vbcolor.h"
+#include "paint/vbcolor.h"
 #include "weeks/frmnomeranedel.h"
 
 #include "pictureprobe.h"

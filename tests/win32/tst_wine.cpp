@@ -83,6 +83,7 @@ private slots:
     void helpOpensTheWindowsDocument();
     void exitEndsWithStatusZero();
     void darkThemeKeepsTheInkReadable();
+    void everyDayIsSpokenByItsDate();
     void cleanupTestCase();
 
 private:
@@ -655,6 +656,25 @@ void tst_Wine::darkThemeKeepsTheInkReadable()
     }
     keys({QStringLiteral("Escape"), QStringLiteral("F10"), QStringLiteral("Down"), QStringLiteral("Up"), QStringLiteral("Return")});
     QTRY_VERIFY_WITH_TIMEOUT(program.state() == QProcess::NotRunning, 30000);
+}
+
+// Every day of a leap year and a common year as a screen reader browses the sheet,
+// against names made from <chrono> and the test's own words (pixelprobe.h).
+void tst_Wine::everyDayIsSpokenByItsDate()
+{
+    for (const long long year : {2024, 2023}) {
+        keys({QStringLiteral("End"), QStringLiteral("BackSpace"), QStringLiteral("BackSpace"),
+              QStringLiteral("BackSpace"), QStringLiteral("BackSpace")});
+        type(QString::number(year));
+        keys({QStringLiteral("Return")});
+        QVERIFY2(waitFor([year](const QImage &image) { return findSheet(image, year, true).has_value(); }, 20),
+                 qPrintable(QStringLiteral("the %1 sheet").arg(year)));
+        QStringList heard;
+        for (const QString &line : browse(QStringLiteral("Календарь на %1 год").arg(year)))
+            if (line.startsWith(QLatin1String("item\t")))
+                heard << line.section(QLatin1Char('\t'), 3, 3);
+        QCOMPARE(heard, probe::spokenYear(year));
+    }
 }
 
 void tst_Wine::cleanupTestCase()

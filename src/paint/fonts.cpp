@@ -1,7 +1,7 @@
 // Font stand-ins.  Liberation Sans keeps the widths the pixel layouts were made for
 // (" 31 " at 13 px bold is 22 px, one week column); wider fonts such as DejaVu Sans
 // push the sixth column past the erased day area.
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 
 namespace ortelana {
 

@@ -1,10 +1,10 @@
 // Printing through QPrintDialog.
-#include "output/sheetprinter.h"
+#include "print/sheetprinter.h"
 
 #include "output/safewriter.h"
 #include "output/sheetpdf.h"
+#include "paint/fontcheck.h"
 #include "sheet/sheetpage.h"
-#include "ui/fontcheck.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,8 @@
 // The command line both programs read: what each argument list does for each of them,
 // the export's file exactly as given, the one line of complaint, and the years --year
 // takes.  Plain C++, like the code it tests; it runs under Wine too.
-#include "calendar/commandline.h"
+#include "cli/commandline.h"
+#include "cli/helptext.h"
 #include "calendar/yearmath.h"
 #include "tally.h"
 

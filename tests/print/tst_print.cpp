@@ -4,7 +4,7 @@
 // is read where a print queue shows it, on the session's private cupsd, when one
 // started.
 #include "app/frmforma.h"
-#include "output/sheetprinter.h"
+#include "print/sheetprinter.h"
 #include "app/yearbox.h"
 #include "fileprobe.h"
 #include "windowdriver.h"

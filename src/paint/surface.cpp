@@ -1,8 +1,8 @@
 // Surfaces under fixed ink, for Qt's colours.
-#include "ui/surface.h"
+#include "paint/surface.h"
 
 #include "calendar/contrast.h"
-#include "ui/vbcolor.h"
+#include "paint/vbcolor.h"
 
 #include <QPalette>
 

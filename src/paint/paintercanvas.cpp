@@ -1,7 +1,7 @@
 // Drawing scene items with a QPainter.
-#include "ui/paintercanvas.h"
+#include "paint/paintercanvas.h"
 
-#include "ui/vbcolor.h"
+#include "paint/vbcolor.h"
 
 #include <QFontMetrics>
 #include <QPainter>

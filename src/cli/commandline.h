@@ -56,8 +56,4 @@ String exportFile(const CommandLine &command, const std::vector<String> &argumen
     return arguments.at(command.file.argument).substr(command.file.offset);
 }
 
-// The texts of --help and --version in UTF-8, each line ending in "\n".
-std::string helpText(FrontEnd frontEnd);
-std::string versionText();
-
 } // namespace ortelana

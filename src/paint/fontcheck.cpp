@@ -1,7 +1,7 @@
 // The font check: asks the font the sheet draws with for the characters it needs.
-#include "ui/fontcheck.h"
+#include "paint/fontcheck.h"
 
-#include "ui/fonts.h"
+#include "paint/fonts.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
