@@ -30,7 +30,10 @@ inline constexpr char PrintFailed[] = "Не удалось напечатать 
 // PDF: «Ортелана 2005».
 inline std::string printJobTitle(long long year)
 {
-    return std::string(ProgramTitle) + " " + std::to_string(year);
+    std::string title = ProgramTitle;
+    title += ' ';
+    title += std::to_string(year);
+    return title;
 }
 
 // Who makes the program and where to find it.  The project has no domain of its own
