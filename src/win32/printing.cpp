@@ -31,6 +31,24 @@ struct PrintDialog
     PrintDialog &operator=(const PrintDialog &) = delete;
 };
 
+// The dialog's library, loaded at the first print rather than with the program: it
+// brings the spooler and its printers in, which the program needs for nothing else
+// (and under Wine, brought in at start with a print server about, left the week
+// numbers window's picture blank).
+struct DialogLibrary
+{
+    HMODULE module = LoadLibraryW(L"comdlg32.dll");
+    ~DialogLibrary() { if (module) FreeLibrary(module); }
+    DialogLibrary() = default;
+    DialogLibrary(const DialogLibrary &) = delete;
+    DialogLibrary &operator=(const DialogLibrary &) = delete;
+    template <typename Function>
+    Function function(const char *name) const
+    {
+        return module ? reinterpret_cast<Function>(reinterpret_cast<void *>(GetProcAddress(module, name))) : nullptr;
+    }
+};
+
 // Turns the printer's settings to landscape: the page is wider than tall.
 void turnToLandscape(HGLOBAL settings)
 {
@@ -64,6 +82,13 @@ Printed printOn(HDC printer, const SheetRequest &request)
 
 Printed printSheet(HWND owner, const SheetRequest &request)
 {
+    const DialogLibrary library;
+    const auto PrintDlgW = library.function<BOOL(WINAPI *)(LPPRINTDLGW)>("PrintDlgW");
+    const auto CommDlgExtendedError = library.function<DWORD(WINAPI *)()>("CommDlgExtendedError");
+    if (!PrintDlgW || !CommDlgExtendedError) {
+        MessageBoxW(owner, widen(words::PrintFailed).c_str(), widen(words::ErrorTitle).c_str(), MB_OK | MB_ICONERROR);
+        return Printed::Failed;
+    }
     PrintDialog chosen;
     PRINTDLGW &dialog = chosen.dialog;
     dialog.hwndOwner = owner;

@@ -626,6 +626,11 @@ void tst_Wine::printsTheSheet()
         QVERIFY(!QFile::exists(output));
         QVERIFY2(waitFor([](const QImage &image) { return findSheet(image, 2005, true).has_value(); }, 5),
                  "no message over the sheet");
+        // With the spooler brought in, the week numbers window still draws its picture.
+        keys({QStringLiteral("F4")});
+        QVERIFY2(waitFor([](const QImage &image) { return findWeeks(image, 2005, 0).has_value(); }, 20),
+                 "F4 after the print dialog: January 2005 with its week numbers");
+        keys({QStringLiteral("Escape")});
         return;
     }
     // CUPS 2.4.20 (sid) stops the job instead of writing the queue's file (see tst_print).
