@@ -8,7 +8,7 @@ RUN_PACKAGES     := cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl
                     qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core
 # What the suite drives or reads back besides the program:
 TEST_PACKAGES    := poppler-utils time desktop-file-utils appstream xvfb x11-utils xdotool man-db tidy \
-                    lintian weston qt6-wayland openbox cups cups-client printer-driver-cups-pdf \
+                    lintian weston qt6-wayland openbox cups cups-client printer-driver-cups-pdf ghostscript \
                     dbus at-spi2-core python3-pyatspi faketime \
                     orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng \
                     qt6-gtk-platformtheme gnome-themes-extra qt6ct

@@ -24,6 +24,17 @@ inline constexpr char BannerDescription[] = "Заголовок программ
 inline constexpr char FlagName[] = "Флаг России: белая, синяя и красная полосы";
 inline constexpr char ErrorTitle[] = "Ошибка";
 inline constexpr char ZeroYear[] = "Нулевого года не существует.";
+inline constexpr char PrintFailed[] = "Не удалось напечатать лист.";
+
+// Returns: the title of the print job for `year` as a print queue shows it, and of the
+// PDF: «Ортелана 2005».
+inline std::string printJobTitle(long long year)
+{
+    std::string title = ProgramTitle;
+    title += ' ';
+    title += std::to_string(year);
+    return title;
+}
 
 // Who makes the program and where to find it.  The project has no domain of its own
 // yet, so the addresses sit under example.org.

@@ -1,6 +1,7 @@
 // Making the PDF page in memory.
 #include "output/sheetpdf.h"
 
+#include "behaviour/words.h"
 #include "sheet/sheetpage.h"
 
 #include <QBuffer>
@@ -18,7 +19,7 @@ QByteArray sheetPdf(const SheetRequest &request, const QPageLayout &layout, int 
     QPdfWriter writer(&buffer);
     writer.setPageLayout(layout);
     writer.setResolution(resolution);
-    writer.setTitle(QStringLiteral("Ортелана %1").arg(request.year));
+    writer.setTitle(QString::fromStdString(words::printJobTitle(request.year)));
     writer.setCreator(QStringLiteral("Ортелана"));
     QPainter painter;
     if (!painter.begin(&writer))

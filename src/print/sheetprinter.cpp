@@ -1,6 +1,7 @@
 // Printing through QPrintDialog.
 #include "print/sheetprinter.h"
 
+#include "behaviour/words.h"
 #include "output/safewriter.h"
 #include "output/sheetpdf.h"
 #include "paint/fontcheck.h"
@@ -72,7 +73,7 @@ bool printSheet(const SheetRequest &request, QPrinter &printer, QString *error)
         return printToFile(request, printer, error);
     const bool printed = paintOnto(printer, request);
     if (!printed && error)
-        *error = QStringLiteral("Не удалось напечатать лист.");
+        *error = QString::fromUtf8(words::PrintFailed);
     return printed;
 }
 
@@ -81,7 +82,7 @@ bool printSheet(QWidget *parent, const SheetRequest &request)
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     // The title a print queue shows for the job.
-    printer.setDocName(QStringLiteral("Ортелана %1").arg(request.year));
+    printer.setDocName(QString::fromStdString(words::printJobTitle(request.year)));
     // A file name makes the printer a PDF file; back to the system's printer, which
     // keeps the name for the dialog to offer when printing to a file is chosen.
     printer.setOutputFileName(offeredFile(request.year));

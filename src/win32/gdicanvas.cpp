@@ -1,4 +1,4 @@
-// Drawing the scene's items with GDI into the surface's DIB.
+// Drawing the scene's items with GDI into the surface's DIB or onto a printer's page.
 #include "win32/gdicanvas.h"
 
 #include "win32/text.h"
@@ -44,15 +44,15 @@ Surface::Surface(int width, int height, COLORREF background, HFONT font)
 void GdiCanvas::text(int x, int y, Colour colour, std::string_view utf8)
 {
     const std::wstring wide = widen(utf8);
-    SetTextColor(surface.dc(), colourOf(colour, surface.background()));
-    TextOutW(surface.dc(), px(x), px(y), wide.c_str(), int(wide.size()));
+    SetTextColor(dc, colourOf(colour, background));
+    TextOutW(dc, px(x), px(y), wide.c_str(), int(wide.size()));
 }
 
 int GdiCanvas::textWidth(std::string_view utf8)
 {
     const std::wstring wide = widen(utf8);
     SIZE size{};
-    GetTextExtentPoint32W(surface.dc(), wide.c_str(), int(wide.size()), &size);
+    GetTextExtentPoint32W(dc, wide.c_str(), int(wide.size()), &size);
     return MulDiv(int(size.cx), 96, dpi);
 }
 
@@ -61,8 +61,8 @@ void GdiCanvas::fillBox(int x1, int y1, int x2, int y2, Colour colour)
     // Both corners belong to the box, whichever way round they are given.
     const RECT box{px(std::min(x1, x2)), px(std::min(y1, y2)), px(std::max(x1, x2) + 1), px(std::max(y1, y2) + 1)};
     // The device context's own brush: no brush made and deleted for every box.
-    SetDCBrushColor(surface.dc(), colourOf(colour, surface.background()));
-    FillRect(surface.dc(), &box, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    SetDCBrushColor(dc, colourOf(colour, background));
+    FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 } // namespace ortelana::win32

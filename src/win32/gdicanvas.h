@@ -37,11 +37,13 @@ private:
 };
 
 // Draws the scene's items, whose coordinates are pixels at 96 dots per inch, onto the
-// surface at `dpi` (its font made for that density).
+// surface at `dpi` (its font made for that density), or onto any device context with
+// its font selected, whose own mapping may scale them further (the printed page).
 class GdiCanvas final : public Canvas
 {
 public:
-    explicit GdiCanvas(Surface &surface, int dpi = 96) : surface(surface), dpi(dpi) {}
+    explicit GdiCanvas(Surface &surface, int dpi = 96) : GdiCanvas(surface.dc(), surface.background(), dpi) {}
+    GdiCanvas(HDC dc, COLORREF background, int dpi = 96) : dc(dc), background(background), dpi(dpi) {}
 
     void text(int x, int y, Colour colour, std::string_view utf8) override;
     int textWidth(std::string_view utf8) override;
@@ -50,7 +52,8 @@ public:
 private:
     int px(int length) const { return MulDiv(length, dpi, 96); }
 
-    Surface &surface;
+    HDC dc;
+    COLORREF background;
     int dpi;
 };
 

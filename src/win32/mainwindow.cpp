@@ -8,6 +8,7 @@
 #include "win32/banner.h"
 #include "win32/links.h"
 #include "win32/picturewindow.h"
+#include "win32/printing.h"
 #include "win32/resource.h"
 #include "win32/text.h"
 #include "win32/weekswindow.h"
@@ -193,6 +194,10 @@ void MainWindow::command(WORD id, WORD code)
         break;
     case IDM_PREVIOUS_YEAR:
         stepYear(-1);
+        break;
+    case IDM_PRINT:
+        // The year drawn last, as the sheet shows it, whatever the box holds meanwhile.
+        printSheet(window, {state.model().year, state.oldStyle});
         break;
     default:
         break;

@@ -12,3 +12,4 @@
 #define IDM_EXIT 204
 #define IDM_NEXT_YEAR 205
 #define IDM_PREVIOUS_YEAR 206
+#define IDM_PRINT 207

@@ -1,12 +1,15 @@
 // The Windows program's own logic, cross-built and run under Wine: the wide command
 // line, the redirect page in code page 1251 and its numbering on a real disk, the help
-// document, and the GDI canvas drawing a year slot for slot as the scene places it.
+// document, the GDI canvas drawing a year slot for slot as the scene places it, and the
+// printed page drawn at a printer's resolution.
 // The rules both programs share are tst_behaviour's.
 #include "behaviour/redirectpage.h"
 #include "calendar/scene.h"
+#include "calendar/sheetgeometry.h"
 #include "win32/commandline.h"
 #include "win32/gdicanvas.h"
 #include "win32/links.h"
+#include "win32/printpage.h"
 #include "win32/text.h"
 #include "tally.h"
 
@@ -242,6 +245,82 @@ void canvasDrawsTheScene()
     check(right >= 0 && right < width && width - right <= 4, "canvas: measured width covers the ink");
 }
 
+// The printed page at printer resolutions, on pages of other shapes and with margins:
+// the title and sheet as large as fit, centred, every day in its slot scaled from the
+// 96-dpi layout in its colour, the title's ink centred over the sheet, nothing outside.
+void pageIsScaledAndCentred()
+{
+    constexpr int Width = sheet::DrawingWidth, Height = pagetitle::Height + sheet::DrawingHeight;
+    struct Row
+    {
+        const char *name;
+        RECT page;   // within a picture this much larger on each side
+        int margin;
+        long long year;
+    };
+    const Row rows[] = {
+        {"A4 landscape at 150 dpi", {0, 0, 1754, 1240}, 0, 2005},
+        {"A4 portrait at 150 dpi", {0, 0, 1240, 1754}, 0, 1945},
+        {"a wide strip, with margins", {40, 30, 2440, 630}, 40, 2012},
+    };
+    for (const Row &row : rows) {
+        const int pageWidth = row.page.right - row.page.left, pageHeight = row.page.bottom - row.page.top;
+        // As large as fits: the narrower of the two scales; centred within a pixel.
+        const double scale = std::min(double(pageWidth) / Width, double(pageHeight) / Height);
+        const double left = row.page.left + (pageWidth - Width * scale) / 2, top = row.page.top + (pageHeight - Height * scale) / 2;
+        const RECT place = pagePlace(row.page);
+        check(std::abs(place.left - left) <= 1 && std::abs(place.top - top) <= 1
+                  && std::abs(place.right - (left + Width * scale)) <= 1 && std::abs(place.bottom - (top + Height * scale)) <= 1,
+              std::string("page: ") + row.name + " fitted and centred");
+
+        const COLORREF paper = RGB(255, 255, 255);
+        const Font font = makeFont(L"MS Sans Serif", fontpx::Pt9_75, true);
+        Surface surface(row.page.right + row.margin, row.page.bottom + row.margin, paper, font.get());
+        drawPage(surface.dc(), row.page, {row.year, true});
+        GdiFlush();
+        const auto pixel = [&](int x, int y) {
+            const std::uint32_t bgr = surface.pixels()[std::size_t(y) * std::size_t(surface.width()) + std::size_t(x)];
+            return COLORREF(((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF));
+        };
+        const auto at = [&](double x, double origin) { return int(origin + x * scale + 0.5); };
+        const Scene scene = sheetScene(computeYear(row.year), true);
+        int wrong = 0;
+        for (const SceneCell &cell : scene.cells) {
+            const bool red = cell.weekday == 7 || cell.victoryDay;
+            const COLORREF want = red ? colors::Red : colors::DayNumber, unwanted = red ? colors::DayNumber : colors::Red;
+            bool ink = false, other = false;
+            const int y0 = at(pagetitle::Height + cell.y, top), y1 = std::min(at(pagetitle::Height + cell.y + cell.height, top), int(place.bottom));
+            for (int y = y0; y < y1; ++y)
+                for (int x = at(cell.x, left); x < std::min(at(cell.x + cell.width, left), int(place.right)); ++x) {
+                    ink = ink || pixel(x, y) == want;
+                    other = other || pixel(x, y) == unwanted;
+                }
+            if ((!ink || other) && ++wrong <= 3)
+                check(false, std::string(row.name) + ": day " + std::to_string(cell.day) + "." + std::to_string(cell.month)
+                                 + (ink ? " has ink of another colour" : " has no ink of its colour"));
+        }
+        check(wrong == 0, std::string("page: every day of ") + std::to_string(row.year) + " in its slot, " + row.name);
+
+        // The title: black, in the band, centred over the sheet within two layout pixels.
+        int titleLeft = surface.width(), titleRight = -1, outside = 0;
+        for (int y = 0; y < surface.height(); ++y)
+            for (int x = 0; x < surface.width(); ++x) {
+                const COLORREF c = pixel(x, y);
+                if (c == paper)
+                    continue;
+                if (x < place.left || x >= place.right || y < place.top || y >= place.bottom)
+                    ++outside;
+                else if (c == RGB(0, 0, 0) && y < at(pagetitle::Height, top))
+                    titleLeft = std::min(titleLeft, x), titleRight = std::max(titleRight, x);
+            }
+        check(outside == 0, std::string("page: no ink outside the fitted place, ") + row.name);
+        const double titleMiddle = (titleLeft + titleRight + 1) / 2.0, placeMiddle = (place.left + place.right) / 2.0;
+        check(titleRight > titleLeft && std::abs(titleMiddle - placeMiddle) <= 2 * scale,
+              std::string("page: the title centred over the sheet, ") + row.name + ": " + std::to_string(titleLeft) + " to "
+                  + std::to_string(titleRight));
+    }
+}
+
 } // namespace
 
 int main()
@@ -250,5 +329,6 @@ int main()
     redirectPages();
     helpDocument();
     canvasDrawsTheScene();
+    pageIsScaledAndCentred();
     return check.finish();
 }
