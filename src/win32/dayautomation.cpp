@@ -47,22 +47,24 @@ public:
     explicit SystemEvents(const bool &asked) : asked(asked) {}
     void focusChanged(IRawElementProviderSimple *element) override
     {
+        if (!asked)
+            return;   // no client: the library stays unloaded
         const uia::Library &api = uia::library();
-        if (asked && api.raiseEvent && (!api.clientsListening || api.clientsListening()))
+        if (api.raiseEvent && (!api.clientsListening || api.clientsListening()))
             api.raiseEvent(element, uia::FocusChangedEvent);
     }
     bool notify(IRawElementProviderSimple *element, const std::wstring &text) override
     {
+        if (!asked)
+            return false;   // no client to tell
         const uia::Library &api = uia::library();
         if (!api.raiseNotification)
             return false;
-        if (asked) {
-            BSTR said = SysAllocStringLen(text.data(), UINT(text.size()));
-            BSTR activity = SysAllocString(L"Ortelana.Year");
-            api.raiseNotification(element, uia::NotificationActionCompleted, uia::NotificationMostRecent, said, activity);
-            SysFreeString(activity);
-            SysFreeString(said);
-        }
+        BSTR said = SysAllocStringLen(text.data(), UINT(text.size()));
+        BSTR activity = SysAllocString(L"Ortelana.Year");
+        api.raiseNotification(element, uia::NotificationActionCompleted, uia::NotificationMostRecent, said, activity);
+        SysFreeString(activity);
+        SysFreeString(said);
         return true;
     }
 
@@ -583,8 +585,10 @@ DayAutomation::~DayAutomation()
 
 LRESULT DayAutomation::answer(WPARAM flags, LPARAM objectId)
 {
+    if (LONG(objectId) != uia::RootObjectId || !model->source)
+        return 0;
     const uia::Library &api = uia::library();
-    if (LONG(objectId) != uia::RootObjectId || !api.returnProvider || !model->source)
+    if (!api.returnProvider)
         return 0;
     asked = true;
     return api.returnProvider(model->source->window, flags, objectId, rootElement);

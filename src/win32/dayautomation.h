@@ -23,7 +23,8 @@ class AutomationEvents
 public:
     virtual ~AutomationEvents() = default;
     virtual void focusChanged(IRawElementProviderSimple *element) = 0;
-    // Returns: false when the system has no notification event to carry the text.
+    // Returns: false when the text could not be raised (no client asked, or the system
+    // has no notification event).
     virtual bool notify(IRawElementProviderSimple *element, const std::wstring &text) = 0;
 };
 
