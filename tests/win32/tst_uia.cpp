@@ -1,6 +1,6 @@
 // UI Automation's tables of the Windows program's pictures, read in process through the
-// provider's own interfaces (Wine's UI Automation client cannot read the grid and table
-// patterns), cross-built and run under Wine on a private X display: the provider needs
+// provider's own interfaces (Wine 8's uiautomationcore has the grid pattern only as a
+// stub), cross-built and run under Wine on a private X display: the provider needs
 // real windows for its names, places and the keyboard focus.
 #include "behaviour/daypicture.h"
 #include "calendar/scene.h"
