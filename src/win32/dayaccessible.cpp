@@ -256,10 +256,14 @@ private:
 
 RECT DaySource::daySlot(int index) const
 {
-    // Scaled as the canvas draws the picture.
     const SceneCell &cell = days->cells()[std::size_t(index)];
-    return RECT{MulDiv(cell.x, dpi, 96), MulDiv(cell.y, dpi, 96), MulDiv(cell.x + cell.width, dpi, 96),
-                MulDiv(cell.y + cell.height, dpi, 96)};
+    return scaled(cell.x, cell.y, cell.width, cell.height);
+}
+
+RECT DaySource::scaled(int x, int y, int width, int height) const
+{
+    // Scaled as the canvas draws the picture.
+    return RECT{MulDiv(x, dpi, 96), MulDiv(y, dpi, 96), MulDiv(x + width, dpi, 96), MulDiv(y + height, dpi, 96)};
 }
 
 DayList::DayList(const DaySource &source)

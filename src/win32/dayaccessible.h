@@ -30,6 +30,8 @@ struct DaySource
     int focusedDay() const { return focusable && GetFocus() == window ? days->cursor() : -1; }
     // The day's slot in the picture's client pixels.
     RECT daySlot(int index) const;
+    // A place of the scene in the picture's client pixels, scaled as the canvas draws it.
+    RECT scaled(int x, int y, int width, int height) const;
 };
 
 class DayList

@@ -33,6 +33,8 @@ PictureWindow *PictureWindow::create(HWND parent, const RECT &outer, bool sunken
     GetClientRect(window, &inside);
     self->picture = std::make_unique<Surface>(inside.right, inside.bottom, background, font);
     self->accessible = std::make_unique<DayList>(self->source);
+    if (role == ROLE_SYSTEM_LIST)
+        self->automation = std::make_unique<DayAutomation>(self->source);
     return self;
 }
 
@@ -49,6 +51,7 @@ LRESULT CALLBACK PictureWindow::procedure(HWND window, UINT message, WPARAM wPar
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->accessible.reset();   // before the days it reads
+        self->automation.reset();
         delete self;
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -74,12 +77,16 @@ LRESULT PictureWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case AnnounceFocus:
         if (accessible)
             accessible->announceFocus();
+        if (automation)
+            automation->announceFocus();
         return 0;
     case WM_KILLFOCUS:
         refresh();
         return 0;
     case WM_GETOBJECT:
         if (const LRESULT answer = accessible ? accessible->answer(wParam, lParam) : 0)
+            return answer;
+        if (const LRESULT answer = automation ? automation->answer(wParam, lParam) : 0)
             return answer;
         break;
     case WM_LBUTTONDOWN:
@@ -120,11 +127,15 @@ void PictureWindow::setNews(const std::string &text)
     // Said as a new focus: a screen reader speaks the day, then the news.
     if (accessible)
         accessible->announceFocus();
+    if (automation)
+        automation->announceNews(text);
 }
 
 void PictureWindow::show(const Scene &scene)
 {
     days.show(scene);
+    if (automation)
+        automation->refresh();
     refresh();
 }
 
@@ -141,6 +152,8 @@ bool PictureWindow::moveCursor(WPARAM key)
     if (days.cursor() != before) {
         refresh();
         accessible->announceFocus();
+        if (automation)
+            automation->announceFocus();
     }
     return true;
 }

@@ -3,12 +3,14 @@
 // repainting.  A picture of days carries the day cursor (behaviour/daypicture.h): while
 // it has the keyboard focus its cursor keys move a focus frame over the days, drawn on
 // the screen only, never into the picture.  Screen readers meet the days as a list
-// (dayaccessible.h), the cursor's day focused; a picture without days is met in the
+// (dayaccessible.h), UI Automation clients as tables (dayautomation.h), the cursor's
+// day focused; a picture without days is met in the
 // role it is made with, named by its window text.
 #pragma once
 
 #include "behaviour/daypicture.h"
 #include "win32/dayaccessible.h"
+#include "win32/dayautomation.h"
 #include "win32/gdicanvas.h"
 
 #include <windows.h>
@@ -48,6 +50,7 @@ private:
     DaySource source{nullptr, &days};
     std::unique_ptr<Surface> picture;
     std::unique_ptr<DayList> accessible;
+    std::unique_ptr<DayAutomation> automation;   // pictures of days only
 };
 
 } // namespace ortelana::win32

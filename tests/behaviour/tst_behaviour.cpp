@@ -3,11 +3,13 @@
 // the texts said after a step, the layouts and the redirect page's names.  Plain C++,
 // like the layer it tests; it runs under Wine too.
 #include "behaviour/daypicture.h"
+#include "behaviour/daytables.h"
 #include "behaviour/mainwindow.h"
 #include "behaviour/redirectpage.h"
 #include "behaviour/words.h"
 #include "tally.h"
 
+#include <chrono>
 #include <set>
 #include <string>
 #include <vector>
@@ -156,6 +158,75 @@ void cursor()
     check(picture.indexAt(26 + 3, 120 + 3) == 0 && picture.indexAt(5, 5) == -1, "the cell at a point");
 }
 
+// The month tables a table-walking screen reader meets, against the calendar of
+// <chrono>: each day in its month's table, in its weekday's row and its week's column,
+// the week column headed by the year's running week (week 1 holds 1 January, counted
+// from Monday), and the place's slot where the day is drawn.
+void tables()
+{
+    using namespace std::chrono;
+    const char *const weekdays[] = {"понедельник", "вторник", "среда", "четверг", "пятница", "суббота", "воскресенье"};
+    const struct { long long year; bool oldStyle; int month0; int columns0; } rows[] = {
+        {2005, true, -1, 6},   // the sheet: January 2005 begins on a Saturday
+        {2012, true, -1, 6},   // a leap year beginning on a Sunday: weeks up to 54
+        {1917, false, -1, 6},  // unchecked: every day a row earlier than the calendar's
+        {2023, true, -1, 6},
+        {2005, true, 4, 6},    // the week numbers window's May, week numbers drawn
+        {2021, true, 1, 4},    // February 2021: exactly four weeks
+        {1917, true, 0, 5},
+    };
+    for (const auto &row : rows) {
+        DayPicture picture;
+        picture.show(row.month0 < 0 ? sheetScene(computeYear(row.year), row.oldStyle)
+                                    : weeksScene(computeYear(row.year), row.oldStyle, row.month0));
+        const DayTables made = dayTables(picture);
+        const std::string what = std::to_string(row.year) + (row.month0 < 0 ? " sheet" : " month " + std::to_string(row.month0 + 1));
+        // The row a date is drawn in: its weekday, a day earlier without the old style.
+        const auto rowOf = [&](const year_month_day &date) {
+            return int((weekday(sys_days(date)).iso_encoding() - 1 + (row.oldStyle ? 7 : 6)) % 7);
+        };
+        const year_month_day january1{year(int(row.year)), January, day(1)};
+        const std::size_t wantTables = row.month0 < 0 ? 12 : 1;
+        bool ok = made.tables.size() == wantTables && made.places.size() == picture.cells().size();
+        int checked = 0;
+        for (std::size_t t = 0; ok && t < wantTables; ++t) {
+            const unsigned m = row.month0 < 0 ? unsigned(t + 1) : unsigned(row.month0 + 1);
+            const DayTable &table = made.tables[t];
+            const year_month_day first{year(int(row.year)), month(m), day(1)};
+            const int length = int(unsigned(year_month_day_last(year(int(row.year)), month_day_last(month(m))).day()));
+            ok = ok && table.rows() == 7 && table.columns() == (rowOf(first) + length - 1) / 7 + 1;
+            for (int r = 0; ok && r < 7; ++r)
+                ok = table.rowHeaders[std::size_t(r)] == weekdays[r]
+                     && table.rowHeaderSlots[std::size_t(r)].x + table.cellWidth == table.columnX[0];
+            for (int d = 1; ok && d <= length; ++d) {
+                const year_month_day date{year(int(row.year)), month(m), day(unsigned(d))};
+                const int sinceMonday = rowOf(january1) + int((sys_days(date) - sys_days(january1)).count());
+                const int r = rowOf(date), c = (rowOf(first) + d - 1) / 7;
+                const int index = table.at(r, c);
+                ok = index >= 0 && picture.cells()[std::size_t(index)].day == d
+                     && picture.cells()[std::size_t(index)].month == int(m)
+                     && made.places[std::size_t(index)].table == int(t) && made.places[std::size_t(index)].row == r
+                     && made.places[std::size_t(index)].column == c
+                     && table.columnHeaders[std::size_t(c)] == "неделя " + std::to_string(sinceMonday / 7 + 1)
+                     && table.slot(r, c).x == picture.cells()[std::size_t(index)].x
+                     && table.slot(r, c).y == picture.cells()[std::size_t(index)].y;
+                checked += ok;
+            }
+            int empty = 0;
+            for (const int place : table.places)
+                empty += place < 0;
+            ok = ok && empty == 7 * table.columns() - length;
+            // Week numbers are drawn only under the week numbers window's columns.
+            for (int c = 0; ok && c < table.columns(); ++c)
+                ok = (table.columnHeaderSlots[std::size_t(c)].width > 0) == (row.month0 >= 0)
+                     && (row.month0 < 0 || table.columnHeaderSlots[std::size_t(c)].x == table.columnX[std::size_t(c)]);
+        }
+        check(ok && checked == int(picture.days()) && made.tables.front().columns() == row.columns0
+                  && made.tables.front().name == (row.month0 < 0 ? "Январь" : std::string(MonthName[std::size_t(row.month0)])),
+              "tables of " + what + ": " + std::to_string(checked) + " days in place");
+    }
+}
+
 void layouts()
 {
     using layout::Rect;
@@ -222,6 +293,7 @@ int main()
     stepping();
     texts();
     cursor();
+    tables();
     layouts();
     redirectPages();
     return check.finish();
