@@ -12,6 +12,8 @@
 #include "win32/text.h"
 #include "win32/windowbase.h"
 
+#include <utility>
+
 namespace ortelana::win32 {
 
 namespace {
@@ -25,21 +27,24 @@ void AboutWindow::show(HWND owner)
     static const ATOM registered = registerWindowClass(ClassName, &routeToObject<AboutWindow>, nullptr);
     if (!registered)
         return;
-    AboutWindow self;
+    AboutWindow self(windowScale(owner));
     showModal(owner, ClassName, widen(words::AboutTitle).c_str(), self.scale.px(layout::about::Client.width),
-              self.scale.px(layout::about::Client.height), &self);
+              self.scale.px(layout::about::Client.height), &self, self.scale.dpi);
 }
 
 void AboutWindow::createControls()
 {
     namespace place = layout::about;
     // OK first: the first tab stop, it holds the focus when the window opens.
-    makeControl(window, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, scale.at(place::OK), IDOK, font.get());
+    const HWND ok = makeControl(window, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, scale.at(place::OK), IDOK,
+                                font.get());
     Label1 = makeControl(window, L"STATIC", widen(words::Slogan), SS_LEFTNOWORDWRAP | SS_NOTIFY | SS_NOPREFIX,
                          scale.at(place::Link), IdLink, linkFont.get());
+    controls = {{ok, place::OK, &font}, {Label1, place::Link, &linkFont}};
     for (const words::AboutLabel &label : words::aboutLabels())
-        makeControl(window, L"STATIC", widen(label.text), SS_LEFTNOWORDWRAP | SS_NOPREFIX, scale.at(label.place), IdLabel,
-                    font.get());
+        controls.push_back({makeControl(window, L"STATIC", widen(label.text), SS_LEFTNOWORDWRAP | SS_NOPREFIX,
+                                        scale.at(label.place), IdLabel, font.get()),
+                            label.place, &font});
     Picture1 = PictureWindow::create(window, scale.at(place::Flag), false, false, ROLE_SYSTEM_GRAPHIC, RGB(255, 255, 255),
                                      font.get(), widen(words::FlagName).c_str(), scale.dpi);
     emblem = loadPngResource(IDR_EMBLEM, &emblemSize);
@@ -50,6 +55,17 @@ void AboutWindow::Form_Load()
     GdiCanvas canvas(Picture1->surface(), scale.dpi);
     draw(flagStripes(), canvas);
     Picture1->refresh();
+}
+
+void AboutWindow::rescale(const Scale &next)
+{
+    scale = next;
+    const Font oldFont = std::exchange(font, uiFont(FontRole::Label, scale.dpi));
+    const Font oldLink = std::exchange(linkFont, uiFont(FontRole::Link, scale.dpi));
+    placeControls(controls, scale);
+    Picture1->rescale(scale.at(layout::about::Flag), font.get(), scale.dpi);
+    Form_Load();
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 void AboutWindow::Label1_Click()
@@ -116,6 +132,10 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CLOSE:
         endModal(window);
+        return 0;
+    case WM_DPICHANGED:
+        rescale(Scale{HIWORD(wParam)});
+        takeSuggestedRect(window, lParam);
         return 0;
     default:
         break;

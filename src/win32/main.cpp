@@ -6,6 +6,7 @@
 #include "calendar/scene.h"
 #include "calendar/sheetgeometry.h"
 #include "win32/commandline.h"
+#include "win32/fonts.h"
 #include "win32/gdicanvas.h"
 #include "win32/images.h"
 #include "win32/mainwindow.h"
@@ -92,7 +93,7 @@ std::wstring systemMessage(unsigned long error)
 int exportSheet(const WideCommandLine &line)
 {
     const CommandLine &command = line.command;
-    const Font font = makeFont(L"MS Sans Serif", fontpx::Pt9_75, true);
+    const Font font = uiFont(FontRole::Sheet, 96);   // the export is at the layout's own scale
     const Scene scene = sheetScene(computeYear(command.request.year), command.request.oldStyle);
     Surface picture(sheet::DrawingWidth, sheet::DrawingHeight, inkSurface(GetSysColor(COLOR_BTNFACE)), font.get());
     GdiCanvas canvas(picture);

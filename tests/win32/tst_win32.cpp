@@ -5,6 +5,7 @@
 #include "behaviour/redirectpage.h"
 #include "calendar/scene.h"
 #include "win32/commandline.h"
+#include "win32/fonts.h"
 #include "win32/gdicanvas.h"
 #include "win32/links.h"
 #include "win32/text.h"
@@ -193,7 +194,7 @@ void canvasDrawsTheScene()
         int dpi;   // 144: the layout's pixels half as large again, as on a 150 % screen
     };
     for (const Row &row : {Row{2005, true, 96}, Row{1917, false, 96}, Row{2012, true, 96}, Row{2005, true, 144}}) {
-        const Font font = makeFont(L"MS Sans Serif", MulDiv(fontpx::Pt9_75, row.dpi, 96), true);
+        const Font font = uiFont(FontRole::Sheet, row.dpi);
         const auto px = [&](int length) { return MulDiv(length, row.dpi, 96); };
         const Scene scene = sheetScene(computeYear(row.year), row.oldStyle);
         const COLORREF face = RGB(0xF0, 0xF0, 0xF0);
