@@ -12,6 +12,8 @@
 #include "win32/text.h"
 #include "win32/windowbase.h"
 
+#include <algorithm>
+#include <string_view>
 #include <utility>
 
 namespace ortelana::win32 {
@@ -39,8 +41,8 @@ void AboutWindow::createControls()
     const HWND ok = makeControl(window, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, scale.at(place::OK), IDOK,
                                 font.get());
     Label1 = makeControl(window, L"STATIC", widen(words::Slogan), SS_LEFTNOWORDWRAP | SS_NOTIFY | SS_NOPREFIX,
-                         scale.at(place::Link), IdLink, linkFont.get());
-    controls = {{ok, place::OK, &font}, {Label1, place::Link, &linkFont}};
+                         linkPlace(), IdLink, linkFont.get());
+    controls = {{ok, place::OK, &font}};
     for (const words::AboutLabel &label : words::aboutLabels())
         controls.push_back({makeControl(window, L"STATIC", widen(label.text), SS_LEFTNOWORDWRAP | SS_NOPREFIX,
                                         scale.at(label.place), IdLabel, font.get()),
@@ -48,6 +50,45 @@ void AboutWindow::createControls()
     Picture1 = PictureWindow::create(window, scale.at(place::Flag), false, false, ROLE_SYSTEM_GRAPHIC, RGB(255, 255, 255),
                                      font.get(), widen(words::FlagName).c_str(), scale.dpi);
     emblem = loadPngResource(IDR_EMBLEM, &emblemSize);
+}
+
+namespace {
+// Returns: the first and one past the last column `text` inks in black on white when
+// drawn at x = 0 in `font`.
+std::pair<int, int> inkColumns(HFONT font, std::string_view text)
+{
+    const std::wstring wide = widen(text);
+    Surface picture(400, 80, RGB(255, 255, 255), font);
+    TextOutW(picture.dc(), 0, 0, wide.c_str(), int(wide.size()));
+    GdiFlush();
+    int first = picture.width(), last = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            // Smoothed edges count from the darker half, as the eye sees the gap.
+            if (const std::uint32_t pixel = picture.pixels()[y * picture.width() + x];
+                (pixel & 0xFF) + (pixel >> 8 & 0xFF) + (pixel >> 16 & 0xFF) < 3 * 160) {
+                first = std::min(first, x);
+                last = std::max(last, x + 1);
+            }
+    return {first, last};
+}
+} // namespace
+
+// The link begins where «Сайт:» ends, as far from its ink as at 96 dpi in MS Sans Serif:
+// a scalable face at another density draws the word a little narrower or wider than
+// the bitmap scaled, and the gap is what the eye sees.
+RECT AboutWindow::linkPlace() const
+{
+    const words::AboutLabel site = words::aboutLabels()[2];
+    const Font at96 = uiFont(FontRole::Label, 96), linkAt96 = uiFont(FontRole::Link, 96);
+    const int gap = layout::about::Link.x + inkColumns(linkAt96.get(), words::Slogan).first
+                    - (site.place.x + inkColumns(at96.get(), site.text).second);
+    RECT place = scale.at(layout::about::Link);
+    const int left = scale.px(site.place.x) + inkColumns(font.get(), site.text).second + scale.px(gap)
+                     - inkColumns(linkFont.get(), words::Slogan).first;
+    place.right += left - place.left;
+    place.left = left;
+    return place;
 }
 
 void AboutWindow::Form_Load()
@@ -63,6 +104,10 @@ void AboutWindow::rescale(const Scale &next)
     const Font oldFont = std::exchange(font, uiFont(FontRole::Label, scale.dpi));
     const Font oldLink = std::exchange(linkFont, uiFont(FontRole::Link, scale.dpi));
     placeControls(controls, scale);
+    const RECT link = linkPlace();
+    SetWindowPos(Label1, nullptr, link.left, link.top, link.right - link.left, link.bottom - link.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(Label1, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont.get()), TRUE);
     Picture1->rescale(scale.at(layout::about::Flag), font.get(), scale.dpi);
     Form_Load();
     InvalidateRect(window, nullptr, TRUE);
@@ -71,8 +116,12 @@ void AboutWindow::rescale(const Scale &next)
 void AboutWindow::Label1_Click()
 {
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
-    SaveFileUrl(widen(words::Site));
+    std::wstring failure;
+    const bool opened = !SaveFileUrl(widen(words::Site), shellOpen, &failure).empty();
     SetCursor(previous);
+    // A link that does nothing is told why, in the system's words.
+    if (!opened && !failure.empty())
+        MessageBoxW(window, failure.c_str(), widen(words::ErrorTitle).c_str(), MB_OK | MB_ICONERROR);
 }
 
 void AboutWindow::paint()

@@ -32,6 +32,7 @@ private:
     void Label1_Click();
     void paint();
     void rescale(const Scale &next);
+    RECT linkPlace() const;
 
     Scale scale;   // before the fonts, which it sizes
     Font font = uiFont(FontRole::Label, scale.dpi);

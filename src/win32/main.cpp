@@ -2,6 +2,7 @@
 // version texts.  A refused command line is told in one line on standard error when
 // there is somewhere to write it, in a message box «Ошибка» otherwise.
 #include "behaviour/mainwindow.h"
+#include "behaviour/words.h"
 #include "calendar/contrast.h"
 #include "calendar/scene.h"
 #include "calendar/sheetgeometry.h"
@@ -76,19 +77,6 @@ void tell(DWORD which, const std::wstring &text, UINT icon)
         MessageBoxW(nullptr, text.c_str(), icon == MB_ICONERROR ? L"Ошибка" : L"Ортелана", MB_OK | icon);
 }
 
-std::wstring systemMessage(unsigned long error)
-{
-    wchar_t *buffer = nullptr;
-    const DWORD size = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-                                          | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, error, 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
-    std::wstring text = size ? std::wstring(buffer, size) : L"ошибка " + std::to_wstring(error);
-    LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ' || text.back() == L'.'))
-        text.pop_back();
-    return text;
-}
-
 // Draws the sheet off screen, exactly as the window shows it, and writes it as a PNG.
 int exportSheet(const WideCommandLine &line)
 {
@@ -100,11 +88,10 @@ int exportSheet(const WideCommandLine &line)
     draw(scene.fixedLayer, canvas);
     draw(scene.dayLayer, canvas);
     GdiFlush();
-    const unsigned long error = savePng(line.file, picture);
-    if (error == 0)
+    const WriteResult written = savePng(line.file, picture);
+    if (written.written())
         return 0;
-    tell(STD_ERROR_HANDLE, L"ortelana: не удаётся записать «" + line.file + L"»: " + systemMessage(error) + L"\n",
-         MB_ICONERROR);
+    tell(STD_ERROR_HANDLE, widen(words::exportFailure(narrow(line.file), narrow(written.reason))) + L"\n", MB_ICONERROR);
     return 1;
 }
 
