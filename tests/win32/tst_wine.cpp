@@ -83,9 +83,10 @@ private slots:
     void aboutWindow();
     void helpOpensTheWindowsDocument();
     void exitEndsWithStatusZero();
-    void darkThemeKeepsTheInkReadable();
+    // Before the dark scheme, which stays in the prefix: its texts are read as dark ink.
     void textScalesWithTheScreen_data();
     void textScalesWithTheScreen();
+    void darkThemeKeepsTheInkReadable();
     void cleanupTestCase();
 
 private:
