@@ -7,6 +7,7 @@
 #include "cli/version.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ortelana::words {
@@ -34,6 +35,27 @@ inline std::string printJobTitle(long long year)
     title += ' ';
     title += std::to_string(year);
     return title;
+}
+
+// Why a file was not written, where both programs see the same cause: the system's
+// reason, or the target being one the programs never replace.
+inline constexpr char NoSpace[] = "Нет места на устройстве";
+inline constexpr char NoSuchPath[] = "Нет такого файла или каталога";
+inline constexpr char AccessDenied[] = "Отказано в доступе";
+inline constexpr char ReadOnlyFileSystem[] = "Файловая система только для чтения";
+inline constexpr char IsFolder[] = "это папка";
+inline constexpr char ReadOnlyFile[] = "файл только для чтения";
+
+// Returns: the command line's one line for a file the export could not write.
+inline std::string exportFailure(std::string_view file, std::string_view reason)
+{
+    return std::string("ortelana: не удаётся записать «").append(file).append("»: ").append(reason);
+}
+
+// Returns: a window's sentence for a file that could not be written.
+inline std::string writeFailure(std::string_view file, std::string_view reason)
+{
+    return std::string("Не удаётся записать «").append(file).append("»: ").append(reason).append(".");
 }
 
 // Who makes the program and where to find it.  The project has no domain of its own

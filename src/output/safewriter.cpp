@@ -1,6 +1,8 @@
 // The safe file writer: plain POSIX calls on byte paths, every result checked.
 #include "output/safewriter.h"
 
+#include "behaviour/words.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -28,14 +30,14 @@ const char *refusalOf(const struct stat &info)
     if (S_ISLNK(info.st_mode))
         return "это символическая ссылка, по ссылкам запись не идёт";
     if (S_ISDIR(info.st_mode))
-        return "это папка";
+        return words::IsFolder;
     if (!S_ISREG(info.st_mode))
         return "это не обычный файл";
     if (info.st_nlink > 1)
         return "у файла есть другие жёсткие ссылки";
     // The kernel lets root write anything; the mode bits still say what the owner wants.
     if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        return "файл только для чтения";
+        return words::ReadOnlyFile;
     return nullptr;
 }
 
@@ -104,13 +106,13 @@ public:
 QString errorText(int error)
 {
     switch (error) {
-    case ENOSPC: return QStringLiteral("Нет места на устройстве");
+    case ENOSPC: return QString::fromUtf8(words::NoSpace);
     case EDQUOT: return QStringLiteral("Превышена дисковая квота");
     case EFBIG: return QStringLiteral("Файл слишком велик");
     case EACCES:
-    case EPERM: return QStringLiteral("Отказано в доступе");
-    case EROFS: return QStringLiteral("Файловая система только для чтения");
-    case ENOENT: return QStringLiteral("Нет такого файла или каталога");
+    case EPERM: return QString::fromUtf8(words::AccessDenied);
+    case EROFS: return QString::fromUtf8(words::ReadOnlyFileSystem);
+    case ENOENT: return QString::fromUtf8(words::NoSuchPath);
     case ENOTDIR: return QStringLiteral("Часть пути не является каталогом");
     case EISDIR: return QStringLiteral("Это каталог");
     case ENAMETOOLONG: return QStringLiteral("Слишком длинное имя файла");

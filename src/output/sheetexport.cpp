@@ -1,6 +1,7 @@
 // Writing the year sheet into files.
 #include "output/sheetexport.h"
 
+#include "behaviour/words.h"
 #include "output/messagetext.h"
 #include "output/safewriter.h"
 #include "output/sheetpdf.h"
@@ -52,7 +53,7 @@ ExportResult exportSheet(const QByteArray &file, const SheetRequest &request)
 
     const SafeWriteResult written = writeFileSafely(file, content);
     if (!written.written())
-        return {1, QStringLiteral("ortelana: не удаётся записать «%1»: %2").arg(name, written.reason)};
+        return {1, QString::fromStdString(words::exportFailure(name.toStdString(), written.reason.toStdString()))};
     return {};
 }
 

@@ -43,7 +43,7 @@ bool printToFile(const SheetRequest &request, const QPrinter &printer, QString *
     }
     const SafeWriteResult written = writeFileSafely(QFile::encodeName(file), page);
     if (!written.written() && error)
-        *error = QStringLiteral("Не удаётся записать «%1»: %2.").arg(file, written.reason);
+        *error = QString::fromStdString(words::writeFailure(file.toStdString(), written.reason.toStdString()));
     return written.written();
 }
 

@@ -12,6 +12,10 @@
 #include "win32/text.h"
 #include "win32/windowbase.h"
 
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
 namespace ortelana::win32 {
 
 namespace {
@@ -25,24 +29,66 @@ void AboutWindow::show(HWND owner)
     static const ATOM registered = registerWindowClass(ClassName, &routeToObject<AboutWindow>, nullptr);
     if (!registered)
         return;
-    AboutWindow self;
+    AboutWindow self(windowScale(owner));
     showModal(owner, ClassName, widen(words::AboutTitle).c_str(), self.scale.px(layout::about::Client.width),
-              self.scale.px(layout::about::Client.height), &self);
+              self.scale.px(layout::about::Client.height), &self, self.scale.dpi);
 }
 
 void AboutWindow::createControls()
 {
     namespace place = layout::about;
     // OK first: the first tab stop, it holds the focus when the window opens.
-    makeControl(window, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, scale.at(place::OK), IDOK, font.get());
+    const HWND ok = makeControl(window, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, scale.at(place::OK), IDOK,
+                                font.get());
     Label1 = makeControl(window, L"STATIC", widen(words::Slogan), SS_LEFTNOWORDWRAP | SS_NOTIFY | SS_NOPREFIX,
-                         scale.at(place::Link), IdLink, linkFont.get());
+                         linkPlace(), IdLink, linkFont.get());
+    controls = {{ok, place::OK, &font}};
     for (const words::AboutLabel &label : words::aboutLabels())
-        makeControl(window, L"STATIC", widen(label.text), SS_LEFTNOWORDWRAP | SS_NOPREFIX, scale.at(label.place), IdLabel,
-                    font.get());
+        controls.push_back({makeControl(window, L"STATIC", widen(label.text), SS_LEFTNOWORDWRAP | SS_NOPREFIX,
+                                        scale.at(label.place), IdLabel, font.get()),
+                            label.place, &font});
     Picture1 = PictureWindow::create(window, scale.at(place::Flag), false, false, ROLE_SYSTEM_GRAPHIC, RGB(255, 255, 255),
                                      font.get(), widen(words::FlagName).c_str(), scale.dpi);
     emblem = loadPngResource(IDR_EMBLEM, &emblemSize);
+}
+
+namespace {
+// Returns: the first and one past the last column `text` inks in black on white when
+// drawn at x = 0 in `font`.
+std::pair<int, int> inkColumns(HFONT font, std::string_view text)
+{
+    const std::wstring wide = widen(text);
+    Surface picture(400, 80, RGB(255, 255, 255), font);
+    TextOutW(picture.dc(), 0, 0, wide.c_str(), int(wide.size()));
+    GdiFlush();
+    int first = picture.width(), last = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            // Smoothed edges count from the darker half, as the eye sees the gap.
+            if (const std::uint32_t pixel = picture.pixels()[y * picture.width() + x];
+                (pixel & 0xFF) + (pixel >> 8 & 0xFF) + (pixel >> 16 & 0xFF) < 3 * 160) {
+                first = std::min(first, x);
+                last = std::max(last, x + 1);
+            }
+    return {first, last};
+}
+} // namespace
+
+// The link begins where «Сайт:» ends, as far from its ink as at 96 dpi in MS Sans Serif:
+// a scalable face at another density draws the word a little narrower or wider than
+// the bitmap scaled, and the gap is what the eye sees.
+RECT AboutWindow::linkPlace() const
+{
+    const words::AboutLabel site = words::aboutLabels()[2];
+    const Font at96 = uiFont(FontRole::Label, 96), linkAt96 = uiFont(FontRole::Link, 96);
+    const int gap = layout::about::Link.x + inkColumns(linkAt96.get(), words::Slogan).first
+                    - (site.place.x + inkColumns(at96.get(), site.text).second);
+    RECT place = scale.at(layout::about::Link);
+    const int left = scale.px(site.place.x) + inkColumns(font.get(), site.text).second + scale.px(gap)
+                     - inkColumns(linkFont.get(), words::Slogan).first;
+    place.right += left - place.left;
+    place.left = left;
+    return place;
 }
 
 void AboutWindow::Form_Load()
@@ -52,10 +98,27 @@ void AboutWindow::Form_Load()
     Picture1->refresh();
 }
 
+void AboutWindow::rescale(const Scale &next)
+{
+    scale = next;
+    const Font oldFont = std::exchange(font, uiFont(FontRole::Label, scale.dpi));
+    const Font oldLink = std::exchange(linkFont, uiFont(FontRole::Link, scale.dpi));
+    placeControls(controls, scale);
+    const RECT link = linkPlace();
+    SetWindowPos(Label1, nullptr, link.left, link.top, link.right - link.left, link.bottom - link.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(Label1, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont.get()), TRUE);
+    Picture1->rescale(scale.at(layout::about::Flag), font.get(), scale.dpi);
+    Form_Load();
+    InvalidateRect(window, nullptr, TRUE);
+}
+
 void AboutWindow::Label1_Click()
 {
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
-    SaveFileUrl(widen(words::Site));
+    // As on Linux, a page that cannot be written opens nothing and says nothing: the
+    // link asks for no answer, and the window stays as it was.
+    SaveFileUrl(widen(words::Site), shellOpen);
     SetCursor(previous);
 }
 
@@ -116,6 +179,10 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CLOSE:
         endModal(window);
+        return 0;
+    case WM_DPICHANGED:
+        rescale(Scale{HIWORD(wParam)});
+        takeSuggestedRect(window, lParam);
         return 0;
     default:
         break;

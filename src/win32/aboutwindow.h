@@ -4,10 +4,13 @@
 // opening.
 #pragma once
 
+#include "win32/fonts.h"
 #include "win32/gdi.h"
 #include "win32/windowbase.h"
 
 #include <windows.h>
+
+#include <vector>
 
 namespace ortelana::win32 {
 
@@ -23,15 +26,18 @@ public:
     HWND window = nullptr;
 
 private:
-    AboutWindow() = default;
+    explicit AboutWindow(const Scale &scale) : scale(scale) {}
     void createControls();
     void Form_Load();
     void Label1_Click();
     void paint();
+    void rescale(const Scale &next);
+    RECT linkPlace() const;
 
-    Scale scale = screenScale();   // before the fonts, which it sizes
-    Font font = makeFont(L"MS Sans Serif", scale.px(fontpx::Pt12), true);
-    Font linkFont = makeFont(L"MS Sans Serif", scale.px(fontpx::Pt12), true, true);
+    Scale scale;   // before the fonts, which it sizes
+    Font font = uiFont(FontRole::Label, scale.dpi);
+    Font linkFont = uiFont(FontRole::Link, scale.dpi);
+    std::vector<Placed> controls;
     Brush grey{CreateSolidBrush(RGB(0xE0, 0xE0, 0xE0))};
     Bitmap emblem;
     SIZE emblemSize{};

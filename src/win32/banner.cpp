@@ -14,16 +14,21 @@ namespace {
 constexpr int PageTop = 8 + 2 + 1;
 } // namespace
 
-HWND createBanner(HWND parent, const RECT &place, HFONT titleFont, int dpi)
+PictureWindow *createBanner(HWND parent, const RECT &place, HFONT titleFont, int dpi)
 {
     // Tab reaches it last; screen readers meet it as the title's text.
     PictureWindow *banner = PictureWindow::create(parent, place, false, true, ROLE_SYSTEM_STATICTEXT, RGB(255, 255, 255),
                                                   titleFont, widen(words::ProgramTitle).c_str(), dpi);
-    if (!banner)
-        return nullptr;
-    GdiCanvas canvas(banner->surface(), dpi);
+    if (banner)
+        drawBanner(*banner, dpi);
+    return banner;
+}
+
+void drawBanner(PictureWindow &banner, int dpi)
+{
+    GdiCanvas canvas(banner.surface(), dpi);
     draw({TextItem{0, PageTop, layout::mainwindow::Banner.width, colors::Black, words::ProgramTitle}}, canvas);
-    return banner->handle();
+    banner.refresh();
 }
 
 } // namespace ortelana::win32

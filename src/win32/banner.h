@@ -8,8 +8,13 @@
 
 namespace ortelana::win32 {
 
-// Makes the banner at `place` under `parent`; `titleFont` must live as long as the
-// banner.
-HWND createBanner(HWND parent, const RECT &place, HFONT titleFont, int dpi);
+class PictureWindow;
+
+// Makes the banner at `place` under `parent` and draws it; `titleFont` must live as
+// long as the banner (or until it is drawn again in another).
+PictureWindow *createBanner(HWND parent, const RECT &place, HFONT titleFont, int dpi);
+
+// Draws the title into the banner at `dpi` (again after the banner was rescaled).
+void drawBanner(PictureWindow &banner, int dpi);
 
 } // namespace ortelana::win32

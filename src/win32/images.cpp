@@ -32,17 +32,12 @@ bool makeFactory(Com<IWICImagingFactory> &factory)
                                       reinterpret_cast<void **>(factory.out())));
 }
 
-HRESULT encode(IWICImagingFactory *factory, const std::wstring &path, const Surface &surface)
+HRESULT encode(IWICImagingFactory *factory, IStream *stream, const Surface &surface)
 {
-    Com<IWICStream> stream;
-    HRESULT result = factory->CreateStream(stream.out());
-    if (SUCCEEDED(result))
-        result = stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE);
     Com<IWICBitmapEncoder> encoder;
+    HRESULT result = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.out());
     if (SUCCEEDED(result))
-        result = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.out());
-    if (SUCCEEDED(result))
-        result = encoder->Initialize(stream.get(), WICBitmapEncoderNoCache);
+        result = encoder->Initialize(stream, WICBitmapEncoderNoCache);
     Com<IWICBitmapFrameEncode> frame;
     if (SUCCEEDED(result))
         result = encoder->CreateNewFrame(frame.out(), nullptr);
@@ -67,8 +62,6 @@ HRESULT encode(IWICImagingFactory *factory, const std::wstring &path, const Surf
         result = frame->Commit();
     if (SUCCEEDED(result))
         result = encoder->Commit();
-    if (SUCCEEDED(result))
-        result = stream->Commit(STGC_DEFAULT);
     return result;
 }
 
@@ -120,28 +113,29 @@ Bitmap loadPngResource(int id, SIZE *size)
     return bitmap;
 }
 
-unsigned long savePng(const std::wstring &path, const Surface &surface)
+WriteResult savePng(const std::wstring &path, const Surface &surface)
 {
+    // Encoded in memory, so that every write to the disk goes through the one writer
+    // that checks it: the encoder never meets a disk error, told only as E_FAIL.
     Com<IWICImagingFactory> factory;
-    if (!makeFactory(factory))
-        return ERROR_NOT_SUPPORTED;
-    // A new file beside the target, moved over it only once it is complete.
-    const std::size_t slash = path.find_last_of(L"\\/");
-    const std::wstring folder = slash == std::wstring::npos ? L"." : path.substr(0, slash == 0 ? 1 : slash);
-    wchar_t temporary[MAX_PATH + 1]{};
-    if (GetTempFileNameW(folder.c_str(), L"ort", 0, temporary) == 0)
-        return GetLastError();
-    const HRESULT result = encode(factory.get(), temporary, surface);
-    if (FAILED(result)) {
-        DeleteFileW(temporary);
-        return HRESULT_CODE(result) ? HRESULT_CODE(result) : ERROR_WRITE_FAULT;
-    }
-    if (!MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = GetLastError();
-        DeleteFileW(temporary);
-        return error;
-    }
-    return 0;
+    Com<IStream> stream;
+    HRESULT result = makeFactory(factory) ? S_OK : REGDB_E_CLASSNOTREG;
+    if (SUCCEEDED(result))
+        result = CreateStreamOnHGlobal(nullptr, TRUE, stream.out());
+    if (SUCCEEDED(result))
+        result = encode(factory.get(), stream.get(), surface);
+    HGLOBAL memory = nullptr;
+    if (SUCCEEDED(result))
+        result = GetHGlobalFromStream(stream.get(), &memory);
+    STATSTG size{};
+    if (SUCCEEDED(result))
+        result = stream->Stat(&size, STATFLAG_NONAME);
+    if (FAILED(result))
+        return {WriteResult::Status::Failed, static_cast<unsigned long>(result), errorText(static_cast<unsigned long>(result))};
+    const void *bytes = GlobalLock(memory);
+    const std::string content(static_cast<const char *>(bytes), std::size_t(size.cbSize.QuadPart));
+    GlobalUnlock(memory);
+    return writeFileSafely(path, content);
 }
 
 } // namespace ortelana::win32

@@ -5,6 +5,7 @@
 
 #include "win32/gdi.h"
 #include "win32/gdicanvas.h"
+#include "win32/safewriter.h"
 
 #include <string>
 
@@ -13,8 +14,8 @@ namespace ortelana::win32 {
 // Returns: the PNG stored as resource `id` (RCDATA) as a 32-bit bitmap, or none.
 Bitmap loadPngResource(int id, SIZE *size);
 
-// Writes the surface's pixels to `path` as a PNG, whole or not at all: a failure
-// leaves an existing file as it was.  Returns: 0, or the system's error code.
-unsigned long savePng(const std::wstring &path, const Surface &surface);
+// Writes the surface's pixels to `path` as a PNG through writeFileSafely: whole or
+// not at all, an existing file left as it was by a failure.
+WriteResult savePng(const std::wstring &path, const Surface &surface);
 
 } // namespace ortelana::win32

@@ -17,10 +17,11 @@ void shellOpen(const std::wstring &path);
 
 // Writes the page for `address` (behaviour/redirectpage.h) as the first N.html in the
 // current directory that may be replaced (not read-only, not a folder, not held open
-// by another program), whole or not at all, and asks the shell to open it.  Reports nothing: when no page
-// can be written (a missing or read-only directory), nothing is opened.
+// by another program), whole or not at all (writeFileSafely), and asks the shell to
+// open it.  When no page can be written (a missing or read-only directory, a full
+// disk), nothing is opened, and `*failure` gets the one Russian line that says why.
 // Returns: the full path of the page written, or empty.
-std::wstring SaveFileUrl(std::wstring_view address, Opener open = shellOpen);
+std::wstring SaveFileUrl(std::wstring_view address, Opener open = shellOpen, std::wstring *failure = nullptr);
 
 // Asks the shell to open `fileName` from the program's folder with the verb "open",
 // that folder as working directory.  A missing file is passed over in silence.

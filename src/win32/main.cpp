@@ -2,12 +2,14 @@
 // version texts.  A refused command line is told in one line on standard error when
 // there is somewhere to write it, in a message box «Ошибка» otherwise.
 #include "behaviour/mainwindow.h"
+#include "behaviour/words.h"
 #include "calendar/contrast.h"
 #include "calendar/scene.h"
 #include "calendar/sheetgeometry.h"
 #include "calendar/yearmodel.h"
 #include "cli/helptext.h"
 #include "win32/commandline.h"
+#include "win32/fonts.h"
 #include "win32/gdicanvas.h"
 #include "win32/images.h"
 #include "win32/mainwindow.h"
@@ -77,35 +79,21 @@ void tell(DWORD which, const std::wstring &text, UINT icon)
         MessageBoxW(nullptr, text.c_str(), icon == MB_ICONERROR ? L"Ошибка" : L"Ортелана", MB_OK | icon);
 }
 
-std::wstring systemMessage(unsigned long error)
-{
-    wchar_t *buffer = nullptr;
-    const DWORD size = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-                                          | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, error, 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
-    std::wstring text = size ? std::wstring(buffer, size) : L"ошибка " + std::to_wstring(error);
-    LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ' || text.back() == L'.'))
-        text.pop_back();
-    return text;
-}
-
 // Draws the sheet off screen, exactly as the window shows it, and writes it as a PNG.
 int exportSheet(const WideCommandLine &line)
 {
     const CommandLine &command = line.command;
-    const Font font = makeFont(L"MS Sans Serif", fontpx::Pt9_75, true);
+    const Font font = uiFont(FontRole::Sheet, 96);   // the export is at the layout's own scale
     const Scene scene = sheetScene(computeYear(command.request.year), command.request.oldStyle);
     Surface picture(sheet::DrawingWidth, sheet::DrawingHeight, inkSurface(GetSysColor(COLOR_BTNFACE)), font.get());
     GdiCanvas canvas(picture);
     draw(scene.fixedLayer, canvas);
     draw(scene.dayLayer, canvas);
     GdiFlush();
-    const unsigned long error = savePng(line.file, picture);
-    if (error == 0)
+    const WriteResult written = savePng(line.file, picture);
+    if (written.written())
         return 0;
-    tell(STD_ERROR_HANDLE, L"ortelana: не удаётся записать «" + line.file + L"»: " + systemMessage(error) + L"\n",
-         MB_ICONERROR);
+    tell(STD_ERROR_HANDLE, widen(words::exportFailure(narrow(line.file), narrow(written.reason))) + L"\n", MB_ICONERROR);
     return 1;
 }
 

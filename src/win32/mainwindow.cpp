@@ -18,6 +18,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <utility>
+
 namespace ortelana::win32 {
 
 namespace {
@@ -55,13 +57,49 @@ bool MainWindow::create()
                                                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     if (!registered)
         return false;
-    const RECT outer = centredWindow(scale.px(layout::mainwindow::Client.width), scale.px(layout::mainwindow::Client.height),
-                                     Style, 0, true, nullptr);
+    const auto centred = [this](HWND beside) {
+        return centredWindow(scale.px(layout::mainwindow::Client.width), scale.px(layout::mainwindow::Client.height),
+                             Style, 0, true, beside, scale.dpi);
+    };
+    const RECT outer = centred(nullptr);
     const HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU));
     CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, widen(words::ProgramTitle).c_str(), Style, outer.left, outer.top,
                     outer.right - outer.left, outer.bottom - outer.top, nullptr, menu, GetModuleHandleW(nullptr),
                     this);
-    return window != nullptr;
+    if (!window)
+        return false;
+    // Made at the primary screen's density; a window that came up on another screen
+    // takes that one's.
+    if (const Scale actual = windowScale(window); actual.dpi != scale.dpi) {
+        rescale(actual);
+        const RECT again = centred(window);
+        SetWindowPos(window, nullptr, again.left, again.top, again.right - again.left, again.bottom - again.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return true;
+}
+
+void MainWindow::rescale(const Scale &next)
+{
+    namespace place = layout::mainwindow;
+    scale = next;
+    // The old fonts live until the controls have the new ones.
+    const Font oldSheet = std::exchange(sheetFont, uiFont(FontRole::Sheet, scale.dpi));
+    const Font oldLabel = std::exchange(labelFont, uiFont(FontRole::Label, scale.dpi));
+    const Font oldYear = std::exchange(yearFont, uiFont(FontRole::YearBox, scale.dpi));
+    const Font oldBanner = std::exchange(bannerFont, uiFont(FontRole::Banner, scale.dpi));
+    placeControls(controls, scale);
+    picCalendar->rescale(scale.at(place::Sheet), sheetFont.get(), scale.dpi);
+    banner->rescale(scale.at(place::Banner), bannerFont.get(), scale.dpi);
+    drawBanner(*banner, scale.dpi);
+    DrawSheet();
+    if (state.model().year != 0) {
+        const Scene scene = state.sheet();
+        GdiCanvas canvas(picCalendar->surface(), scale.dpi);
+        draw(scene.dayLayer, canvas);
+        picCalendar->show(scene);
+    }
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 bool MainWindow::createControls()
@@ -69,7 +107,8 @@ bool MainWindow::createControls()
     namespace place = layout::mainwindow;
     // Made in the order of the Tab key: the year box, the old-style box, the sheet, the
     // banner (the labels take no focus).
-    makeControl(window, L"STATIC", widen(words::YearLabel), SS_LEFT, scale.at(place::YearLabel), IdLabel, labelFont.get());
+    const HWND label = makeControl(window, L"STATIC", widen(words::YearLabel), SS_LEFT, scale.at(place::YearLabel), IdLabel,
+                                   labelFont.get());
     DATA = createYearEdit(window, scale.at(place::YearBox), IdData, yearFont.get());
     SetWindowTextW(DATA, L"2005");
     setAccessibleName(DATA, widen(words::YearBoxName).c_str());
@@ -80,8 +119,10 @@ bool MainWindow::createControls()
     picCalendar = PictureWindow::create(window, scale.at(place::Sheet), true, true, ROLE_SYSTEM_LIST,
                                         inkSurface(GetSysColor(COLOR_BTNFACE)), sheetFont.get(),
                                         widen(words::SheetName).c_str(), scale.dpi);
-    createBanner(window, scale.at(place::Banner), bannerFont.get(), scale.dpi);
-    return DATA && YEAR && StilChck && picCalendar;
+    banner = createBanner(window, scale.at(place::Banner), bannerFont.get(), scale.dpi);
+    controls = {{label, place::YearLabel, &labelFont}, {DATA, place::YearBox, &yearFont},
+                {YEAR, place::Caption, &labelFont}, {StilChck, place::OldStyle, &sheetFont}};
+    return DATA && YEAR && StilChck && picCalendar && banner;
 }
 
 void MainWindow::start(const SheetRequest &request)
@@ -211,6 +252,12 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return createControls() ? 0 : -1;   // -1: the window is not made, the program ends
     case WM_COMMAND:
         command(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_DPICHANGED:
+        // Moved to a screen of another density: laid out again there, in the place
+        // the system suggests.
+        rescale(Scale{HIWORD(wParam)});
+        takeSuggestedRect(window, lParam);
         return 0;
     case WM_MOUSEWHEEL:
         wheel(wParam, lParam);

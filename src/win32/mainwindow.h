@@ -6,10 +6,13 @@
 
 #include "behaviour/mainwindow.h"
 #include "calendar/sheetrequest.h"
+#include "win32/fonts.h"
 #include "win32/gdi.h"
 #include "win32/windowbase.h"
 
 #include <windows.h>
+
+#include <vector>
 
 namespace ortelana::win32 {
 
@@ -37,15 +40,18 @@ private:
     void stepYear(int by);
     void wheel(WPARAM wParam, LPARAM lParam);
     void command(WORD id, WORD code);
+    // Lays the window out again at another density: fonts, controls and pictures.
+    void rescale(const Scale &next);
 
+    // Every font and place comes from this one scale, the density of the window's screen.
     Scale scale = screenScale();   // before the fonts, which it sizes
-    Font sheetFont = makeFont(L"MS Sans Serif", scale.px(fontpx::Pt9_75), true);
-    Font labelFont = makeFont(L"MS Sans Serif", scale.px(fontpx::Pt12), true);
-    Font yearFont = makeFont(L"MS Sans Serif", scale.px(fontpx::Pt13_5), false);
-    // The title page's HTML size 6: 24 pt, 32 pixels.
-    Font bannerFont = makeFont(L"Times New Roman", scale.px(32), false);
+    Font sheetFont = uiFont(FontRole::Sheet, scale.dpi);
+    Font labelFont = uiFont(FontRole::Label, scale.dpi);
+    Font yearFont = uiFont(FontRole::YearBox, scale.dpi);
+    Font bannerFont = uiFont(FontRole::Banner, scale.dpi);
     HWND DATA = nullptr, YEAR = nullptr, StilChck = nullptr;
-    PictureWindow *picCalendar = nullptr;
+    std::vector<Placed> controls;   // the standard controls, placed again with the density
+    PictureWindow *picCalendar = nullptr, *banner = nullptr;
     MainWindowState state;
     HWND lastFocus = nullptr;   // the control to give the focus back to
 };

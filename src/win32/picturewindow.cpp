@@ -38,6 +38,20 @@ PictureWindow *PictureWindow::create(HWND parent, const RECT &outer, bool sunken
     return self;
 }
 
+void PictureWindow::rescale(const RECT &outer, HFONT font, int dpi)
+{
+    const COLORREF background = picture->background();
+    SetWindowPos(source.window, nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT inside{};
+    GetClientRect(source.window, &inside);
+    picture = std::make_unique<Surface>(inside.right, inside.bottom, background, font);
+    // The list keeps the density it was made with: made again for the new one.
+    source.dpi = dpi;
+    accessible = std::make_unique<DayList>(source);
+    refresh();
+}
+
 LRESULT CALLBACK PictureWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {

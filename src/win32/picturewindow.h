@@ -34,6 +34,10 @@ public:
     // Shows what was drawn into the surface since the last call.
     void refresh() const { InvalidateRect(source.window, nullptr, FALSE); }
 
+    // Moves the picture to `outer` at another density: a new blank surface of the new
+    // size in `font`, to be drawn again by the owner.
+    void rescale(const RECT &outer, HFONT font, int dpi);
+
     // The scene drawn: its days are the cursor's and the list's.
     void show(const Scene &scene);
     // What came with this drawing, said with the cursor's day until the cursor moves;

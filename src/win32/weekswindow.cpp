@@ -8,6 +8,8 @@
 #include "win32/text.h"
 #include "win32/windowbase.h"
 
+#include <utility>
+
 namespace ortelana::win32 {
 
 namespace {
@@ -23,9 +25,9 @@ void WeeksWindow::show(HWND owner, MainWindowState &main)
                                                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     if (!registered)
         return;
-    WeeksWindow self(main);
+    WeeksWindow self(main, windowScale(owner));
     showModal(owner, ClassName, widen(words::WeeksTitle).c_str(), self.scale.px(layout::weeks::Client.width),
-              self.scale.px(layout::weeks::Client.height), &self);
+              self.scale.px(layout::weeks::Client.height), &self, self.scale.dpi);
 }
 
 void WeeksWindow::createControls()
@@ -40,7 +42,20 @@ void WeeksWindow::createControls()
     Picture1 = PictureWindow::create(window, scale.at(place::Picture), true, false, ROLE_SYSTEM_LIST,
                                      inkSurface(GetSysColor(COLOR_BTNFACE)), font.get(),
                                      widen(words::WeeksTitle).c_str(), scale.dpi);
-    makeControl(window, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, scale.at(place::OK), IDOK, font.get());
+    const HWND ok = makeControl(window, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, scale.at(place::OK), IDOK,
+                                font.get());
+    controls = {{List1, place::List, &font}, {Label1, place::Month, &font}, {ok, place::OK, &font}};
+}
+
+void WeeksWindow::rescale(const Scale &next)
+{
+    scale = next;
+    const Font old = std::exchange(font, uiFont(FontRole::Label, scale.dpi));
+    placeControls(controls, scale);
+    Picture1->rescale(scale.at(layout::weeks::Picture), font.get(), scale.dpi);
+    GdiCanvas canvas(Picture1->surface(), scale.dpi);
+    draw(weeksFixedLayer(), canvas);
+    drawMonth();
 }
 
 // Draws the weekday labels once, then selects the remembered month, which draws it.
@@ -60,6 +75,11 @@ void WeeksWindow::List1_Click()
     main.chosenMonth = int(month);
     SetWindowTextW(Label1, widen(MonthName[std::size_t(month)]).c_str());
     SetWindowTextW(Picture1->handle(), widen(words::weeksPictureName(main.chosenMonth)).c_str());
+    drawMonth();
+}
+
+void WeeksWindow::drawMonth()
+{
     const Scene scene = main.weeks();
     GdiCanvas canvas(Picture1->surface(), scale.dpi);
     draw(scene.dayLayer, canvas);
@@ -81,6 +101,10 @@ LRESULT WeeksWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CLOSE:
         endModal(window);
+        return 0;
+    case WM_DPICHANGED:
+        rescale(Scale{HIWORD(wParam)});
+        takeSuggestedRect(window, lParam);
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);

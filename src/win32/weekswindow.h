@@ -5,10 +5,13 @@
 #pragma once
 
 #include "behaviour/mainwindow.h"
+#include "win32/fonts.h"
 #include "win32/gdi.h"
 #include "win32/windowbase.h"
 
 #include <windows.h>
+
+#include <vector>
 
 namespace ortelana::win32 {
 
@@ -25,14 +28,17 @@ public:
     HWND window = nullptr;
 
 private:
-    explicit WeeksWindow(MainWindowState &main) : main(main) {}
+    WeeksWindow(MainWindowState &main, const Scale &scale) : main(main), scale(scale) {}
     void createControls();
     void Form_Load();
     void List1_Click();
+    void drawMonth();
+    void rescale(const Scale &next);
 
     MainWindowState &main;
-    Scale scale = screenScale();   // before the font, which it sizes
-    Font font = makeFont(L"MS Sans Serif", scale.px(fontpx::Pt12), true);
+    Scale scale;   // before the font, which it sizes
+    Font font = uiFont(FontRole::Label, scale.dpi);
+    std::vector<Placed> controls;
     HWND List1 = nullptr, Label1 = nullptr;
     PictureWindow *Picture1 = nullptr;
 };

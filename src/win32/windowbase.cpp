@@ -4,6 +4,8 @@
 #include <initguid.h>
 #include <oleacc.h>
 
+#include <algorithm>
+
 namespace ortelana::win32 {
 
 ATOM registerWindowClass(const wchar_t *name, WNDPROC procedure, HBRUSH background)
@@ -30,6 +32,34 @@ Scale screenScale()
     return Scale{dpi > 0 ? dpi : 96};
 }
 
+Scale windowScale(HWND window)
+{
+    // Windows 10 1607 and later; looked up so that the program still starts on older ones.
+    using DpiForWindow = UINT(WINAPI *)(HWND);
+    static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const int dpi = dpiForWindow && window ? int(dpiForWindow(window)) : 0;
+    return dpi > 0 ? Scale{dpi} : screenScale();
+}
+
+void placeControls(const std::vector<Placed> &controls, const Scale &scale)
+{
+    for (const Placed &placed : controls) {
+        const RECT at = scale.at(placed.place);
+        SetWindowPos(placed.control, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (placed.font)
+            SendMessageW(placed.control, WM_SETFONT, reinterpret_cast<WPARAM>(placed.font->get()), TRUE);
+    }
+}
+
+void takeSuggestedRect(HWND window, LPARAM lParam)
+{
+    const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 HWND makeControl(HWND parent, const wchar_t *kind, const std::wstring &text, DWORD style, const RECT &place, int id,
                  HFONT font, DWORD exStyle)
 {
@@ -48,10 +78,15 @@ std::wstring windowText(HWND window)
     return text;
 }
 
-RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu, HWND beside)
+RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu, HWND beside, int dpi)
 {
     RECT outer{0, 0, width, height};
-    AdjustWindowRectEx(&outer, style, menu ? TRUE : FALSE, exStyle);
+    // The frame at the window's own density (Windows 10 1607 and later), else the system's.
+    using AdjustForDpi = BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = reinterpret_cast<AdjustForDpi>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    if (!adjustForDpi || !adjustForDpi(&outer, style, menu ? TRUE : FALSE, exStyle, UINT(dpi)))
+        AdjustWindowRectEx(&outer, style, menu ? TRUE : FALSE, exStyle);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     GetMonitorInfoW(beside ? MonitorFromWindow(beside, MONITOR_DEFAULTTONEAREST)
@@ -59,16 +94,16 @@ RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu,
                     &monitor);
     const RECT &work = monitor.rcWork;
     const int w = outer.right - outer.left, h = outer.bottom - outer.top;
-    const int left = work.left + (work.right - work.left - w) / 2;
-    const int top = work.top + (work.bottom - work.top - h) / 2;
+    const int left = std::max(work.left, work.left + (work.right - work.left - w) / 2);
+    const int top = std::max(work.top, work.top + (work.bottom - work.top - h) / 2);
     return RECT{left, top, left + w, top + h};
 }
 
-void showModal(HWND owner, const wchar_t *className, const wchar_t *title, int width, int height, void *self)
+void showModal(HWND owner, const wchar_t *className, const wchar_t *title, int width, int height, void *self, int dpi)
 {
     constexpr DWORD Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-    const RECT outer = centredWindow(width, height, Style, ExStyle, false, owner);
+    const RECT outer = centredWindow(width, height, Style, ExStyle, false, owner, dpi);
     const HWND dialog = CreateWindowExW(ExStyle, className, title, Style, outer.left, outer.top, outer.right - outer.left,
                                         outer.bottom - outer.top, owner, nullptr, GetModuleHandleW(nullptr), self);
     if (!dialog)

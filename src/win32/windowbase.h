@@ -4,10 +4,12 @@
 #pragma once
 
 #include "behaviour/layout.h"
+#include "win32/gdi.h"
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace ortelana::win32 {
 
@@ -23,8 +25,24 @@ struct Scale
     }
 };
 
-// Returns: the scale of the screen (its dots per inch as the system gives them).
+// Returns: the scale of the primary screen (its dots per inch as the system gives them).
 Scale screenScale();
+
+// Returns: the scale of the screen `window` stands on (GetDpiForWindow where the system
+// has it, the primary screen's otherwise).
+Scale windowScale(HWND window);
+
+// A control and where it stands, for placing it again at another density with its
+// font (owned by the window, remade for the density by then).
+struct Placed
+{
+    HWND control = nullptr;
+    layout::Rect place;
+    const Font *font = nullptr;
+};
+
+// Moves each control to its place at `scale` and gives it its font again.
+void placeControls(const std::vector<Placed> &controls, const Scale &scale);
 
 // Routes the messages of a window class to T::handle(message, wParam, lParam); the
 // object is passed as the creation parameter and must outlive the window.
@@ -53,9 +71,12 @@ HWND makeControl(HWND parent, const wchar_t *kind, const std::wstring &text, DWO
 // Returns: the text of a window or control.
 std::wstring windowText(HWND window);
 
-// Returns: the outer rectangle of a window whose client area is width × height,
-// centred on the work area of the screen that holds `beside` (the primary one for null).
-RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu, HWND beside);
+// Returns: the outer rectangle of a window whose client area is width × height at
+// `dpi` (its frame and caption as large as they are drawn there), centred on the work
+// area of the screen that holds `beside` (the primary one for null).  Its top never
+// lies above the work area's, so the title bar stays in reach even when the window is
+// taller than the screen; nor its left beyond the work area's left.
+RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu, HWND beside, int dpi = 96);
 
 // Makes a modal window of the registered class `className` for `self` (the object its
 // messages go to), titled `title`, with a client area of width × height pixels centred
@@ -63,7 +84,11 @@ RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu,
 // messages (Tab, Enter, Esc and the space bar as in a dialog) until it is destroyed,
 // with `owner` taking no input meanwhile.  A WM_QUIT met on the way is posted again
 // for the main loop.
-void showModal(HWND owner, const wchar_t *className, const wchar_t *title, int width, int height, void *self);
+void showModal(HWND owner, const wchar_t *className, const wchar_t *title, int width, int height, void *self,
+               int dpi = 96);
+
+// Moves a window to the rectangle the system suggests with WM_DPICHANGED (`lParam`).
+void takeSuggestedRect(HWND window, LPARAM lParam);
 
 // Ends a modal window: gives the owner its input back first, so that Windows
 // activates the owner and not some other program, then destroys the window.

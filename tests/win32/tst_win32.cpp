@@ -4,16 +4,21 @@
 // printed page drawn at a printer's resolution.
 // The rules both programs share are tst_behaviour's.
 #include "behaviour/redirectpage.h"
+#include "behaviour/words.h"
 #include "calendar/scene.h"
 #include "calendar/sheetgeometry.h"
 #include "win32/commandline.h"
+#include "win32/fonts.h"
 #include "win32/gdicanvas.h"
+#include "win32/images.h"
+#include "win32/safewriter.h"
 #include "win32/links.h"
 #include "win32/printpage.h"
 #include "win32/text.h"
 #include "tally.h"
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -174,6 +179,82 @@ void redirectPages()
     SetCurrentDirectoryW(L"C:\\");
 }
 
+// Files that cannot be written: one Russian phrase from the system's own error (the
+// Linux program's words for the same causes), nothing left behind, the old file as it
+// was.  The export's PNG goes through the same writer.
+void failedWrites()
+{
+    const std::wstring folder = freshFolder(L"writes");
+    const std::wstring readOnly = folder + L"\\old.png", subfolder = folder + L"\\sub.png";
+    writeFile(readOnly, "old bytes");
+    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    CreateDirectoryW(subfolder.c_str(), nullptr);
+    const Font font = uiFont(FontRole::Sheet, 96);
+    Surface picture(20, 10, RGB(255, 255, 255), font.get());
+    const struct
+    {
+        const char *name;
+        std::wstring target;
+        WriteResult::Status status;
+        const char *reason;
+    } rows[] = {
+        {"a missing folder", folder + L"\\no-such-folder\\sheet.png", WriteResult::Status::Failed, words::NoSuchPath},
+        {"a read-only file", readOnly, WriteResult::Status::Refused, words::ReadOnlyFile},
+        {"a folder", subfolder, WriteResult::Status::Refused, words::IsFolder},
+        // Under Wine, the host's /proc takes no new file, even root's; Wine tells it as a
+        // path not found (a folder that denies access cannot be made for root).
+        {"a folder that takes no file", L"Z:\\proc\\sheet.png", WriteResult::Status::Failed, words::NoSuchPath},
+    };
+    for (const auto &row : rows) {
+        const WriteResult written = savePng(row.target, picture);
+        check(written.status == row.status && written.reason == widen(row.reason),
+              std::string("export to ") + row.name + ": «" + narrow(written.reason) + "»");
+    }
+    check(fileBytes(readOnly) == "old bytes", "export to a read-only file: its old bytes stay");
+    std::vector<std::wstring> left;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+        if (found.cFileName[0] != L'.')
+            left.push_back(found.cFileName);
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+    check(left.size() == 2, "failed exports leave no temporary file (" + std::to_string(left.size()) + " names)");
+    RemoveDirectoryW(subfolder.c_str());
+    removeFolder(folder);
+
+    // The reasons: a Win32 code or an HRESULT wrapping one, never a raw number.
+    const struct
+    {
+        unsigned long error;
+        const char *reason;
+    } reasons[] = {
+        {ERROR_DISK_FULL, words::NoSpace},
+        {ERROR_HANDLE_DISK_FULL, words::NoSpace},
+        {static_cast<unsigned long>(HRESULT_FROM_WIN32(ERROR_DISK_FULL)), words::NoSpace},
+        {ERROR_DIRECTORY, words::NoSuchPath},
+        {ERROR_PATH_NOT_FOUND, words::NoSuchPath},
+        {ERROR_INVALID_NAME, words::NoSuchPath},
+        {static_cast<unsigned long>(E_ACCESSDENIED), words::AccessDenied},
+    };
+    for (const auto &row : reasons)
+        check(errorText(row.error) == widen(row.reason), "reason for " + std::to_string(row.error) + ": " + narrow(errorText(row.error)));
+    const std::wstring other = errorText(ERROR_SHARING_VIOLATION);
+    check(!other.empty() && other.find(L"32") == std::wstring::npos && other.back() != L'.' && other.find(L'\n') == std::wstring::npos,
+          "another error: the system's message on one line: " + narrow(other));
+
+    // The link's page: no page, nothing opened, and the line that says why.
+    if (SetCurrentDirectoryW(L"Z:\\proc")) {
+        opened.clear();
+        std::wstring failure;
+        const std::wstring page = SaveFileUrl(L"https://ortelana.example.org/", record, &failure);
+        check(page.empty() && opened.empty()
+                  && failure == widen(words::writeFailure("Z:\\proc\\0.html", words::NoSuchPath)),
+              "the page in a folder that takes no file: «" + narrow(failure) + "» " + narrow(page));
+    }
+    SetCurrentDirectoryW(L"C:\\");
+}
+
 void helpDocument()
 {
     opened.clear();
@@ -196,7 +277,7 @@ void canvasDrawsTheScene()
         int dpi;   // 144: the layout's pixels half as large again, as on a 150 % screen
     };
     for (const Row &row : {Row{2005, true, 96}, Row{1917, false, 96}, Row{2012, true, 96}, Row{2005, true, 144}}) {
-        const Font font = makeFont(L"MS Sans Serif", MulDiv(fontpx::Pt9_75, row.dpi, 96), true);
+        const Font font = uiFont(FontRole::Sheet, row.dpi);
         const auto px = [&](int length) { return MulDiv(length, row.dpi, 96); };
         const Scene scene = sheetScene(computeYear(row.year), row.oldStyle);
         const COLORREF face = RGB(0xF0, 0xF0, 0xF0);
@@ -229,6 +310,24 @@ void canvasDrawsTheScene()
         }
         check(wrong == 0, "canvas: every day of " + name + " in its slot, in its colour");
         check(scene.cells.size() == (row.year == 2012 ? 366u : 365u), "canvas: one slot a day");
+    }
+    // The scaled fonts are the faces asked for, bold where asked: no fallback to a
+    // regular face of another family.
+    for (const int dpi : {120, 144, 192}) {
+        const Font scaled = uiFont(FontRole::Sheet, dpi);
+        const HDC screen = GetDC(nullptr);
+        const HGDIOBJ old = SelectObject(screen, scaled.get());
+        wchar_t face[LF_FACESIZE]{};
+        GetTextFaceW(screen, LF_FACESIZE, face);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(screen, &metrics);
+        SelectObject(screen, old);
+        ReleaseDC(nullptr, screen);
+        check(lstrcmpW(face, sansSerifFace(dpi)) == 0 && metrics.tmWeight >= FW_BOLD
+                  && metrics.tmHeight - metrics.tmInternalLeading == MulDiv(fontpx::Pt9_75, dpi, 96),
+              "the sheet's font at " + std::to_string(dpi) + " dpi: " + narrow(face) + ", weight "
+                  + std::to_string(metrics.tmWeight) + ", " + std::to_string(metrics.tmHeight - metrics.tmInternalLeading)
+                  + " px");
     }
     const Font font = makeFont(L"MS Sans Serif", fontpx::Pt9_75, true);
     // The canvas measures what it draws: the width of a text is its drawn extent.
@@ -325,8 +424,11 @@ void pageIsScaledAndCentred()
 
 int main()
 {
+    // The export's imaging component is a COM object.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     commandLines();
     redirectPages();
+    failedWrites();
     helpDocument();
     canvasDrawsTheScene();
     pageIsScaledAndCentred();
