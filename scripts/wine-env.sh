@@ -36,6 +36,12 @@ wine_environment()
     export WINEARCH=win64
     export WINEDEBUG=${WINEDEBUG:--all}
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    # Debian's Wine 10 in sid keeps wineserver beside its libraries only.
+    if ! command -v wineserver >/dev/null 2>&1; then
+        for dir in /usr/lib/wine /usr/lib/x86_64-linux-gnu/wine /usr/lib64/wine; do
+            [ -x "$dir/wineserver" ] && { export PATH="$PATH:$dir"; break; }
+        done
+    fi
     export LOCPATH
     LOCPATH=$(wine_locale_dir "$1")
     export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8

@@ -969,11 +969,10 @@ void tst_Wine::cleanupTestCase()
         program.waitForFinished(5000);
     }
     // Wine's server lingers after the last program; it goes with the prefix.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("WINEPREFIX"), prefix.filePath(QStringLiteral("prefix")));
     QProcess server;
-    server.setProcessEnvironment(environment);
-    server.start(QStringLiteral("wineserver"), {QStringLiteral("-k")});
+    server.start(QStringLiteral("sh"), {QStringLiteral("-c"),
+                                        QStringLiteral(". \"$0/scripts/wine-env.sh\" && wine_environment \"$1\" && wineserver -k"),
+                                        source, prefix.path()});
     server.waitForFinished(10000);
 }
 
