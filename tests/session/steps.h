@@ -35,6 +35,18 @@ inline void settle(int ms)
     loop.exec();
 }
 
+// A key as xdotool should press it: the function keys by their keycodes.  xdotool
+// looks a name up in the server's keymap and may take a level that needs a modifier
+// (with xkb-data 2.48 its F4 comes with Alt held, even with --clearmodifiers); a
+// keycode is the key alone, as a user presses it, and every Xvfb numbers the keys as
+// evdev does.  Other names pass as they are.
+inline QString pressedKey(const QString &name)
+{
+    bool isNumber = false;
+    const int f = name.startsWith(QLatin1Char('F')) ? name.mid(1).toInt(&isNumber) : 0;
+    return isNumber && f >= 1 && f <= 12 ? QString::number(f <= 10 ? 66 + f : 84 + f) : name;
+}
+
 // Runs a command to its end (15 s at most), answering the X server meanwhile.
 // Returns: its output; `status` gets its exit status, -1 for a crash or no end, and
 // `errors` what it said on its error output.
@@ -264,19 +276,12 @@ public:
         return done;
     }
 
-    // `keys`: xdotool's key names, separated by commas.  The function keys go as their
-    // keycodes: xdotool looks a name up in the server's keymap and may take a level that
-    // needs a modifier (with xkb-data 2.48 its F4 comes with Alt held, even with
-    // --clearmodifiers); a keycode is the key alone, as a user presses it, and every
-    // Xvfb numbers the keys as evdev does.
+    // `keys`: xdotool's key names, separated by commas (see pressedKey).
     bool key(const QString &keys)
     {
         QStringList pressed;
-        for (const QString &name : keys.split(QLatin1Char(','))) {
-            bool isNumber = false;
-            const int f = name.startsWith(QLatin1Char('F')) ? name.mid(1).toInt(&isNumber) : 0;
-            pressed << (isNumber && f >= 1 && f <= 12 ? QString::number(f <= 10 ? 66 + f : 84 + f) : name);
-        }
+        for (const QString &name : keys.split(QLatin1Char(',')))
+            pressed << pressedKey(name);
         return xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("--delay"), delay}
                        + pressed);
     }

@@ -15,3 +15,8 @@ def pressed(name):
         n = int(f.group(1))
         return str(66 + n if n <= 10 else 84 + n)
     return name
+
+
+if __name__ == "__main__":   # for the shell tests: the names given, as pressed
+    import sys
+    print(" ".join(pressed(name) for name in sys.argv[1:]))

@@ -46,7 +46,8 @@ texts() { window "$1" && timeout 60 wine "$listener" --texts "$1" >"$2" && cat "
 declined() {
     ! grep -E '(Установка|Удаление|установки|удаления|установкой|удалением|установит|удалит|Программа) Ортелана' "$1"
 }
-keys() { xdotool key --delay 80 "$@"; sleep 0.5; }
+# shellcheck disable=SC2046 # one word per key
+keys() { xdotool key --delay 80 $(python3 "$(dirname "$0")/../session/xkeys.py" "$@"); sleep 0.5; }
 
 timeout 60 wineserver -w
 files >"$home/before"

@@ -8,6 +8,7 @@
 // (tests/session/ortelana-session --x11 --screen 1024x768x24 --opener --cups-optional),
 // whose private print queue, when one starts, is where Wine prints.
 #include "pixelprobe.h"
+#include "session/steps.h"
 #include "sheetprobe.h"
 
 #include "behaviour/words.h"
@@ -147,8 +148,11 @@ private:
 
 void tst_Wine::keys(const QStringList &names)
 {
+    QStringList pressed;
+    for (const QString &name : names)
+        pressed << session::pressedKey(name);
     runBounded(QStringLiteral("xdotool"), QStringList{QStringLiteral("key"), QStringLiteral("--delay"),
-                                                             QStringLiteral("60")} + names);
+                                                             QStringLiteral("60")} + pressed);
     QTest::qWait(300);   // answering the X server meanwhile: Wine may ask for our clipboard
 }
 
