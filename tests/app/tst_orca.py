@@ -97,7 +97,7 @@ class Orca:
                 continue
             new = [s.rstrip(".") for s in said[self.heard:]]
             if time.time() - since >= quiet and any(not echo(s) for s in new) \
-                    and (not expected or any(expected in s for s in new)):
+                    and (not expected or any(heard(expected, s) for s in new)):
                 break
         new = self.said()[self.heard:count]
         self.heard = count
@@ -123,6 +123,12 @@ failures = []
 DAY = re.compile(r"\d+ [а-я]+ \d+ года")
 
 
+def heard(word, said):
+    """Whether `said` holds `word`, or one of them when `word` is a tuple of ways a
+    version of Orca may put the same thing."""
+    return any(w in said for w in word) if isinstance(word, tuple) else word in said
+
+
 def check(what, seen, day, words):
     """What a listener needs after a step, whatever Orca's version adds (role words,
     key echo, how it groups an utterance): the `day` the cursor landed on is spoken,
@@ -142,7 +148,7 @@ def check(what, seen, day, words):
             wrong.append(f"no day but {day!r}")
     elif named:
         wrong.append("no day")
-    wrong += [f"{w!r}" for w in words if not any(w in s for s in said)]
+    wrong += [f"{w!r}" for w in words if not any(heard(w, s) for s in said)]
     if wrong:
         failures.append(line + ", expected " + ", ".join(wrong))
         print("FAIL", line, "expected", ", ".join(wrong), flush=True)
@@ -174,7 +180,9 @@ STEPS = [
     ("О программе", ["Down", "Down", "Return"], None,
      ["Автор:", "Электронная почта:", "Сайт: Вечный календарь", "Версия программы: v", "26 августа 2015 год"]),
     ("Tab to the link", ["Tab"], None, ["Вечный календарь"]),
-    ("Esc closes the About window, F4", ["Escape", "@main", "F4"], None, ["Номера недель"]),
+    # The week numbers window is open: Orca names the window, or (Orca 51 at times)
+    # only the month list that has the focus.
+    ("Esc closes the About window, F4", ["Escape", "@main", "F4"], None, [("Номера недель", "Месяц")]),
     ("Tab to the weeks picture", ["Tab"], "суббота, 1 января 2005 года, неделя 1", ["Номера недель"]),
     ("Down on the weeks", ["Down"], "воскресенье, 2 января 2005 года, неделя 1", []),
     ("Right on the weeks", ["Right"], "воскресенье, 9 января 2005 года, неделя 2", []),
