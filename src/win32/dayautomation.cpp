@@ -7,6 +7,7 @@
 #include "win32/text.h"
 #include "win32/uiapatterns.h"
 #include "win32/windowbase.h"
+#include "win32/systemfunction.h"
 
 #include <type_traits>
 #include <vector>
@@ -20,8 +21,7 @@ const Library &library()
         Library api;
         if (const HMODULE module = LoadLibraryW(L"uiautomationcore.dll")) {
             const auto find = [module](auto &function, const char *name) {
-                function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
-                    reinterpret_cast<void *>(GetProcAddress(module, name)));
+                function = systemFunction<std::remove_reference_t<decltype(function)>>(module, name);
             };
             find(api.returnProvider, "UiaReturnRawElementProvider");
             find(api.hostProvider, "UiaHostProviderFromHwnd");

@@ -4,6 +4,7 @@
 #include "behaviour/words.h"
 #include "win32/printpage.h"
 #include "win32/text.h"
+#include "win32/systemfunction.h"
 
 #include <cderr.h>
 #include <commdlg.h>
@@ -45,7 +46,7 @@ struct DialogLibrary
     template <typename Function>
     Function function(const char *name) const
     {
-        return module ? reinterpret_cast<Function>(reinterpret_cast<void *>(GetProcAddress(module, name))) : nullptr;
+        return systemFunction<Function>(module, name);
     }
 };
 

@@ -1,5 +1,6 @@
 // Window class helpers, centring, the modal loop and accessible names.
 #include "win32/windowbase.h"
+#include "win32/systemfunction.h"
 
 #include <initguid.h>
 #include <oleacc.h>
@@ -36,8 +37,7 @@ Scale windowScale(HWND window)
 {
     // Windows 10 1607 and later; looked up so that the program still starts on older ones.
     using DpiForWindow = UINT(WINAPI *)(HWND);
-    static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(
-        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    static const auto dpiForWindow = systemFunction<DpiForWindow>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
     const int dpi = dpiForWindow && window ? int(dpiForWindow(window)) : 0;
     return dpi > 0 ? Scale{dpi} : screenScale();
 }
@@ -83,8 +83,8 @@ RECT centredWindow(int width, int height, DWORD style, DWORD exStyle, bool menu,
     RECT outer{0, 0, width, height};
     // The frame at the window's own density (Windows 10 1607 and later), else the system's.
     using AdjustForDpi = BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT);
-    static const auto adjustForDpi = reinterpret_cast<AdjustForDpi>(
-        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    static const auto adjustForDpi =
+        systemFunction<AdjustForDpi>(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi");
     if (!adjustForDpi || !adjustForDpi(&outer, style, menu ? TRUE : FALSE, exStyle, UINT(dpi)))
         AdjustWindowRectEx(&outer, style, menu ? TRUE : FALSE, exStyle);
     MONITORINFO monitor{};
